@@ -1,0 +1,69 @@
+#include "shell/ClipboardPicture.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+
+namespace shell {
+namespace {
+
+QImage rasterOf(const QPicture& picture) {
+  const QRect bounds = picture.boundingRect();
+  if (bounds.isEmpty()) return {};
+  QImage image(bounds.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.translate(-bounds.topLeft());
+  painter.drawPicture(0, 0, picture);
+  return image;
+}
+
+std::optional<QPicture> pictureFrom(const QMimeData* data) {
+  if (!data) return std::nullopt;
+  const QString type = QString::fromLatin1(kPictureMimeType);
+  if (data->hasFormat(type)) {
+    QByteArray bytes = data->data(type);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QPicture picture;
+    if (picture.load(&buffer)) return picture;
+  }
+  if (data->hasImage()) {
+    // Another program's raster picture: wrap it as a picture of its own size.
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    if (image.isNull()) return std::nullopt;
+    QPicture picture;
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return picture;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void PutClipboardPicture(const QPicture& picture) {
+  auto* data = new QMimeData;
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPicture copy(picture);
+  copy.save(&buffer);
+  data->setData(QString::fromLatin1(kPictureMimeType), bytes);
+  const QImage image = rasterOf(picture);
+  if (!image.isNull()) data->setImageData(image);
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<QPicture> GetClipboardPicture(int /*format*/) {
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    if (auto picture = pictureFrom(QGuiApplication::clipboard()->mimeData())) return picture;
+  }
+  return std::nullopt;
+}
+
+}  // namespace shell

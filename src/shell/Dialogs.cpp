@@ -1,0 +1,68 @@
+#include "shell/Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "shell/ApplicationTitle.h"
+
+namespace shell {
+namespace {
+
+class QtDialogs final : public Dialogs {
+ public:
+  int message(const QString& text, const QString& caption, MessageIcon icon,
+              MessageButtons buttons) override {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    caption, text,
+                    buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
+                                                     : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    switch (box.exec()) {
+      case QMessageBox::Yes:
+        return vbYes;
+      case QMessageBox::No:
+        return vbNo;
+      default:
+        return vbOK;
+    }
+  }
+
+  QString saveFileName(const QString& title, const QString& filter,
+                       const QString& initialName) override {
+    // The program asks its own overwrite question, so the dialog must not.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
+                                        qtFilterFromPipes(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+  }
+};
+
+Dialogs*& installed() {
+  static Dialogs* current = nullptr;
+  return current;
+}
+
+}  // namespace
+
+Dialogs& dialogs() {
+  static QtDialogs qtDialogs;
+  return installed() ? *installed() : qtDialogs;
+}
+
+void setDialogs(Dialogs* replacement) { installed() = replacement; }
+
+int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon) {
+  return dialogs().message(text, applicationTitle(), icon, buttons);
+}
+
+QString qtFilterFromPipes(const QString& filter) {
+  // "Description|pattern|Description|pattern" pairs become Qt's ";;"-separated list.
+  const QStringList parts = filter.split(QLatin1Char('|'));
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) entries << parts[i];
+  if (parts.size() % 2 == 1 && !parts.last().isEmpty()) entries << parts.last();
+  return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace shell

@@ -1,0 +1,39 @@
+// Every message box and the save dialog go through this one interface: the Qt
+// implementation shows real, modal ones; tests install a scripted one that records what
+// was asked and answers as told.
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+enum class MessageIcon { None, Warning };
+enum class MessageButtons { Ok, YesNo };
+
+// The answers, with the standard message-box answer codes.
+enum MessageAnswer { vbOK = 1, vbYes = 6, vbNo = 7 };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Shows a modal message box and returns the button pressed.
+  virtual int message(const QString& text, const QString& caption, MessageIcon icon,
+                      MessageButtons buttons) = 0;
+  // Shows a modal save dialog; returns the chosen name exactly as given, or "" on cancel.
+  virtual QString saveFileName(const QString& title, const QString& filter,
+                               const QString& initialName) = 0;
+};
+
+// The dialogs in force (the Qt ones unless a test installed others).
+Dialogs& dialogs();
+// Installs `replacement` (not owned), or the Qt ones again with nullptr.
+void setDialogs(Dialogs* replacement);
+
+// Shows a message box whose caption is the application title (boxes that name none).
+int messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,
+               MessageIcon icon = MessageIcon::None);
+
+// Turns a "Word Files (*.doc)|*.doc" filter into Qt's "Word Files (*.doc)" form.
+QString qtFilterFromPipes(const QString& filter);
+
+}  // namespace shell

@@ -1,0 +1,54 @@
+#include "shell/SharedRoutines.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace shell {
+
+bool FileExists(const QString& path) {
+  if (path.isEmpty()) return false;
+  const QFileInfo info(path);
+  // A file, or a link to one, whose time can be read.
+  return info.exists() && !info.isDir() && info.lastModified().isValid();
+}
+
+bool ForceDeleteFile(const QString& path) {
+  QFile file(path);
+  file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+  return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
+void RemoveFile(const QString& path) {
+  QCoreApplication::processEvents();
+  if (path.isEmpty()) return;
+  if (QFile::remove(path)) return;
+  ForceDeleteFile(path);
+}
+
+void ApplyFaceColor(QWidget* window) {
+  if (!window) return;
+  auto paint = [](QWidget* w) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+  };
+  paint(window);
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    if (qobject_cast<QRadioButton*>(child) || qobject_cast<QCheckBox*>(child) ||
+        qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
+      paint(child);
+  }
+}
+
+QString programFolder() { return QCoreApplication::applicationDirPath(); }
+
+QIcon programIcon() { return QIcon(QStringLiteral(":/halvenor/halvenor.svg")); }
+
+}  // namespace shell

@@ -1,0 +1,28 @@
+// Small routines shared by both windows and the generator.
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QWidget;
+
+namespace shell {
+
+// True when the file's date and time can be read; false on any error. Never reports.
+bool FileExists(const QString& path);
+
+// Lets pending window events run once, deletes the file, falls back to a forced delete;
+// never reports a failure.
+void RemoveFile(const QString& path);
+
+// Makes the file writable, then removes it. Never reports; returns whether it is gone.
+bool ForceDeleteFile(const QString& path);
+
+// Paints a window, and its option buttons, check boxes, frames and labels, in the
+// system's button-face colour.
+void ApplyFaceColor(QWidget* window);
+
+// The program's folder and its icon.
+QString programFolder();
+QIcon programIcon();
+}  // namespace shell

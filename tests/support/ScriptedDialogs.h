@@ -1,0 +1,48 @@
+// Dialogs that tests answer: every message box and save dialog is recorded and answered
+// from a script, so no test ever blocks on a real modal dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+#include "shell/Dialogs.h"
+
+namespace testing_support {
+
+struct ShownMessage {
+  QString text;
+  QString caption;
+  shell::MessageIcon icon;
+  shell::MessageButtons buttons;
+};
+
+class ScriptedDialogs : public shell::Dialogs {
+ public:
+  ScriptedDialogs();  // installs itself
+  ~ScriptedDialogs() override;  // restores the Qt dialogs
+
+  // Answers for the next YES/NO questions, in order; when none is queued, Yes.
+  void answerNext(int answer) { answers_.push_back(answer); }
+  // Names the next save dialogs return, in order; when none is queued, "" (cancel).
+  void saveNameNext(const QString& name) { saveNames_.push_back(name); }
+
+  std::vector<ShownMessage> messages;
+  QStringList saveDialogTitles;
+  QStringList saveDialogFilters;
+
+  // The texts of the shown messages whose caption is "Application Error".
+  QStringList errorTexts() const;
+
+  int message(const QString& text, const QString& caption, shell::MessageIcon icon,
+              shell::MessageButtons buttons) override;
+  QString saveFileName(const QString& title, const QString& filter,
+                       const QString& initialName) override;
+
+ private:
+  std::deque<int> answers_;
+  std::deque<QString> saveNames_;
+};
+
+}  // namespace testing_support
