@@ -1,0 +1,70 @@
+// A read-only view of a document made by the built-in engine, for tests and tools: its
+// paragraphs with their runs and formats, its tables and its sections.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "word/WordObjects.h"
+
+namespace engine {
+
+struct RunInfo {
+  QString text;
+  bool bold = false;
+  double size = 0;   // points
+  QString fontName;  // as set through the object model ("Garamond"), not the substitute
+};
+
+struct ParagraphInfo {
+  QString text;  // the paragraph's text without its mark; tabs as '\t'
+  std::vector<RunInfo> runs;
+  int alignment = 0;            // Word's value: 0 left, 1 centre, 2 right
+  int lineSpacingRule = 0;      // Word's WdLineSpacing
+  double lineSpacing = 0;       // points
+  double firstLineIndent = 0;   // points
+  double leftIndent = 0;        // points
+  bool spaceBeforeAuto = false;
+  bool spaceAfterAuto = false;
+  std::vector<double> tabStops;  // custom tab stop positions, points
+  QString listTemplate;          // name of the applied list template, "" when not in a list
+  int listLevel = 0;             // 1-based list level, 0 when not in a list
+  int section = 1;               // 1-based section the paragraph belongs to
+  int table = -1;                // index into DocumentInfo::tables, -1 outside tables
+  int row = -1, column = -1;     // 0-based cell of that table
+};
+
+struct CellInfo {
+  QString text;
+  bool bold = false;
+  bool shaded = false;
+  long backgroundColor = 0;  // Word colour value (BGR) when shaded
+  int rowSpan = 1, columnSpan = 1;
+  bool coveredByMerge = false;  // part of a merged cell whose text is elsewhere
+};
+
+struct TableInfo {
+  int rows = 0, columns = 0;
+  std::vector<double> columnWidths;  // points
+  std::vector<double> rowHeights;    // points
+  std::vector<int> rowHeightRules;   // Word's WdRowHeightRule
+  QString style;
+  bool applyHeadingRows = false, applyLastRow = false, applyFirstColumn = false,
+       applyLastColumn = false;
+  std::vector<std::vector<CellInfo>> cells;  // [row][column]
+};
+
+struct DocumentInfo {
+  std::vector<ParagraphInfo> paragraphs;  // in document order, table cells included
+  std::vector<TableInfo> tables;
+  int sections = 1;
+  bool headerPageNumbers = false;
+  int pageNumberAlignment = 0;
+  bool pageNumberOnFirstPage = false;
+  int pageCount = 0;
+};
+
+// Throws word::AutomationError when the document is not one of the built-in engine's.
+DocumentInfo inspect(const word::Ref<word::Document>& document);
+
+}  // namespace engine

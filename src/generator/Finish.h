@@ -1,0 +1,15 @@
+// The end of a generation run: the plan saved as the temporary document, the word
+// processor closed, the pages rendered and the preview shown in place of the main window.
+#pragma once
+
+#include "shell/ErrorReport.h"
+#include "word/WordObjects.h"
+
+namespace generator {
+
+// Runs statements 1756 to 1798 of the run under the run's guard `g`; releases both
+// references (sets them to Nothing).
+void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
+               word::Ref<word::Document>& plan);
+
+}  // namespace generator
