@@ -308,8 +308,9 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   QList<QTextOption::Tab> tabs;
   for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
   f.setTabPositions(tabs);
-  f.setPageBreakPolicy(v.sectionStart ? QTextFormat::PageBreak_AlwaysBefore
-                                      : QTextFormat::PageBreak_Auto);
+  // The first paragraph already starts a page.
+  f.setPageBreakPolicy(v.sectionStart && block.position() > 0 ? QTextFormat::PageBreak_AlwaysBefore
+                                                              : QTextFormat::PageBreak_Auto);
   if (f != current) {
     QTextCursor c(block);
     c.setBlockFormat(f);
