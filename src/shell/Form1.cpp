@@ -1,11 +1,11 @@
 #include "shell/Form1.h"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -114,7 +114,8 @@ void Form1::buildLayout() {
     button->setGeometry(geometry);
     return button;
   };
-  PushButton1 = makeButton("PushButton1", "Start Creating Template", twipsRect(120, 120, 7800, 405));
+  PushButton1 =
+      makeButton("PushButton1", "Start Creating Template", twipsRect(120, 120, 7800, 405));
   PushButton2 = makeButton("PushButton2", "Clear/Reset Data", twipsRect(120, 630, 3840, 405));
   PushButton3 =
       makeButton("PushButton3", "Load Sample/Example Data", twipsRect(4080, 630, 3840, 405));
@@ -145,8 +146,7 @@ void Form1::buildLayout() {
       {4, twipsRect(240, 2520, 930, 225), twipsRect(1905, 2475, 2400, 330), &txtTelephone,
        "txtTelephone"},
       {5, twipsRect(4560, 2520, 345, 225), twipsRect(5040, 2475, 2520, 330), &txtFax, "txtFax"},
-      {6, twipsRect(240, 3060, 510, 225), twipsRect(1920, 3015, 5640, 330), &txtEmail,
-       "txtEmail"},
+      {6, twipsRect(240, 3060, 510, 225), twipsRect(1920, 3015, 5640, 330), &txtEmail, "txtEmail"},
   };
 
   static StoreWriteWarning storeWarning;
@@ -194,8 +194,8 @@ void Form1::buildLayout() {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
-  for (QLineEdit* f : {txtBusinessName, txtStreetAddress2, txtCity, txtZipCode, txtTelephone,
-                       txtFax, txtEmail})
+  for (QLineEdit* f :
+       {txtBusinessName, txtStreetAddress2, txtCity, txtZipCode, txtTelephone, txtFax, txtEmail})
     f->setMouseTracking(true);
 }
 
@@ -264,9 +264,8 @@ void Form1::PushButton2_Click() {
 void Form1::PushButton3_Click() {
   Guard g(QString::fromLatin1(location::kForm1Sample));
   for (const auto& info : kBusinessFields)
-    g.step(info.setStatement, [&] {
-      fieldOf(info.field)->setText(QString::fromLatin1(info.sampleValue));
-    });
+    g.step(info.setStatement,
+           [&] { fieldOf(info.field)->setText(QString::fromLatin1(info.sampleValue)); });
 }
 
 void Form1::setWindowPointer(WindowPointer pointer) {
@@ -304,9 +303,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == PushButton1 || watched == PushButton2 || watched == PushButton3)
       trackPointerOver(widget, WindowPointer::Hand);
     else if (((watched == this || watched == Frame1) && overSurface) ||
-             watched == txtBusinessName ||
-             watched == txtStreetAddress2 || watched == txtCity || watched == txtZipCode ||
-             watched == txtTelephone || watched == txtFax || watched == txtEmail)
+             watched == txtBusinessName || watched == txtStreetAddress2 || watched == txtCity ||
+             watched == txtZipCode || watched == txtTelephone || watched == txtFax ||
+             watched == txtEmail)
       trackPointerOver(widget, WindowPointer::Default);
   } else if (event->type() == QEvent::FocusIn) {
     // A field that takes the focus selects its whole text, so typing replaces it. A click

@@ -8,8 +8,12 @@ namespace shell {
 
 constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline int pixelsToTwips(double pixels) { return static_cast<int>(std::lround(pixels * kTwipsPerPixel)); }
+inline int twipsToPixels(double twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline int pixelsToTwips(double pixels) {
+  return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
   return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),

@@ -14,9 +14,8 @@ using testing_support::ScriptedDialogs;
 void fail(const char* description) { throw std::runtime_error(description); }
 
 TEST(ErrorMessage, IsBuiltByteForByte) {
-  const QString text = shell::errorMessageText(
-      QStringLiteral("Overflow"), 106,
-      QString::fromLatin1(shell::location::kForm1Start));
+  const QString text = shell::errorMessageText(QStringLiteral("Overflow"), 106,
+                                               QString::fromLatin1(shell::location::kForm1Start));
   const QByteArray expected =
       "Overflow\r\nin Corvessa2021/08/31.Form1.PushButton1_Click at line 106\r\r"
       "Please email screenshot of this message to support@halvenor.example";
@@ -30,8 +29,7 @@ TEST(ErrorMessage, EmptyDescriptionStartsWithTheLineBreak) {
 
 TEST(ErrorMessage, ShowsAsWarningWithOneOkButtonAndItsCaption) {
   ScriptedDialogs dialogs;
-  shell::Report(QStringLiteral("Disk full"), 130,
-                QString::fromLatin1(shell::location::kForm2Save));
+  shell::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(shell::location::kForm2Save));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Application Error"));
   EXPECT_EQ(dialogs.messages[0].icon, shell::MessageIcon::Warning);
@@ -42,11 +40,11 @@ TEST(ErrorMessage, ShowsAsWarningWithOneOkButtonAndItsCaption) {
 
 TEST(ErrorMessage, LocationTextsAreExact) {
   using namespace shell::location;
-  const char* const all[] = {kForm1Load,     kForm1QueryUnload, kForm1Start,     kForm1Clear,
-                             kForm1Sample,   kGenerate,         kSaveDocAsJpg,   kForm2Activate,
-                             kForm2Load,     kForm2ZoomIn,      kForm2ZoomOut,   kForm2Redraw,
-                             kForm2MouseDown, kForm2MouseMove,  kForm2MouseUp,   kForm2QueryUnload,
-                             kForm2Save,     kForm2Back};
+  const char* const all[] = {kForm1Load,      kForm1QueryUnload, kForm1Start,   kForm1Clear,
+                             kForm1Sample,    kGenerate,         kSaveDocAsJpg, kForm2Activate,
+                             kForm2Load,      kForm2ZoomIn,      kForm2ZoomOut, kForm2Redraw,
+                             kForm2MouseDown, kForm2MouseMove,   kForm2MouseUp, kForm2QueryUnload,
+                             kForm2Save,      kForm2Back};
   EXPECT_EQ(std::size(all), 18u);
   for (const char* text : all) {
     const QString location = QString::fromLatin1(text);
@@ -66,7 +64,10 @@ TEST(GuardedProcedure, GoesOnAfterOneFailure) {
   Guard g(QStringLiteral("in P.Q.R "));
   std::vector<int> ran;
   g.step(100, [&] { ran.push_back(100); });
-  g.step(102, [&] { fail("Type mismatch"); ran.push_back(-1); });
+  g.step(102, [&] {
+    fail("Type mismatch");
+    ran.push_back(-1);
+  });
   g.step(104, [&] { ran.push_back(104); });
   EXPECT_EQ(ran, (std::vector<int>{100, 104}));
   ASSERT_EQ(dialogs.errorTexts().size(), 1);

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QRegularExpression>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,7 +24,9 @@ namespace {
 using shell::Form1;
 using testing_support::ScriptedDialogs;
 
-Form1::Hooks quietHooks() { return {[] {}, [] {}}; }
+Form1::Hooks quietHooks() {
+  return {[] {}, [] {}};
+}
 
 QStringList fieldTexts(const Form1& form) {
   QStringList texts;
@@ -84,12 +86,10 @@ TEST(MainWindow, LaysOutEveryElementInTwips) {
 
 TEST(MainWindow, TabOrderRunsThroughTheFieldsThenTheButtons) {
   Form1 form(quietHooks());
-  const QWidget* expected[] = {form.txtBusinessName, form.txtStreetAddress1,
-                               form.txtStreetAddress2, form.txtCity,
-                               form.txtZipCode,       form.txtTelephone,
-                               form.txtFax,           form.txtEmail,
-                               form.PushButton1,      form.PushButton2,
-                               form.PushButton3};
+  const QWidget* expected[] = {form.txtBusinessName, form.txtStreetAddress1, form.txtStreetAddress2,
+                               form.txtCity,         form.txtZipCode,        form.txtTelephone,
+                               form.txtFax,          form.txtEmail,          form.PushButton1,
+                               form.PushButton2,     form.PushButton3};
   // The next widget that the tab key reaches.
   auto nextTabStop = [](const QWidget* w) {
     QWidget* next = w->nextInFocusChain();
@@ -105,16 +105,15 @@ TEST(MainWindow, LoadingSetsCaptionTitleAndCallsTheAvailabilityCheckLast) {
   ScriptedDialogs dialogs;
   std::vector<QString> seenAtCheck;
   Form1* formPtr = nullptr;
-  Form1 form({[&] { seenAtCheck = {formPtr->windowTitle(), formPtr->txtCity->text()}; },
-              [] {}});
+  Form1 form({[&] { seenAtCheck = {formPtr->windowTitle(), formPtr->txtCity->text()}; }, [] {}});
   formPtr = &form;
   shell::businessRecordStore().write(QStringLiteral("City"), QStringLiteral("Brookvale NJ"));
   form.Form_Load();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
   EXPECT_EQ(shell::applicationTitle(), QStringLiteral("Halvenor"));
   // The fields are restored before the check runs.
-  EXPECT_EQ(seenAtCheck, (std::vector<QString>{QStringLiteral("Halvenor"),
-                                               QStringLiteral("Brookvale NJ")}));
+  EXPECT_EQ(seenAtCheck,
+            (std::vector<QString>{QStringLiteral("Halvenor"), QStringLiteral("Brookvale NJ")}));
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -136,12 +135,11 @@ TEST(BusinessRecord, EveryKeystrokeWritesTheWholeTextAndTheLastIsStored) {
   form.txtFax->setText(QString());
   form.txtFax->setFocus();
   QStringList stored;
-  QObject::connect(form.txtFax, &QLineEdit::textChanged, [&] {
-    stored << shell::businessRecordStore().read(QStringLiteral("Fax"));
-  });
+  QObject::connect(form.txtFax, &QLineEdit::textChanged,
+                   [&] { stored << shell::businessRecordStore().read(QStringLiteral("Fax")); });
   QTest::keyClicks(form.txtFax, QStringLiteral("555"));
-  EXPECT_EQ(stored, (QStringList{QStringLiteral("5"), QStringLiteral("55"),
-                                 QStringLiteral("555")}));
+  EXPECT_EQ(stored,
+            (QStringList{QStringLiteral("5"), QStringLiteral("55"), QStringLiteral("555")}));
   EXPECT_EQ(shell::businessRecordStore().read(QStringLiteral("Fax")), QStringLiteral("555"));
 }
 
@@ -172,7 +170,8 @@ TEST(BusinessRecord, FocusSelectsTheWholeTextSoTypingReplacesIt) {
 TEST(BusinessRecord, UntrimmedAndLongValuesSurviveARestart) {
   Form1 form(quietHooks());
   const QString padded = QStringLiteral("  Blank-edged Name  ");
-  const QString longStreet = QString(600, QLatin1Char('r')) + QStringLiteral(" Road; a=b [x] \"q\"");
+  const QString longStreet =
+      QString(600, QLatin1Char('r')) + QStringLiteral(" Road; a=b [x] \"q\"");
   form.PushButton2_Click();
   form.txtBusinessName->setText(padded);
   form.txtStreetAddress1->setText(longStreet);
@@ -199,7 +198,8 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
   // The sample's shapes: a city with a two-letter state and no comma, a zip beginning with
   // zero, telephone and fax as ddd-ddd-dddd, nothing empty.
   EXPECT_FALSE(sample.contains(QString()));
-  EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Za-z ]+ [A-Z]{2}$")).match(sample[3]).hasMatch());
+  EXPECT_TRUE(
+      QRegularExpression(QStringLiteral("^[A-Za-z ]+ [A-Z]{2}$")).match(sample[3]).hasMatch());
   EXPECT_TRUE(QRegularExpression(QStringLiteral("^0\\d{4}$")).match(sample[4]).hasMatch());
   const QRegularExpression phone(QStringLiteral("^\\d{3}-\\d{3}-\\d{4}$"));
   EXPECT_TRUE(phone.match(sample[5]).hasMatch());

@@ -63,7 +63,8 @@ TEST(CallHook, SeesEveryAnnouncedMemberAndCanFailOne) {
   std::vector<std::string> seen;
   word::ScopedCallHook hook([&](const char* member) {
     seen.emplace_back(member);
-    if (std::string(member) == "Selection.TypeText") throw word::AutomationError(QStringLiteral("boom"));
+    if (std::string(member) == "Selection.TypeText")
+      throw word::AutomationError(QStringLiteral("boom"));
   });
   word::announceCall("Selection.TypeParagraph");
   EXPECT_THROW(word::announceCall("Selection.TypeText"), word::AutomationError);

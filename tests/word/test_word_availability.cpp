@@ -96,8 +96,7 @@ TEST_F(WordAvailability, RunningWordIsRecognisedOnlyByItsExactName) {
                         std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word ")));
   EXPECT_FALSE(word::IsWordRunning());
   // A running object that has no name at all counts as not running.
-  word::registerRunning(QStringLiteral("Word.Application"),
-                        std::make_shared<word::Application>());
+  word::registerRunning(QStringLiteral("Word.Application"), std::make_shared<word::Application>());
   EXPECT_FALSE(word::IsWordRunning());
   EXPECT_EQ(running->quits, 0);  // the user's Word is left alone
 }
