@@ -2,9 +2,11 @@
 // paragraphs with their runs and formats, its tables and its sections.
 #pragma once
 
+#include <QPicture>
 #include <QString>
 #include <vector>
 
+#include "engine/DocumentModel.h"
 #include "word/WordObjects.h"
 
 namespace engine {
@@ -19,11 +21,11 @@ struct RunInfo {
 struct ParagraphInfo {
   QString text;  // the paragraph's text without its mark; tabs as '\t'
   std::vector<RunInfo> runs;
-  int alignment = 0;            // Word's value: 0 left, 1 centre, 2 right
-  int lineSpacingRule = 0;      // Word's WdLineSpacing
-  double lineSpacing = 0;       // points
-  double firstLineIndent = 0;   // points
-  double leftIndent = 0;        // points
+  int alignment = 0;           // Word's value: 0 left, 1 centre, 2 right
+  int lineSpacingRule = 0;     // Word's WdLineSpacing
+  double lineSpacing = 0;      // points
+  double firstLineIndent = 0;  // points
+  double leftIndent = 0;       // points
   bool spaceBeforeAuto = false;
   bool spaceAfterAuto = false;
   std::vector<double> tabStops;  // custom tab stop positions, points
@@ -65,6 +67,16 @@ struct DocumentInfo {
 };
 
 // Throws word::AutomationError when the document is not one of the built-in engine's.
+// The page count leaves out pages that page navigation removed.
 DocumentInfo inspect(const word::Ref<word::Document>& document);
+DocumentInfo inspect(const DocumentModel& model);
+
+// Page `page` (0-based) of the document as laid out now, drawn as Range.CopyAsPicture
+// draws it: a picture in points whose bounding rectangle is the whole page. Pages that
+// navigation removed still count, so page n is the n-th page before any removal.
+QPicture drawPage(const word::Ref<word::Document>& document, int page);
+
+// The model behind an engine document (for saving and comparing in tests).
+const DocumentModel& documentModel(const word::Ref<word::Document>& document);
 
 }  // namespace engine
