@@ -804,25 +804,33 @@ class DocumentReader {
     }
   }
 
-  static void fillCell(QTextTableCell cell, const std::vector<ParagraphData>& paragraphs) {
+  // The cell's own format is also its first paragraph's mark format (one character holds
+  // both, with the merge spans), so the two are set together, spans kept.
+  static void fillCell(QTextTableCell cell, const std::vector<ParagraphData>& paragraphs,
+                       const CellValues& cellFormatValues) {
     QTextCursor cursor = cell.firstCursorPosition();
+    RunValues firstMark = DocumentModel::normalRun();
     bool first = true;
     for (const ParagraphData& data : paragraphs) {
       ParagraphValues values = data.values;
       values.sectionStart = false;  // sections do not start inside tables
       QTextBlockFormat blockFormat;
       setParagraphValues(blockFormat, values);
-      QTextCharFormat markFormat;
-      setRunValues(markFormat, data.mark);
       if (first) {
         cursor.setBlockFormat(blockFormat);
-        cursor.setBlockCharFormat(markFormat);
+        firstMark = data.mark;
         first = false;
       } else {
+        QTextCharFormat markFormat;
+        setRunValues(markFormat, data.mark);
         cursor.insertBlock(blockFormat, markFormat);
       }
       insertRuns(data, cursor);
     }
+    QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
+    setRunValues(cellFormat, firstMark);
+    setCellValues(cellFormat, cellFormatValues);
+    cell.setFormat(cellFormat);
   }
 
   void placeTable(TableData& data, QTextCursor& cursor) {
@@ -879,11 +887,8 @@ class DocumentReader {
         table->mergeCells(origin.row, origin.column, origin.rowSpan, origin.columnSpan);
     }
     for (const Origin& origin : origins) {
-      QTextTableCell cell = table->cellAt(origin.row, origin.column);
-      QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
-      setCellValues(cellFormat, origin.cell->values);
-      cell.setFormat(cellFormat);
-      fillCell(cell, origin.cell->paragraphs);
+      fillCell(table->cellAt(origin.row, origin.column), origin.cell->paragraphs,
+               origin.cell->values);
     }
     // Continue in the block Qt keeps after the table.
     cursor = table->lastCursorPosition();
@@ -895,6 +900,15 @@ class DocumentReader {
     xml.expectRoot(kW, QStringLiteral("document"), QStringLiteral("a WordprocessingML document"));
     QTextCursor cursor(model_.text());
     cursor.movePosition(QTextCursor::End);
+    // One edit block for the whole body: the layout is brought up to date once at the end,
+    // not after every insertion. No undo history is kept for a document being read.
+    const bool undo = model_.text()->isUndoRedoEnabled();
+    model_.text()->setUndoRedoEnabled(false);
+    struct EditBlock {
+      QTextCursor& cursor;
+      ~EditBlock() { cursor.endEditBlock(); }
+    } editBlock{cursor};
+    cursor.beginEditBlock();
     // The new model's single empty paragraph takes the first paragraph read.
     bool reuseBlock = true;
     bool sawBody = false;
@@ -925,6 +939,7 @@ class DocumentReader {
       }
     }
     if (!sawBody) xml.fail(QStringLiteral("has no body"));
+    model_.text()->setUndoRedoEnabled(undo);
   }
 
   QString file_;

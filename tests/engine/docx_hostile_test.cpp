@@ -70,7 +70,8 @@ TEST(DocxHostile, EveryCorpusFileIsRefusedWithAClearError) {
 }
 
 TEST(DocxHostile, MissingAndUnreadableFiles) {
-  EXPECT_TRUE(loadError(scratchPath(QStringLiteral("does-not-exist.docx"))).contains("Could not open"));
+  EXPECT_TRUE(
+      loadError(scratchPath(QStringLiteral("does-not-exist.docx"))).contains("Could not open"));
   const QString folder = scratchPath(QStringLiteral("folder.docx"));
   QDir().mkpath(folder);
   EXPECT_FALSE(loadError(folder).isEmpty());

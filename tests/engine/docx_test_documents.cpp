@@ -124,11 +124,10 @@ DocumentModel samplePlan() {
   model.header.pageNumbers = true;
   model.header.alignment = word::wdAlignPageNumberRight;
   model.header.firstPage = true;
-  model.listTemplates.push_back(
-      bulletTemplate(QStringLiteral("my list1"), QString(QChar(word::kSymbolBullet)),
-                     QStringLiteral("Symbol")));
-  model.listTemplates.push_back(
-      bulletTemplate(QStringLiteral("my list2"), QStringLiteral("o"), QStringLiteral("Courier New")));
+  model.listTemplates.push_back(bulletTemplate(
+      QStringLiteral("my list1"), QString(QChar(word::kSymbolBullet)), QStringLiteral("Symbol")));
+  model.listTemplates.push_back(bulletTemplate(QStringLiteral("my list2"), QStringLiteral("o"),
+                                               QStringLiteral("Courier New")));
 
   ModelBuilder build(model);
   ParagraphValues title = planParagraph(word::wdAlignParagraphCenter);
@@ -139,15 +138,15 @@ DocumentModel samplePlan() {
   contents.tabStops = {36.0, 432.0};
   contents.spaceBeforeAuto = true;
   contents.spaceAfterAuto = true;
-  build.paragraph(contents,
-                  {{run(false, 11), QStringLiteral("I.\tIntroduction\t........ 1")},
-                   {run(true, 11), QStringLiteral("  (bold tail)")}});
+  build.paragraph(contents, {{run(false, 11), QStringLiteral("I.\tIntroduction\t........ 1")},
+                             {run(true, 11), QStringLiteral("  (bold tail)")}});
   build.paragraph(planParagraph(), {}, run(true, 14));  // an empty paragraph keeps its mark
 
   ParagraphValues section = planParagraph(word::wdAlignParagraphCenter);
   section.sectionStart = true;
   build.paragraph(section, {{run(true, 16), QStringLiteral("II.\tExecutive Summary")}});
-  build.paragraph(planParagraph(), {{run(false, 11), QStringLiteral("Facts about your industry:")}});
+  build.paragraph(planParagraph(),
+                  {{run(false, 11), QStringLiteral("Facts about your industry:")}});
   const ParagraphValues body = planParagraph();
   build.paragraph(inList(body, model, QStringLiteral("my list1"), 1),
                   {{run(false, 11), QStringLiteral("Who are your customers?")}});
@@ -168,8 +167,9 @@ DocumentModel samplePlan() {
     wide.rowHeights.append(r == 0 ? 30.0 : 18.0);
     wide.rowHeightRules.append(word::wdRowHeightAtLeast);
   }
-  QTextTable* table = build.table(
-      wide, 15, 7, [](int r, int c) { return r == 0 ? QStringLiteral("Head %1").arg(c) : QStringLiteral("%1/%2").arg(r).arg(c); });
+  QTextTable* table = build.table(wide, 15, 7, [](int r, int c) {
+    return r == 0 ? QStringLiteral("Head %1").arg(c) : QStringLiteral("%1/%2").arg(r).arg(c);
+  });
   for (int c = 0; c < 7; ++c) {
     QTextTableCell cell = table->cellAt(0, c);
     QTextTableCellFormat format = cell.format().toTableCellFormat();
@@ -196,6 +196,8 @@ DocumentModel samplePlan() {
     return QStringLiteral("cell %1 %2").arg(r).arg(c);
   });
   merged->mergeCells(1, 0, 2, 1);
+  // A section ends in a paragraph of its own after a table, as in Word.
+  build.paragraph(body, {});
 
   ParagraphValues third = planParagraph();
   third.sectionStart = true;
@@ -280,17 +282,25 @@ void compareCellParagraphs(const QString& where, const QTextTableCell& a, const 
   for (auto it = b.begin(); !it.atEnd(); ++it)
     if (!it.currentFrame()) blocksB.push_back(it.currentBlock());
   if (blocksA.size() != blocksB.size()) {
-    out << QStringLiteral("%1 paragraph count: %2 != %3").arg(where).arg(blocksA.size()).arg(blocksB.size());
+    out << QStringLiteral("%1 paragraph count: %2 != %3")
+               .arg(where)
+               .arg(blocksA.size())
+               .arg(blocksB.size());
     return;
   }
   for (size_t i = 0; i < blocksA.size(); ++i)
-    compareParagraphs(QStringLiteral("%1 paragraph %2").arg(where).arg(i), blocksA[i], blocksB[i], out);
+    compareParagraphs(QStringLiteral("%1 paragraph %2").arg(where).arg(i), blocksA[i], blocksB[i],
+                      out);
 }
 
 void compareTables(const QString& where, QTextTable* a, QTextTable* b, QStringList& out) {
   if (a->rows() != b->rows() || a->columns() != b->columns()) {
     out << QStringLiteral("%1 size: %2x%3 != %4x%5")
-               .arg(where).arg(a->rows()).arg(a->columns()).arg(b->rows()).arg(b->columns());
+               .arg(where)
+               .arg(a->rows())
+               .arg(a->columns())
+               .arg(b->rows())
+               .arg(b->columns());
     return;
   }
   const TableValues p = tableValues(a->format()), q = tableValues(b->format());
@@ -309,8 +319,16 @@ void compareTables(const QString& where, QTextTable* a, QTextTable* b, QStringLi
   };
   field("style", p.style, q.style);
   field("options",
-        QStringLiteral("%1%2%3%4").arg(p.applyHeadingRows).arg(p.applyLastRow).arg(p.applyFirstColumn).arg(p.applyLastColumn),
-        QStringLiteral("%1%2%3%4").arg(q.applyHeadingRows).arg(q.applyLastRow).arg(q.applyFirstColumn).arg(q.applyLastColumn));
+        QStringLiteral("%1%2%3%4")
+            .arg(p.applyHeadingRows)
+            .arg(p.applyLastRow)
+            .arg(p.applyFirstColumn)
+            .arg(p.applyLastColumn),
+        QStringLiteral("%1%2%3%4")
+            .arg(q.applyHeadingRows)
+            .arg(q.applyLastRow)
+            .arg(q.applyFirstColumn)
+            .arg(q.applyLastColumn));
   field("columnWidths", list(p.columnWidths), list(q.columnWidths));
   // Automatic rows carry no height in the file.
   QList<double> heightsA = p.rowHeights, heightsB = q.rowHeights;
@@ -323,14 +341,30 @@ void compareTables(const QString& where, QTextTable* a, QTextTable* b, QStringLi
       const QTextTableCell x = a->cellAt(r, c), y = b->cellAt(r, c);
       const QString cell = QStringLiteral("%1 cell %2,%3").arg(where).arg(r).arg(c);
       field(qPrintable(cell + QStringLiteral(" span")),
-            QStringLiteral("%1,%2 %3x%4").arg(x.row()).arg(x.column()).arg(x.rowSpan()).arg(x.columnSpan()),
-            QStringLiteral("%1,%2 %3x%4").arg(y.row()).arg(y.column()).arg(y.rowSpan()).arg(y.columnSpan()));
+            QStringLiteral("%1,%2 %3x%4")
+                .arg(x.row())
+                .arg(x.column())
+                .arg(x.rowSpan())
+                .arg(x.columnSpan()),
+            QStringLiteral("%1,%2 %3x%4")
+                .arg(y.row())
+                .arg(y.column())
+                .arg(y.rowSpan())
+                .arg(y.columnSpan()));
       if (x.row() != r || x.column() != c) continue;
       const CellValues u = cellValues(x.format().toTableCellFormat()),
                        v = cellValues(y.format().toTableCellFormat());
       field(qPrintable(cell + QStringLiteral(" shading")),
-            QStringLiteral("%1 %2 %3 %4").arg(u.shaded).arg(u.texture).arg(u.foregroundColor).arg(u.backgroundColor),
-            QStringLiteral("%1 %2 %3 %4").arg(v.shaded).arg(v.texture).arg(v.foregroundColor).arg(v.backgroundColor));
+            QStringLiteral("%1 %2 %3 %4")
+                .arg(u.shaded)
+                .arg(u.texture)
+                .arg(u.foregroundColor)
+                .arg(u.backgroundColor),
+            QStringLiteral("%1 %2 %3 %4")
+                .arg(v.shaded)
+                .arg(v.texture)
+                .arg(v.foregroundColor)
+                .arg(v.backgroundColor));
       compareCellParagraphs(cell, x, y, out);
     }
   }
@@ -339,10 +373,23 @@ void compareTables(const QString& where, QTextTable* a, QTextTable* b, QStringLi
 QString describeLevel(const ListLevelDefinition& l) {
   const ListLevelFont& f = l.font;
   return QStringLiteral("%1 trail%2 style%3 num%4 align%5 text%6 tab%7 reset%8 start%9 ")
-             .arg(l.numberFormat).arg(l.trailingCharacter).arg(l.numberStyle).arg(l.numberPosition)
-             .arg(l.alignment).arg(l.textPosition).arg(l.tabPosition).arg(l.resetOnHigher).arg(l.startAt) +
+             .arg(l.numberFormat)
+             .arg(l.trailingCharacter)
+             .arg(l.numberStyle)
+             .arg(l.numberPosition)
+             .arg(l.alignment)
+             .arg(l.textPosition)
+             .arg(l.tabPosition)
+             .arg(l.resetOnHigher)
+             .arg(l.startAt) +
          QStringLiteral("linked'%1' font'%2' b%3 i%4 size%5 color%6 u%7 defined%8")
-             .arg(l.linkedStyle, f.name).arg(f.bold).arg(f.italic).arg(f.size).arg(f.color).arg(f.underline).arg(l.defined);
+             .arg(l.linkedStyle, f.name)
+             .arg(f.bold)
+             .arg(f.italic)
+             .arg(f.size)
+             .arg(f.color)
+             .arg(f.underline)
+             .arg(l.defined);
 }
 
 }  // namespace
@@ -350,10 +397,12 @@ QString describeLevel(const ListLevelDefinition& l) {
 QStringList differences(const DocumentModel& expected, const DocumentModel& actual) {
   QStringList out;
   const PageSetup &p = expected.page, &q = actual.page;
-  const double pageA[] = {p.pageWidth, p.pageHeight, p.topMargin, p.bottomMargin, p.leftMargin,
-                          p.rightMargin, p.headerDistance, p.footerDistance, p.defaultTabStop};
-  const double pageB[] = {q.pageWidth, q.pageHeight, q.topMargin, q.bottomMargin, q.leftMargin,
-                          q.rightMargin, q.headerDistance, q.footerDistance, q.defaultTabStop};
+  const double pageA[] = {p.pageWidth,      p.pageHeight,     p.topMargin,
+                          p.bottomMargin,   p.leftMargin,     p.rightMargin,
+                          p.headerDistance, p.footerDistance, p.defaultTabStop};
+  const double pageB[] = {q.pageWidth,      q.pageHeight,     q.topMargin,
+                          q.bottomMargin,   q.leftMargin,     q.rightMargin,
+                          q.headerDistance, q.footerDistance, q.defaultTabStop};
   for (size_t i = 0; i < std::size(pageA); ++i)
     if (!near(pageA[i], pageB[i]))
       out << QStringLiteral("page value %1: %2 != %3").arg(i).arg(pageA[i]).arg(pageB[i]);
@@ -364,15 +413,18 @@ QStringList differences(const DocumentModel& expected, const DocumentModel& actu
 
   if (expected.listTemplates.size() != actual.listTemplates.size()) {
     out << QStringLiteral("list template count: %1 != %2")
-               .arg(expected.listTemplates.size()).arg(actual.listTemplates.size());
+               .arg(expected.listTemplates.size())
+               .arg(actual.listTemplates.size());
   } else {
     for (size_t i = 0; i < expected.listTemplates.size(); ++i) {
       const auto &a = expected.listTemplates[i], &b = actual.listTemplates[i];
-      if (a.name != b.name) out << QStringLiteral("list template %1 name: %2 != %3").arg(i).arg(a.name, b.name);
+      if (a.name != b.name)
+        out << QStringLiteral("list template %1 name: %2 != %3").arg(i).arg(a.name, b.name);
       for (int level = 1; level <= 9; ++level) {
         const QString x = describeLevel(effectiveListLevel(a, level));
         const QString y = describeLevel(effectiveListLevel(b, level));
-        if (x != y) out << QStringLiteral("list %1 level %2: %3 != %4").arg(a.name).arg(level).arg(x, y);
+        if (x != y)
+          out << QStringLiteral("list %1 level %2: %3 != %4").arg(a.name).arg(level).arg(x, y);
       }
     }
   }
