@@ -298,25 +298,28 @@ void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe) {
 }
 
 QString businessFieldText(BusinessField field) {
+  // Without a main window every field reads as empty; the city-and-zip line keeps its space.
   const shell::Form1* form = shell::Form1::current();
-  if (!form) return QString();
+  auto text = [form](QLineEdit* shell::Form1::*member) {
+    return form ? fieldText(form->*member) : QString();
+  };
   switch (field) {
     case BusinessField::None:
       return QString();
     case BusinessField::BusinessName:
-      return fieldText(form->txtBusinessName);
+      return text(&shell::Form1::txtBusinessName);
     case BusinessField::StreetAddress1:
-      return fieldText(form->txtStreetAddress1);
+      return text(&shell::Form1::txtStreetAddress1);
     case BusinessField::StreetAddress2:
-      return fieldText(form->txtStreetAddress2);
+      return text(&shell::Form1::txtStreetAddress2);
     case BusinessField::CityAndZip:
-      return fieldText(form->txtCity) + QLatin1Char(' ') + fieldText(form->txtZipCode);
+      return text(&shell::Form1::txtCity) + QLatin1Char(' ') + text(&shell::Form1::txtZipCode);
     case BusinessField::Telephone:
-      return fieldText(form->txtTelephone);
+      return text(&shell::Form1::txtTelephone);
     case BusinessField::Fax:
-      return fieldText(form->txtFax);
+      return text(&shell::Form1::txtFax);
     case BusinessField::Email:
-      return fieldText(form->txtEmail);
+      return text(&shell::Form1::txtEmail);
   }
   return QString();
 }
