@@ -412,7 +412,8 @@ class Documents : public word::Documents, Base {
 
 class Application : public word::Application, Base {
  public:
-  explicit Application(StatePtr s) : Base(s), documents_(std::make_shared<recording::Documents>(s)) {}
+  explicit Application(StatePtr s)
+      : Base(s), documents_(std::make_shared<recording::Documents>(s)) {}
   word::Ref<word::Documents> Documents() override {
     call("Application.Documents");
     return documents_;
