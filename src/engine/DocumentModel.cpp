@@ -236,16 +236,16 @@ const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& nam
 
 void DocumentModel::refreshLayout() {
   QTextDocument* doc = text_.get();
+  doc->setDocumentMargin(0);  // before the frame margins: it resets them
   doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
   QTextFrameFormat root = doc->rootFrame()->frameFormat();
-  root.setTopMargin(page.topMargin);
-  root.setBottomMargin(page.bottomMargin);
-  root.setLeftMargin(page.leftMargin);
-  root.setRightMargin(page.rightMargin);
+  root.setTopMargin(qtLength(page.topMargin));
+  root.setBottomMargin(qtLength(page.bottomMargin));
+  root.setLeftMargin(qtLength(page.leftMargin));
+  root.setRightMargin(qtLength(page.rightMargin));
   root.setBorder(0);
   root.setPadding(0);
   doc->rootFrame()->setFrameFormat(root);
-  doc->setDocumentMargin(0);
   QTextOption option = doc->defaultTextOption();
   option.setTabStopDistance(page.defaultTabStop);
   doc->setDefaultTextOption(option);
@@ -318,7 +318,7 @@ void DocumentModel::refreshTable(QTextTable* table) {
   QTextTableFormat f = table->format();
   const TableValues v = tableValues(f);
   const bool grid = !v.style.isEmpty();
-  f.setBorder(grid ? kGridBorder : 0);
+  f.setBorder(grid ? qtLength(kGridBorder) : 0);
   f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
   f.setBorderBrush(Qt::black);
   f.setBorderCollapse(true);
@@ -332,7 +332,7 @@ void DocumentModel::refreshTable(QTextTable* table) {
     const double w = c < v.columnWidths.size() && v.columnWidths[c] > 0
                          ? v.columnWidths[c]
                          : textWidth / std::max(1, table->columns());
-    widths.append(QTextLength(QTextLength::FixedLength, w));
+    widths.append(QTextLength(QTextLength::FixedLength, qtLength(w)));
   }
   f.setColumnWidthConstraints(widths);
   double total = 0;
@@ -345,10 +345,12 @@ void DocumentModel::refreshTable(QTextTable* table) {
       if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
       QTextTableCellFormat cf = cell.format().toTableCellFormat();
       const CellValues cv = cellValues(cf);
-      cf.setLeftPadding(kCellPadding);
-      cf.setRightPadding(kCellPadding);
+      cf.setLeftPadding(qtLength(kCellPadding));
+      cf.setRightPadding(qtLength(kCellPadding));
       cf.setTopPadding(0);
-      cf.setBottomPadding(0);
+      cf.setBorder(grid ? qtLength(kGridBorder) : 0);
+      cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+      cf.setBorderBrush(Qt::black);
       const QColor bg = cv.shaded ? wordColor(cv.backgroundColor) : QColor();
       if (bg.isValid())
         cf.setBackground(bg);

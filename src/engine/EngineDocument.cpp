@@ -295,8 +295,9 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   pv.listTemplate.clear();
   pv.listLevel = 0;
   pv.sectionStart = false;
-  if (pv.leftIndent < 0) pv.leftIndent = 0;
-  // Word tables keep their cell paragraphs free of space after.
+  pv.leftIndent = 0;
+  pv.firstLineIndent = 0;
+  pv.tabStops.clear();
   setParagraphValues(cellBlock, pv);
   const QTextCharFormat cellChars = doc_->typing;
 

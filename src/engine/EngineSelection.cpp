@@ -593,7 +593,7 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
     down = !down;
   }
   QTextCursor& c = d.cursor;
-  d.model.text()->documentLayout()->documentSize();
+  settleLayout(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
   if (mode == QTextCursor::MoveAnchor && c.hasSelection())
@@ -626,7 +626,7 @@ int EngineSelection::EndKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  d.model.text()->documentLayout()->documentSize();
+  settleLayout(d.model);
   if (unit == word::wdLine)
     d.cursor.movePosition(QTextCursor::EndOfLine, mode);
   else if (unit == word::wdStory)
@@ -644,7 +644,7 @@ int EngineSelection::HomeKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  d.model.text()->documentLayout()->documentSize();
+  settleLayout(d.model);
   if (unit == word::wdLine) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);
   } else if (unit == word::wdStory) {

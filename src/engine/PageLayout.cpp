@@ -4,18 +4,20 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextLayout>
+#include <QTextTable>
 #include <cmath>
 
 #include "engine/FontSubstitutes.h"
+#include "engine/LayoutDevice.h"
 
 namespace engine {
 namespace {
 
 // The document position of a block's layout origin (its lines are relative to it).
 QPointF layoutOrigin(const QTextDocument* doc, const QTextBlock& block) {
-  const QRectF box = doc->documentLayout()->blockBoundingRect(block);
-  return box.topLeft() - block.layout()->boundingRect().topLeft();
+  return doc->documentLayout()->blockBoundingRect(block).topLeft();
 }
 
 int pageOfY(const DocumentModel& model, double y) {
@@ -44,24 +46,83 @@ void drawBullets(const DocumentModel& model, QPainter& painter, double top, doub
     const RunValues text = runValues(b.length() > 1 ? QTextCursor(b).charFormat() : b.charFormat());
     QFont font = listBulletFont(level, text);
     painter.setFont(deviceFont(font, font.pointSizeF(), painter));
-    const double x = origin.x() + std::max(0.0, v.leftIndent + v.firstLineIndent) -
-                     b.blockFormat().leftMargin() - b.blockFormat().textIndent() + line.x();
+    // The paragraph's zero is where its first line would start without indents.
+    const double zero =
+        origin.x() + line.x() - (b.blockFormat().leftMargin() + b.blockFormat().textIndent());
+    const double x = zero + std::max(0.0, v.leftIndent + v.firstLineIndent);
     painter.setPen(Qt::black);
     painter.drawText(QPointF(x, baseline), displayBullet(level.numberFormat));
   }
 }
 
+// The top of a row's content in document coordinates (from a cell that starts in the
+// row), or a negative value when every cell of the row is covered by a merge.
+double rowTop(const QTextDocument* doc, QTextTable* table, int row) {
+  for (int c = 0; c < table->columns(); ++c) {
+    const QTextTableCell cell = table->cellAt(row, c);
+    if (cell.isValid() && cell.row() == row)
+      return doc->documentLayout()->blockBoundingRect(cell.firstCursorPosition().block()).top();
+  }
+  return -1;
+}
+
 }  // namespace
+
+void settleLayout(const DocumentModel& model) {
+  QTextDocument* doc = model.text();
+  doc->documentLayout()->documentSize();
+  // Rows with a minimum or exact height: every cell of the row gets the missing height as
+  // padding below its text (Qt's tables know no row heights of their own). The natural
+  // height of a row is its laid-out height less the padding it already has.
+  bool changed = false;
+  for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table) continue;
+    const TableValues v = tableValues(table->format());
+    const QRectF box = doc->documentLayout()->frameBoundingRect(table);
+    for (int r = 0; r < table->rows(); ++r) {
+      const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
+                         r < v.rowHeights.size() && v.rowHeights[r] > 0;
+      const double top = rowTop(doc, table, r);
+      double padding = 0;
+      double current = 0;
+      for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        if (cell.isValid() && cell.row() == r)
+          current =
+              std::max(current, fromQtLength(cell.format().toTableCellFormat().bottomPadding()));
+      }
+      if (fixed && top >= 0) {
+        const double nextTop = r + 1 < table->rows() ? rowTop(doc, table, r + 1) : -1;
+        // The last row (or one followed by covered rows) ends at the table's bottom edge.
+        const double bottom = nextTop >= 0 ? nextTop : box.bottom();
+        const double natural = bottom - top - current;
+        padding = std::max(0.0, v.rowHeights[r] - natural);
+      }
+      for (int c = 0; c < table->columns(); ++c) {
+        QTextTableCell cell = table->cellAt(r, c);
+        if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        if (std::abs(format.bottomPadding() - qtLength(padding)) > 0.01) {
+          format.setBottomPadding(qtLength(padding));
+          cell.setFormat(format);
+          changed = true;
+        }
+      }
+    }
+  }
+  if (changed) doc->documentLayout()->documentSize();
+}
 
 int pageCount(const DocumentModel& model) {
   QTextDocument* doc = model.text();
-  doc->documentLayout()->documentSize();  // lays the document out
+  settleLayout(model);  // lays the document out
   return std::max(1, doc->pageCount());
 }
 
 int pageOfPosition(const DocumentModel& model, int position) {
   QTextDocument* doc = model.text();
-  doc->documentLayout()->documentSize();
+  settleLayout(model);
   const QTextBlock block = doc->findBlock(position);
   if (!block.isValid() || !block.layout()) return 0;
   const QPointF origin = layoutOrigin(doc, block);
@@ -72,7 +133,7 @@ int pageOfPosition(const DocumentModel& model, int position) {
 
 int pageStartPosition(const DocumentModel& model, int page) {
   QTextDocument* doc = model.text();
-  doc->documentLayout()->documentSize();
+  settleLayout(model);
   if (page <= 0) return 0;
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
     if (!b.layout()) continue;
@@ -90,7 +151,7 @@ int pageStartPosition(const DocumentModel& model, int page) {
 
 QPicture drawPage(const DocumentModel& model, int page) {
   QTextDocument* doc = model.text();
-  doc->documentLayout()->documentSize();
+  settleLayout(model);
   const QRectF pageRect(0, 0, model.page.pageWidth, model.page.pageHeight);
   QPicture picture;
   QPainter painter(&picture);

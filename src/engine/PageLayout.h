@@ -12,6 +12,8 @@
 
 namespace engine {
 
+// Lays the document out where it changed, rows with set heights included.
+void settleLayout(const DocumentModel& model);
 // The number of pages (at least 1).
 int pageCount(const DocumentModel& model);
 // The 0-based page on which the text position lies.
