@@ -19,11 +19,11 @@ struct RunInfo {
 struct ParagraphInfo {
   QString text;  // the paragraph's text without its mark; tabs as '\t'
   std::vector<RunInfo> runs;
-  int alignment = 0;            // Word's value: 0 left, 1 centre, 2 right
-  int lineSpacingRule = 0;      // Word's WdLineSpacing
-  double lineSpacing = 0;       // points
-  double firstLineIndent = 0;   // points
-  double leftIndent = 0;        // points
+  int alignment = 0;           // Word's value: 0 left, 1 centre, 2 right
+  int lineSpacingRule = 0;     // Word's WdLineSpacing
+  double lineSpacing = 0;      // points
+  double firstLineIndent = 0;  // points
+  double leftIndent = 0;       // points
   bool spaceBeforeAuto = false;
   bool spaceAfterAuto = false;
   std::vector<double> tabStops;  // custom tab stop positions, points
