@@ -2,9 +2,11 @@
 // paragraphs with their runs and formats, its tables and its sections.
 #pragma once
 
+#include <QPicture>
 #include <QString>
 #include <vector>
 
+#include "engine/DocumentModel.h"
 #include "word/WordObjects.h"
 
 namespace engine {
@@ -65,6 +67,16 @@ struct DocumentInfo {
 };
 
 // Throws word::AutomationError when the document is not one of the built-in engine's.
+// The page count leaves out pages that page navigation removed.
 DocumentInfo inspect(const word::Ref<word::Document>& document);
+DocumentInfo inspect(const DocumentModel& model);
+
+// Page `page` (0-based) of the document as laid out now, drawn as Range.CopyAsPicture
+// draws it: a picture in points whose bounding rectangle is the whole page. Pages that
+// navigation removed still count, so page n is the n-th page before any removal.
+QPicture drawPage(const word::Ref<word::Document>& document, int page);
+
+// The model behind an engine document (for saving and comparing in tests).
+const DocumentModel& documentModel(const word::Ref<word::Document>& document);
 
 }  // namespace engine

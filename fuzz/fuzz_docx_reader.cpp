@@ -1,0 +1,39 @@
+// libFuzzer entry point for the .docx reader: any bytes must either load or be refused
+// with an AutomationError; nothing else (crash, leak, hang, other exception) is allowed.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/Docx.h"
+#include "word/Automation.h"
+
+namespace {
+
+QString scratchFile() {
+  static QTemporaryDir dir;
+  return dir.path() + QStringLiteral("/input.docx");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static int argc = 1;
+  static char name[] = "fuzz_docx_reader";
+  static char* argv[] = {name, nullptr};
+  static QCoreApplication app(argc, argv);
+
+  const QString path = scratchFile();
+  {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+  }
+  try {
+    engine::loadDocx(path);
+  } catch (const word::AutomationError&) {
+    // Refusing the input is the expected outcome for nearly all of it.
+  }
+  return 0;
+}

@@ -1,0 +1,375 @@
+#include "engine/DocumentModel.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/FontSubstitutes.h"
+#include "engine/LayoutDevice.h"
+
+namespace engine {
+
+static_assert(prop::kParagraphAlignment == QTextFormat::UserProperty + 1,
+              "custom properties must start above Qt's own");
+
+namespace {
+
+// Word's automatic spacing before and after a paragraph.
+constexpr double kAutoSpacing = 14.0;
+// Word's default cell margins: 0.08 inch left and right.
+constexpr double kCellPadding = 5.4;
+constexpr double kGridBorder = 0.5;
+
+QList<double> doubleList(const QVariant& value) {
+  QList<double> out;
+  for (const QVariant& v : value.toList()) out.append(v.toDouble());
+  return out;
+}
+
+QVariantList variantList(const QList<double>& values) {
+  QVariantList out;
+  for (double v : values) out.append(v);
+  return out;
+}
+
+Qt::Alignment qtAlignment(int wordAlignment) {
+  switch (wordAlignment) {
+    case 1:
+      return Qt::AlignHCenter;
+    case 2:
+      return Qt::AlignRight | Qt::AlignAbsolute;
+    case 3:
+      return Qt::AlignJustify;
+    default:
+      return Qt::AlignLeft | Qt::AlignAbsolute;
+  }
+}
+
+QColor wordColor(long value) {
+  if (value < 0 || value > 0xFFFFFF) return QColor();  // automatic
+  return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+// Where the text of a list paragraph's first line starts, after the bullet and its
+// trailing tab: the next of the level's tab position, the hanging indent, a custom tab
+// stop or a default tab stop beyond the bullet.
+double listTextStart(const ParagraphValues& v, const ListLevelDefinition& level,
+                     const QFont& bulletFont, const PageSetup& page) {
+  const double bulletAt = v.leftIndent + v.firstLineIndent;
+  const double bulletEnd = bulletAt + QFontMetricsF(bulletFont, layoutDevice())
+                                          .horizontalAdvance(displayBullet(level.numberFormat));
+  if (level.trailingCharacter == 2) return bulletEnd;
+  if (level.trailingCharacter == 1)
+    return bulletEnd + QFontMetricsF(bulletFont, layoutDevice()).horizontalAdvance(' ');
+  std::vector<double> candidates;
+  if (level.tabPosition != kUndefined && level.tabPosition > bulletEnd)
+    candidates.push_back(level.tabPosition);
+  if (v.leftIndent > bulletEnd) candidates.push_back(v.leftIndent);
+  for (double t : v.tabStops)
+    if (t > bulletEnd) candidates.push_back(t);
+  if (!candidates.empty()) return *std::min_element(candidates.begin(), candidates.end());
+  const double step = page.defaultTabStop > 0 ? page.defaultTabStop : 36;
+  return (std::floor(bulletEnd / step) + 1) * step;
+}
+
+}  // namespace
+
+ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int level) {
+  const int index = std::clamp(level, 1, 9) - 1;
+  if (tmpl.levels[index].defined) return tmpl.levels[index];
+  ListLevelDefinition out = tmpl.levels[0];
+  if (!out.defined) {
+    // A template nobody defined: Word's plain bullet.
+    out.numberFormat = QString(QChar(0xF0B7));
+    out.font.name = QStringLiteral("Symbol");
+    out.numberPosition = 18;
+    out.textPosition = 36;
+    out.tabPosition = kUndefined;
+  }
+  const double shift = 36.0 * index;
+  out.numberPosition += shift;
+  out.textPosition += shift;
+  if (out.tabPosition != kUndefined) out.tabPosition += shift;
+  out.defined = false;
+  return out;
+}
+
+ParagraphValues paragraphValues(const QTextBlockFormat& f) {
+  ParagraphValues v = DocumentModel::normalParagraph();
+  if (f.hasProperty(prop::kParagraphAlignment))
+    v.alignment = f.intProperty(prop::kParagraphAlignment);
+  if (f.hasProperty(prop::kLineSpacingRule))
+    v.lineSpacingRule = f.intProperty(prop::kLineSpacingRule);
+  if (f.hasProperty(prop::kLineSpacing)) v.lineSpacing = f.doubleProperty(prop::kLineSpacing);
+  if (f.hasProperty(prop::kSpaceBefore)) v.spaceBefore = f.doubleProperty(prop::kSpaceBefore);
+  if (f.hasProperty(prop::kSpaceAfter)) v.spaceAfter = f.doubleProperty(prop::kSpaceAfter);
+  if (f.hasProperty(prop::kSpaceBeforeAuto))
+    v.spaceBeforeAuto = f.boolProperty(prop::kSpaceBeforeAuto);
+  if (f.hasProperty(prop::kSpaceAfterAuto))
+    v.spaceAfterAuto = f.boolProperty(prop::kSpaceAfterAuto);
+  if (f.hasProperty(prop::kLeftIndent)) v.leftIndent = f.doubleProperty(prop::kLeftIndent);
+  if (f.hasProperty(prop::kFirstLineIndent))
+    v.firstLineIndent = f.doubleProperty(prop::kFirstLineIndent);
+  if (f.hasProperty(prop::kTabStops)) v.tabStops = doubleList(f.property(prop::kTabStops));
+  v.listTemplate = f.stringProperty(prop::kListTemplate);
+  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(f.intProperty(prop::kListLevel), 1, 9);
+  v.sectionStart = f.boolProperty(prop::kSectionStart);
+  return v;
+}
+
+void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& v) {
+  f.setProperty(prop::kParagraphAlignment, v.alignment);
+  f.setProperty(prop::kLineSpacingRule, v.lineSpacingRule);
+  f.setProperty(prop::kLineSpacing, v.lineSpacing);
+  f.setProperty(prop::kSpaceBefore, v.spaceBefore);
+  f.setProperty(prop::kSpaceAfter, v.spaceAfter);
+  f.setProperty(prop::kSpaceBeforeAuto, v.spaceBeforeAuto);
+  f.setProperty(prop::kSpaceAfterAuto, v.spaceAfterAuto);
+  f.setProperty(prop::kLeftIndent, v.leftIndent);
+  f.setProperty(prop::kFirstLineIndent, v.firstLineIndent);
+  QList<double> tabs = v.tabStops;
+  std::sort(tabs.begin(), tabs.end());
+  f.setProperty(prop::kTabStops, variantList(tabs));
+  f.setProperty(prop::kListTemplate, v.listTemplate);
+  f.setProperty(prop::kListLevel, v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, 9));
+  f.setProperty(prop::kSectionStart, v.sectionStart);
+}
+
+RunValues runValues(const QTextCharFormat& f) {
+  RunValues v = DocumentModel::normalRun();
+  if (f.hasProperty(QTextFormat::FontWeight)) v.bold = f.fontWeight() >= QFont::Bold;
+  if (f.hasProperty(QTextFormat::FontPointSize)) v.size = f.fontPointSize();
+  if (f.hasProperty(prop::kFontName)) v.fontName = f.stringProperty(prop::kFontName);
+  return v;
+}
+
+void setRunValues(QTextCharFormat& f, const RunValues& v) {
+  f.setFontWeight(v.bold ? QFont::Bold : QFont::Normal);
+  f.setFontPointSize(v.size);
+  f.setProperty(prop::kFontName, v.fontName);
+  f.setFontFamilies(QStringList{v.fontName});
+  f.setFontHintingPreference(QFont::PreferNoHinting);
+}
+
+TableValues tableValues(const QTextTableFormat& f) {
+  TableValues v;
+  if (f.hasProperty(prop::kTableStyle)) v.style = f.stringProperty(prop::kTableStyle);
+  if (f.hasProperty(prop::kApplyHeadingRows))
+    v.applyHeadingRows = f.boolProperty(prop::kApplyHeadingRows);
+  if (f.hasProperty(prop::kApplyLastRow)) v.applyLastRow = f.boolProperty(prop::kApplyLastRow);
+  if (f.hasProperty(prop::kApplyFirstColumn))
+    v.applyFirstColumn = f.boolProperty(prop::kApplyFirstColumn);
+  if (f.hasProperty(prop::kApplyLastColumn))
+    v.applyLastColumn = f.boolProperty(prop::kApplyLastColumn);
+  v.columnWidths = doubleList(f.property(prop::kColumnWidths));
+  v.rowHeights = doubleList(f.property(prop::kRowHeights));
+  for (const QVariant& r : f.property(prop::kRowHeightRules).toList())
+    v.rowHeightRules.append(r.toInt());
+  return v;
+}
+
+void setTableValues(QTextTableFormat& f, const TableValues& v) {
+  f.setProperty(prop::kTableStyle, v.style);
+  f.setProperty(prop::kApplyHeadingRows, v.applyHeadingRows);
+  f.setProperty(prop::kApplyLastRow, v.applyLastRow);
+  f.setProperty(prop::kApplyFirstColumn, v.applyFirstColumn);
+  f.setProperty(prop::kApplyLastColumn, v.applyLastColumn);
+  f.setProperty(prop::kColumnWidths, variantList(v.columnWidths));
+  f.setProperty(prop::kRowHeights, variantList(v.rowHeights));
+  QVariantList rules;
+  for (int r : v.rowHeightRules) rules.append(r);
+  f.setProperty(prop::kRowHeightRules, rules);
+}
+
+CellValues cellValues(const QTextTableCellFormat& f) {
+  CellValues v;
+  v.shaded = f.boolProperty(prop::kCellShaded);
+  if (f.hasProperty(prop::kCellTexture)) v.texture = f.intProperty(prop::kCellTexture);
+  if (f.hasProperty(prop::kCellForeground))
+    v.foregroundColor = long(f.property(prop::kCellForeground).toLongLong());
+  if (f.hasProperty(prop::kCellBackground))
+    v.backgroundColor = long(f.property(prop::kCellBackground).toLongLong());
+  return v;
+}
+
+void setCellValues(QTextTableCellFormat& f, const CellValues& v) {
+  f.setProperty(prop::kCellShaded, v.shaded);
+  f.setProperty(prop::kCellTexture, v.texture);
+  f.setProperty(prop::kCellForeground, qlonglong(v.foregroundColor));
+  f.setProperty(prop::kCellBackground, qlonglong(v.backgroundColor));
+}
+
+ParagraphValues DocumentModel::normalParagraph() { return ParagraphValues{}; }
+RunValues DocumentModel::normalRun() { return RunValues{}; }
+
+DocumentModel::DocumentModel() : text_(std::make_unique<QTextDocument>()) {
+  installFontSubstitutes();
+  text_->documentLayout()->setPaintDevice(layoutDevice());
+  text_->setUseDesignMetrics(true);
+  text_->setUndoRedoEnabled(false);
+  QTextCursor cursor(text_.get());
+  QTextBlockFormat block;
+  setParagraphValues(block, normalParagraph());
+  QTextCharFormat run;
+  setRunValues(run, normalRun());
+  cursor.setBlockFormat(block);
+  cursor.setBlockCharFormat(run);
+  cursor.setCharFormat(run);
+  refreshLayout();
+}
+
+DocumentModel::~DocumentModel() = default;
+DocumentModel::DocumentModel(DocumentModel&&) noexcept = default;
+DocumentModel& DocumentModel::operator=(DocumentModel&&) noexcept = default;
+
+const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& name) const {
+  for (const ListTemplateDefinition& t : listTemplates)
+    if (t.name == name) return &t;
+  return nullptr;
+}
+
+void DocumentModel::refreshLayout() {
+  QTextDocument* doc = text_.get();
+  doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
+  QTextFrameFormat root = doc->rootFrame()->frameFormat();
+  root.setTopMargin(page.topMargin);
+  root.setBottomMargin(page.bottomMargin);
+  root.setLeftMargin(page.leftMargin);
+  root.setRightMargin(page.rightMargin);
+  root.setBorder(0);
+  root.setPadding(0);
+  doc->rootFrame()->setFrameFormat(root);
+  doc->setDocumentMargin(0);
+  QTextOption option = doc->defaultTextOption();
+  option.setTabStopDistance(page.defaultTabStop);
+  doc->setDefaultTextOption(option);
+  QFont base(QStringLiteral("Calibri"));
+  base.setPointSizeF(11);
+  base.setHintingPreference(QFont::PreferNoHinting);
+  doc->setDefaultFont(base);
+
+  for (QTextFrame* frame : doc->rootFrame()->childFrames())
+    if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
+}
+
+void DocumentModel::refreshParagraph(const QTextBlock& block) {
+  if (!block.isValid()) return;
+  const QTextBlockFormat current = block.blockFormat();
+  const ParagraphValues v = paragraphValues(current);
+  QTextBlockFormat f = current;
+  f.setAlignment(qtAlignment(v.alignment));
+  f.setTopMargin(v.spaceBeforeAuto ? kAutoSpacing : v.spaceBefore);
+  f.setBottomMargin(v.spaceAfterAuto ? kAutoSpacing : v.spaceAfter);
+  double left = v.leftIndent;
+  double first = v.firstLineIndent;
+  const ListTemplateDefinition* tmpl =
+      v.listTemplate.isEmpty() ? nullptr : findListTemplate(v.listTemplate);
+  if (tmpl) {
+    const ListLevelDefinition level = effectiveListLevel(*tmpl, v.listLevel);
+    const QFont bulletFont = listBulletFont(level, runValues(block.charFormat()));
+    first = listTextStart(v, level, bulletFont, page) - v.leftIndent;
+  }
+  // Text cannot sit left of the margin on our pages; Word would let it run into it.
+  if (left < 0) left = 0;
+  if (left + first < 0) first = -left;
+  f.setLeftMargin(left);
+  f.setTextIndent(first);
+  switch (v.lineSpacingRule) {
+    case 0:
+      f.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 1:
+      f.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 2:
+      f.setLineHeight(200, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 3:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
+      break;
+    case 4:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
+      break;
+    default:
+      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * 100.0),
+                      QTextBlockFormat::ProportionalHeight);
+      break;
+  }
+  QList<QTextOption::Tab> tabs;
+  for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
+  f.setTabPositions(tabs);
+  f.setPageBreakPolicy(v.sectionStart ? QTextFormat::PageBreak_AlwaysBefore
+                                      : QTextFormat::PageBreak_Auto);
+  if (f != current) {
+    QTextCursor c(block);
+    c.setBlockFormat(f);
+  }
+}
+
+void DocumentModel::refreshTable(QTextTable* table) {
+  if (!table) return;
+  QTextTableFormat f = table->format();
+  const TableValues v = tableValues(f);
+  const bool grid = !v.style.isEmpty();
+  f.setBorder(grid ? kGridBorder : 0);
+  f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  f.setBorderBrush(Qt::black);
+  f.setBorderCollapse(true);
+  f.setCellSpacing(0);
+  f.setCellPadding(0);
+  f.setMargin(0);
+  f.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+  QList<QTextLength> widths;
+  const double textWidth = page.pageWidth - page.leftMargin - page.rightMargin;
+  for (int c = 0; c < table->columns(); ++c) {
+    const double w = c < v.columnWidths.size() && v.columnWidths[c] > 0
+                         ? v.columnWidths[c]
+                         : textWidth / std::max(1, table->columns());
+    widths.append(QTextLength(QTextLength::FixedLength, w));
+  }
+  f.setColumnWidthConstraints(widths);
+  double total = 0;
+  for (const QTextLength& l : widths) total += l.rawValue();
+  f.setWidth(QTextLength(QTextLength::FixedLength, total));
+  table->setFormat(f);
+  for (int r = 0; r < table->rows(); ++r) {
+    for (int c = 0; c < table->columns(); ++c) {
+      QTextTableCell cell = table->cellAt(r, c);
+      if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+      QTextTableCellFormat cf = cell.format().toTableCellFormat();
+      const CellValues cv = cellValues(cf);
+      cf.setLeftPadding(kCellPadding);
+      cf.setRightPadding(kCellPadding);
+      cf.setTopPadding(0);
+      cf.setBottomPadding(0);
+      const QColor bg = cv.shaded ? wordColor(cv.backgroundColor) : QColor();
+      if (bg.isValid())
+        cf.setBackground(bg);
+      else
+        cf.clearBackground();
+      cell.setFormat(cf);
+    }
+  }
+}
+
+DocumentModel DocumentModel::clone() const {
+  DocumentModel copy;
+  copy.text_.reset(text_->clone());
+  copy.text_->documentLayout()->setPaintDevice(layoutDevice());
+  copy.text_->setUseDesignMetrics(true);
+  copy.text_->setUndoRedoEnabled(false);
+  copy.page = page;
+  copy.header = header;
+  copy.listTemplates = listTemplates;
+  copy.refreshLayout();
+  return copy;
+}
+
+}  // namespace engine

@@ -1,0 +1,105 @@
+// The application, its documents collection and the registration of "Word.Application".
+#include <QFileInfo>
+
+#include "engine/Docx.h"
+#include "engine/EngineObjects.h"
+#include "engine/WordEngine.h"
+#include "word/ObjectRegistry.h"
+
+namespace engine {
+
+void registerWordEngine() {
+  word::registerFactory(QStringLiteral("Word.Application"), [] {
+    return word::Ref<word::Application>(std::make_shared<EngineApplication>());
+  });
+}
+
+word::Ref<word::Document> EngineDocuments::adopt(DocumentModel model) {
+  auto state = std::make_shared<DocumentState>(std::move(model));
+  state->application = app_;
+  app_->documents.push_back(state);
+  app_->active = state;
+  return word::Ref<word::Document>(std::make_shared<EngineDocument>(state));
+}
+
+word::Ref<word::Document> EngineDocuments::Add() {
+  word::announceCall("Documents.Add");
+  app_->ensureRunning();
+  return adopt(DocumentModel());
+}
+
+word::Ref<word::Document> EngineDocuments::Open(const QString& fileName) {
+  word::announceCall("Documents.Open");
+  app_->ensureRunning();
+  if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+    fail(QStringLiteral(
+             "Sorry, we couldn't find your file. Was it moved, renamed, or deleted?\n(%1)")
+             .arg(fileName));
+  return adopt(loadDocx(fileName));
+}
+
+int EngineDocuments::Count() {
+  word::announceCall("Documents.Count");
+  app_->ensureRunning();
+  int open = 0;
+  for (const auto& d : app_->documents)
+    if (!d->closed) ++open;
+  return open;
+}
+
+word::Ref<word::Documents> EngineApplication::Documents() {
+  word::announceCall("Application.Documents");
+  app_->ensureRunning();
+  return word::Ref<word::Documents>(std::make_shared<EngineDocuments>(app_));
+}
+
+word::Ref<word::Document> EngineApplication::ActiveDocument() {
+  word::announceCall("Application.ActiveDocument");
+  return word::Ref<word::Document>(std::make_shared<EngineDocument>(app_->activeDocument()));
+}
+
+word::Ref<word::Selection> EngineApplication::Selection() {
+  word::announceCall("Application.Selection");
+  return word::Ref<word::Selection>(std::make_shared<EngineSelection>(app_->activeDocument()));
+}
+
+void EngineApplication::SetDisplayAlerts(int value) {
+  word::announceCall("Application.DisplayAlerts");
+  app_->ensureRunning();
+  app_->displayAlerts = value;
+}
+
+int EngineApplication::DisplayAlerts() {
+  word::announceCall("Application.DisplayAlerts");
+  app_->ensureRunning();
+  return app_->displayAlerts;
+}
+
+double EngineApplication::LinesToPoints(double lines) {
+  word::announceCall("Application.LinesToPoints");
+  app_->ensureRunning();
+  return lines * kPointsPerLine;
+}
+
+double EngineApplication::InchesToPoints(double inches) {
+  word::announceCall("Application.InchesToPoints");
+  app_->ensureRunning();
+  return inches * kPointsPerInch;
+}
+
+QString EngineApplication::Name() {
+  word::announceCall("Application.Name");
+  app_->ensureRunning();
+  return QString::fromLatin1(kEngineName);
+}
+
+void EngineApplication::Quit() {
+  word::announceCall("Application.Quit");
+  app_->ensureRunning();
+  // Unsaved documents are dropped: the engine never asks.
+  for (auto& d : app_->documents) d->closed = true;
+  app_->documents.clear();
+  app_->quit = true;
+}
+
+}  // namespace engine

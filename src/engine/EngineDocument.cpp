@@ -1,0 +1,449 @@
+// The document and what hangs off it: window, ranges, list templates, tables.
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <cmath>
+
+#include "engine/Docx.h"
+#include "engine/EngineObjects.h"
+#include "engine/PageLayout.h"
+#include "shell/ClipboardPicture.h"
+
+namespace engine {
+
+// ---- Document ---------------------------------------------------------------------------
+
+word::Ref<word::Window> EngineDocument::ActiveWindow() {
+  word::announceCall("Document.ActiveWindow");
+  doc_->ensureOpen();
+  return word::Ref<word::Window>(std::make_shared<EngineWindow>(doc_));
+}
+
+void EngineDocument::SaveAs(const QString& fileName) {
+  word::announceCall("Document.SaveAs");
+  doc_->ensureOpen();
+  if (fileName.isEmpty()) fail(QStringLiteral("The file name is not valid."));
+  doc_->beginEdit();  // pages removed by navigation are gone from what is saved
+  saveDocx(doc_->model, fileName);
+}
+
+void EngineDocument::Close(const QVariant& saveChanges) {
+  word::announceCall("Document.Close");
+  doc_->ensureOpen();
+  // Nothing is ever saved implicitly: the document has no file of its own to save to
+  // unless SaveAs named one, and the program always saves explicitly first.
+  (void)saveChanges;
+  doc_->closed = true;
+  if (auto app = doc_->application.lock()) {
+    auto& docs = app->documents;
+    docs.erase(std::remove(docs.begin(), docs.end(), doc_), docs.end());
+    if (app->active.lock() == doc_) {
+      app->active.reset();
+      if (!docs.empty()) app->active = docs.back();
+    }
+  }
+}
+
+void EngineDocument::Repaginate() {
+  word::announceCall("Document.Repaginate");
+  doc_->ensureOpen();
+  pageCount(doc_->model);
+}
+
+QVariant EngineDocument::BuiltInDocumentProperties(int index) {
+  word::announceCall("Document.BuiltInDocumentProperties");
+  doc_->ensureOpen();
+  if (index == word::wdPropertyPages)
+    return QVariant(std::max(1, pageCount(doc_->model) - doc_->removedPages));
+  if (index < 1 || index > 30) failMemberMissing();
+  return QVariant();
+}
+
+word::Ref<word::Range> EngineDocument::Range() {
+  word::announceCall("Document.Range");
+  doc_->ensureOpen();
+  return word::Ref<word::Range>(std::make_shared<EngineRange>(doc_, true));
+}
+
+word::Ref<word::ListTemplates> EngineDocument::ListTemplates() {
+  word::announceCall("Document.ListTemplates");
+  doc_->ensureOpen();
+  return word::Ref<word::ListTemplates>(std::make_shared<EngineListTemplates>(doc_));
+}
+
+word::Ref<word::Tables> EngineDocument::Tables() {
+  word::announceCall("Document.Tables");
+  doc_->ensureOpen();
+  return word::Ref<word::Tables>(std::make_shared<EngineTables>(doc_));
+}
+
+word::Ref<word::Selection> EngineWindow::Selection() {
+  word::announceCall("Window.Selection");
+  doc_->ensureOpen();
+  return word::Ref<word::Selection>(std::make_shared<EngineSelection>(doc_));
+}
+
+// ---- Range ------------------------------------------------------------------------------
+
+word::Ref<word::ListFormat> EngineRange::ListFormat() {
+  word::announceCall("Range.ListFormat");
+  doc_->ensureOpen();
+  if (whole_) fail(QStringLiteral("This method or property is not available on this object."));
+  return word::Ref<word::ListFormat>(std::make_shared<SelectionListFormat>(doc_));
+}
+
+void EngineRange::CopyAsPicture() {
+  word::announceCall("Range.CopyAsPicture");
+  doc_->ensureOpen();
+  // The picture of the range's first page; a whole-document range starts at the first
+  // page that navigation has not removed.
+  const int page = whole_ ? doc_->removedPages
+                          : std::max(doc_->removedPages,
+                                     pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
+  shell::PutClipboardPicture(drawPage(doc_->model, page));
+}
+
+QString EngineRange::Text() {
+  word::announceCall("Range.Text");
+  doc_->ensureOpen();
+  QString text;
+  if (whole_) {
+    const int start =
+        doc_->removedPages > 0 ? pageStartPosition(doc_->model, doc_->removedPages) : 0;
+    QTextCursor c(doc_->model.text());
+    c.setPosition(std::max(0, start));
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    text = c.selectedText();
+  } else {
+    text = doc_->cursor.selectedText();
+  }
+  // Word shows paragraph marks as carriage returns.
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+  text.remove(QChar(0xFDD0));
+  text.remove(QChar(0xFDD1));
+  return text;
+}
+
+// ---- List templates ---------------------------------------------------------------------
+
+namespace {
+ListTemplateDefinition* findTemplate(DocumentState& doc, const QString& name) {
+  for (ListTemplateDefinition& t : doc.model.listTemplates)
+    if (t.name == name) return &t;
+  return nullptr;
+}
+
+// List paragraphs show the template's new look at once.
+void refreshListParagraphs(DocumentState& doc, const QString& name) {
+  for (QTextBlock b = doc.model.text()->begin(); b.isValid(); b = b.next())
+    if (b.blockFormat().stringProperty(prop::kListTemplate) == name) doc.model.refreshParagraph(b);
+}
+}  // namespace
+
+word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, const QString& name) {
+  word::announceCall("ListTemplates.Add");
+  doc_->ensureOpen();
+  QString unique = name;
+  if (unique.isEmpty() || findTemplate(*doc_, unique)) {
+    // Word keeps names unique; an unnamed template gets a name of its own.
+    int n = int(doc_->model.listTemplates.size()) + 1;
+    do {
+      unique = QStringLiteral("List %1").arg(n++);
+    } while (findTemplate(*doc_, unique));
+    if (!name.isEmpty())
+      fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
+  }
+  ListTemplateDefinition t;
+  t.name = unique;
+  t.outlineNumbered = outlineNumbered;
+  doc_->model.listTemplates.push_back(t);
+  return word::Ref<word::ListTemplate>(std::make_shared<EngineListTemplate>(doc_, unique));
+}
+
+word::Ref<word::ListLevel> EngineListTemplate::ListLevels(int index) {
+  word::announceCall("ListTemplate.ListLevels");
+  doc_->ensureOpen();
+  if (!findTemplate(*doc_, name_)) failObjectDeleted();
+  if (index < 1 || index > 9) failMemberMissing();
+  return word::Ref<word::ListLevel>(std::make_shared<EngineListLevel>(doc_, name_, index));
+}
+
+QString EngineListTemplate::Name() {
+  word::announceCall("ListTemplate.Name");
+  doc_->ensureOpen();
+  return name_;
+}
+
+template <class F>
+void EngineListLevel::set(F change, const char* member) {
+  word::announceCall(member);
+  doc_->ensureOpen();
+  ListTemplateDefinition* t = findTemplate(*doc_, template_);
+  if (!t) failObjectDeleted();
+  ListLevelDefinition& level = t->levels[level_ - 1];
+  if (!level.defined) {
+    level = effectiveListLevel(*t, level_);
+    level.defined = true;
+  }
+  change(level);
+  refreshListParagraphs(*doc_, template_);
+}
+
+void EngineListLevel::SetNumberFormat(const QString& v) {
+  set([&](ListLevelDefinition& l) { l.numberFormat = v; }, "ListLevel.NumberFormat");
+}
+void EngineListLevel::SetTrailingCharacter(int v) {
+  if (v < 0 || v > 2) failValueOutOfRange();
+  set([&](ListLevelDefinition& l) { l.trailingCharacter = v; }, "ListLevel.TrailingCharacter");
+}
+void EngineListLevel::SetNumberStyle(int v) {
+  set([&](ListLevelDefinition& l) { l.numberStyle = v; }, "ListLevel.NumberStyle");
+}
+void EngineListLevel::SetNumberPosition(double v) {
+  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  set([&](ListLevelDefinition& l) { l.numberPosition = v; }, "ListLevel.NumberPosition");
+}
+void EngineListLevel::SetAlignment(int v) {
+  if (v < 0 || v > 2) failValueOutOfRange();
+  set([&](ListLevelDefinition& l) { l.alignment = v; }, "ListLevel.Alignment");
+}
+void EngineListLevel::SetTextPosition(double v) {
+  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  set([&](ListLevelDefinition& l) { l.textPosition = v; }, "ListLevel.TextPosition");
+}
+void EngineListLevel::SetTabPosition(double v) {
+  if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > 1584)) failValueOutOfRange();
+  set([&](ListLevelDefinition& l) { l.tabPosition = v; }, "ListLevel.TabPosition");
+}
+void EngineListLevel::SetResetOnHigher(int v) {
+  set([&](ListLevelDefinition& l) { l.resetOnHigher = v; }, "ListLevel.ResetOnHigher");
+}
+void EngineListLevel::SetStartAt(int v) {
+  set([&](ListLevelDefinition& l) { l.startAt = v; }, "ListLevel.StartAt");
+}
+void EngineListLevel::SetLinkedStyle(const QString& v) {
+  if (!v.isEmpty() && v != QLatin1String("Normal") && v != QLatin1String("List Paragraph"))
+    throw word::AutomationError(
+        QStringLiteral("The requested member of the collection does not exist."));
+  set([&](ListLevelDefinition& l) { l.linkedStyle = v; }, "ListLevel.LinkedStyle");
+}
+word::Ref<word::Font> EngineListLevel::Font() {
+  word::announceCall("ListLevel.Font");
+  doc_->ensureOpen();
+  if (!findTemplate(*doc_, template_)) failObjectDeleted();
+  return word::Ref<word::Font>(std::make_shared<EngineListLevelFont>(doc_, template_, level_));
+}
+
+ListLevelDefinition& EngineListLevelFont::level() {
+  doc_->ensureOpen();
+  ListTemplateDefinition* t = findTemplate(*doc_, template_);
+  if (!t) failObjectDeleted();
+  ListLevelDefinition& l = t->levels[level_ - 1];
+  if (!l.defined) {
+    l = effectiveListLevel(*t, level_);
+    l.defined = true;
+  }
+  return l;
+}
+
+void EngineListLevelFont::set(const std::function<void(ListLevelFont&)>& change,
+                              const char* member) {
+  word::announceCall(member);
+  change(level().font);
+  refreshListParagraphs(*doc_, template_);
+}
+
+long EngineListLevelFont::Bold() {
+  word::announceCall("Font.Bold");
+  return level().font.bold;
+}
+void EngineListLevelFont::SetSize(double v) {
+  if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > 1638))) failValueOutOfRange();
+  set([&](ListLevelFont& f) { f.size = v; }, "Font.Size");
+}
+double EngineListLevelFont::Size() {
+  word::announceCall("Font.Size");
+  return level().font.size;
+}
+QString EngineListLevelFont::Name() {
+  word::announceCall("Font.Name");
+  return level().font.name;
+}
+
+// ---- Tables -----------------------------------------------------------------------------
+
+word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, int rows, int columns,
+                                         int defaultTableBehavior, int autoFitBehavior) {
+  word::announceCall("Tables.Add");
+  doc_->ensureOpen();
+  auto* target = dynamic_cast<EngineRange*>(range.get());
+  if (!target) fail(QString::fromLatin1(word::kObjectNotSet));
+  if (target->document() != doc_) fail(QStringLiteral("The range is not in this document."));
+  if (columns < 1 || columns > 63) fail(QStringLiteral("The number must be between 1 and 63."));
+  if (rows < 1 || rows > 32767) fail(QStringLiteral("The number must be between 1 and 32767."));
+  (void)autoFitBehavior;  // fixed column widths either way
+  doc_->beginEdit();
+  QTextCursor& cursor = doc_->cursor;
+  if (target->wholeDocument()) cursor.movePosition(QTextCursor::End);
+  if (cursor.currentTable()) fail(QStringLiteral("A table cannot be inserted inside a table."));
+  if (cursor.hasSelection()) cursor.removeSelectedText();
+
+  // Cells take the paragraph and text formatting at the insertion point, outside any list.
+  QTextBlockFormat cellBlock = cursor.blockFormat();
+  ParagraphValues pv = paragraphValues(cellBlock);
+  pv.listTemplate.clear();
+  pv.listLevel = 0;
+  pv.sectionStart = false;
+  if (pv.leftIndent < 0) pv.leftIndent = 0;
+  // Word tables keep their cell paragraphs free of space after.
+  setParagraphValues(cellBlock, pv);
+  const QTextCharFormat cellChars = doc_->typing;
+
+  QTextTableFormat format;
+  TableValues tv;
+  tv.style = defaultTableBehavior == word::wdWord9TableBehavior || defaultTableBehavior == 0
+                 ? QStringLiteral("Table Grid")
+                 : QString();
+  const double textWidth =
+      doc_->model.page.pageWidth - doc_->model.page.leftMargin - doc_->model.page.rightMargin;
+  for (int c = 0; c < columns; ++c) tv.columnWidths.append(textWidth / columns);
+  for (int r = 0; r < rows; ++r) {
+    tv.rowHeights.append(0);
+    tv.rowHeightRules.append(word::wdRowHeightAuto);
+  }
+  setTableValues(format, tv);
+  // A table starts a paragraph of its own: split a paragraph that has text before us.
+  QTextTable* table = cursor.insertTable(rows, columns, format);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < columns; ++c) {
+      QTextCursor cc = table->cellAt(r, c).firstCursorPosition();
+      cc.setBlockFormat(cellBlock);
+      cc.setBlockCharFormat(cellChars);
+    }
+  }
+  doc_->model.refreshTable(table);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c)
+      doc_->model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
+  doc_->cursor = table->cellAt(0, 0).firstCursorPosition();
+  doc_->typing = cellChars;
+  return word::Ref<word::Table>(std::make_shared<EngineTable>(doc_, table));
+}
+
+int EngineTables::Count() {
+  word::announceCall("Tables.Count");
+  doc_->ensureOpen();
+  int n = 0;
+  for (QTextFrame* f : doc_->model.text()->rootFrame()->childFrames())
+    if (qobject_cast<QTextTable*>(f)) ++n;
+  return n;
+}
+
+QTextTable* EngineTable::table() const {
+  doc_->ensureOpen();
+  if (!table_) failObjectDeleted();
+  return table_.data();
+}
+
+template <class F>
+void EngineTable::change(F f) {
+  QTextTable* t = table();
+  QTextTableFormat format = t->format();
+  TableValues v = tableValues(format);
+  f(v);
+  setTableValues(format, v);
+  t->setFormat(format);
+  doc_->model.refreshTable(t);
+}
+
+word::Ref<word::Column> EngineTable::Columns(int index) {
+  word::announceCall("Table.Columns");
+  QTextTable* t = table();
+  if (index < 1 || index > t->columns()) failMemberMissing();
+  return word::Ref<word::Column>(std::make_shared<EngineColumn>(doc_, t, index));
+}
+
+word::Ref<word::Row> EngineTable::Rows(int index) {
+  word::announceCall("Table.Rows");
+  QTextTable* t = table();
+  if (index < 1 || index > t->rows()) failMemberMissing();
+  return word::Ref<word::Row>(std::make_shared<EngineRow>(doc_, t, index));
+}
+
+QString EngineTable::Style() {
+  word::announceCall("Table.Style");
+  return tableValues(table()->format()).style;
+}
+
+void EngineTable::SetStyle(const QString& style) {
+  word::announceCall("Table.Style");
+  table();
+  if (style != QLatin1String("Table Grid") && style != QLatin1String("Table Normal"))
+    fail(QStringLiteral("The requested member of the collection does not exist. (style \"%1\")")
+             .arg(style));
+  change([&](TableValues& v) {
+    v.style = style == QLatin1String("Table Normal") ? QString() : style;
+  });
+}
+
+void EngineTable::SetApplyStyleHeadingRows(bool on) {
+  word::announceCall("Table.ApplyStyleHeadingRows");
+  change([&](TableValues& v) { v.applyHeadingRows = on; });
+}
+void EngineTable::SetApplyStyleLastRow(bool on) {
+  word::announceCall("Table.ApplyStyleLastRow");
+  change([&](TableValues& v) { v.applyLastRow = on; });
+}
+void EngineTable::SetApplyStyleFirstColumn(bool on) {
+  word::announceCall("Table.ApplyStyleFirstColumn");
+  change([&](TableValues& v) { v.applyFirstColumn = on; });
+}
+void EngineTable::SetApplyStyleLastColumn(bool on) {
+  word::announceCall("Table.ApplyStyleLastColumn");
+  change([&](TableValues& v) { v.applyLastColumn = on; });
+}
+
+QTextTable* EngineColumn::table() const {
+  doc_->ensureOpen();
+  if (!table_) failObjectDeleted();
+  return table_.data();
+}
+
+void EngineColumn::SetWidth(double points) {
+  word::announceCall("Column.Width");
+  QTextTable* t = table();
+  if (!std::isfinite(points) || points < 1.5 || points > 1584) failValueOutOfRange();
+  QTextTableFormat format = t->format();
+  TableValues v = tableValues(format);
+  while (v.columnWidths.size() < t->columns()) v.columnWidths.append(0);
+  v.columnWidths[index_ - 1] = points;
+  setTableValues(format, v);
+  t->setFormat(format);
+  doc_->model.refreshTable(t);
+}
+
+double EngineColumn::Width() {
+  word::announceCall("Column.Width");
+  const TableValues v = tableValues(table()->format());
+  return index_ - 1 < v.columnWidths.size() ? v.columnWidths[index_ - 1] : 0;
+}
+
+void EngineRow::SetHeight(double height, int rule) {
+  word::announceCall("Row.SetHeight");
+  doc_->ensureOpen();
+  if (!table_) failObjectDeleted();
+  if (!std::isfinite(height) || height < 0 || height > 1584) failValueOutOfRange();
+  if (rule < 0 || rule > 2) failValueOutOfRange();
+  QTextTableFormat format = table_->format();
+  TableValues v = tableValues(format);
+  while (v.rowHeights.size() < table_->rows()) v.rowHeights.append(0);
+  while (v.rowHeightRules.size() < table_->rows()) v.rowHeightRules.append(0);
+  v.rowHeights[index_ - 1] = height;
+  v.rowHeightRules[index_ - 1] = rule;
+  setTableValues(format, v);
+  table_->setFormat(format);
+  doc_->model.refreshTable(table_.data());
+}
+
+}  // namespace engine

@@ -1,0 +1,733 @@
+// The selection and the objects reached through it: typing, fonts, paragraph formats,
+// lists, header page numbers, cells, and moves by character, line, cell and page.
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+#include <cmath>
+
+#include "engine/EngineObjects.h"
+#include "engine/PageLayout.h"
+
+namespace engine {
+namespace {
+
+// Half an inch: the step of Paragraphs.Indent and Outdent.
+constexpr double kIndentStep = 36.0;
+
+bool wordBool(long value, bool current) {
+  if (value == kUndefined) return current;
+  if (value == 9999998) return !current;  // wdToggle
+  return value != 0;
+}
+
+void checkLength(double points) {
+  if (!std::isfinite(points) || std::abs(points) > 1584) failValueOutOfRange();
+}
+
+// The cells a selection covers: (firstRow, rows, firstColumn, columns) of one table, the
+// cell of the insertion point when nothing spans cells.
+struct CellBlock {
+  QTextTable* table = nullptr;
+  int row = 0, rows = 0, column = 0, columns = 0;
+};
+
+CellBlock selectedCells(DocumentState& doc) {
+  CellBlock out;
+  QTextCursor& c = doc.cursor;
+  if (c.hasComplexSelection()) {
+    out.table = c.currentTable();
+    c.selectedTableCells(&out.row, &out.rows, &out.column, &out.columns);
+    if (out.table && out.rows > 0 && out.columns > 0) return out;
+  }
+  // A selection that begins outside a table and reaches into one covers the cells up to
+  // its end; one that lies in a single cell covers that cell.
+  for (int pos : {c.position(), c.anchor(), c.selectionStart(), c.selectionEnd()}) {
+    QTextTable* t = doc.tableAt(pos);
+    if (!t) continue;
+    const int start = std::max(c.selectionStart(), t->firstPosition());
+    const int end = std::min(c.selectionEnd(), t->lastPosition());
+    const QTextTableCell a = t->cellAt(start), b = t->cellAt(std::max(start, end));
+    if (!a.isValid() || !b.isValid()) continue;
+    out.table = t;
+    out.row = std::min(a.row(), b.row());
+    out.column = std::min(a.column(), b.column());
+    out.rows = std::max(a.row() + a.rowSpan(), b.row() + b.rowSpan()) - out.row;
+    out.columns = std::max(a.column() + a.columnSpan(), b.column() + b.columnSpan()) - out.column;
+    return out;
+  }
+  return out;
+}
+
+// Word's cell order: along the row, then the next row; covered parts of merges skipped.
+QTextTableCell neighbourCell(QTextTable* table, const QTextTableCell& cell, bool forward) {
+  int r = cell.row(), c = cell.column();
+  for (;;) {
+    if (forward) {
+      c += 1;
+      if (c >= table->columns()) {
+        c = 0;
+        ++r;
+      }
+      if (r >= table->rows()) return {};
+    } else {
+      c -= 1;
+      if (c < 0) {
+        c = table->columns() - 1;
+        --r;
+      }
+      if (r < 0) return {};
+    }
+    const QTextTableCell next = table->cellAt(r, c);
+    if (next.isValid() && next.row() == r && next.column() == c && next != cell) return next;
+  }
+}
+
+// Word moves into a cell by selecting its contents.
+void selectCellContents(QTextCursor& cursor, const QTextTableCell& cell) {
+  cursor.setPosition(cell.firstPosition());
+  cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+}
+
+}  // namespace
+
+// ---- Font -------------------------------------------------------------------------------
+
+void SelectionFont::apply(const RunValues& values) {
+  DocumentState& d = *doc_;
+  setRunValues(d.typing, values);
+  QTextCharFormat f;
+  setRunValues(f, values);
+  if (d.cursor.hasSelection()) {
+    d.beginEdit();
+    d.cursor.mergeCharFormat(f);
+  }
+  // In an empty paragraph the paragraph mark takes the formatting too (it sets the
+  // height of the empty line).
+  if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
+    QTextCursor c(d.cursor.block());
+    c.setBlockCharFormat(d.typing);
+  }
+}
+
+void SelectionFont::SetBold(long value) {
+  word::announceCall("Font.Bold");
+  doc_->ensureOpen();
+  RunValues v = runValues(doc_->typing);
+  v.bold = wordBool(value, v.bold);
+  apply(v);
+}
+
+long SelectionFont::Bold() {
+  word::announceCall("Font.Bold");
+  doc_->ensureOpen();
+  return runValues(doc_->typing).bold ? word::wdTrue : word::wdFalse;
+}
+
+void SelectionFont::SetSize(double points) {
+  word::announceCall("Font.Size");
+  doc_->ensureOpen();
+  if (!std::isfinite(points) || points < 1 || points > 1638) failValueOutOfRange();
+  RunValues v = runValues(doc_->typing);
+  v.size = std::round(points * 2) / 2;  // Word keeps half points
+  apply(v);
+}
+
+double SelectionFont::Size() {
+  word::announceCall("Font.Size");
+  doc_->ensureOpen();
+  return runValues(doc_->typing).size;
+}
+
+void SelectionFont::SetName(const QString& name) {
+  word::announceCall("Font.Name");
+  doc_->ensureOpen();
+  if (name.trimmed().isEmpty()) return;  // Word ignores an empty name
+  RunValues v = runValues(doc_->typing);
+  v.fontName = name;
+  apply(v);
+}
+
+QString SelectionFont::Name() {
+  word::announceCall("Font.Name");
+  doc_->ensureOpen();
+  return runValues(doc_->typing).fontName;
+}
+
+// ---- Paragraph format -------------------------------------------------------------------
+
+void SelectionParagraphFormat::SetAlignment(int value) {
+  word::announceCall("ParagraphFormat.Alignment");
+  doc_->ensureOpen();
+  if (value < 0 || value > 3) failValueOutOfRange();
+  doc_->changeParagraphs([&](ParagraphValues& v) { v.alignment = value; });
+}
+
+int SelectionParagraphFormat::Alignment() {
+  word::announceCall("ParagraphFormat.Alignment");
+  doc_->ensureOpen();
+  return paragraphValues(doc_->cursor.blockFormat()).alignment;
+}
+
+void SelectionParagraphFormat::SetLineSpacingRule(int value) {
+  word::announceCall("ParagraphFormat.LineSpacingRule");
+  doc_->ensureOpen();
+  if (value < 0 || value > 5) failValueOutOfRange();
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.lineSpacingRule = value;
+    if (value == 0) v.lineSpacing = kPointsPerLine;
+    if (value == 1) v.lineSpacing = 1.5 * kPointsPerLine;
+    if (value == 2) v.lineSpacing = 2 * kPointsPerLine;
+  });
+}
+
+void SelectionParagraphFormat::SetLineSpacing(double points) {
+  word::announceCall("ParagraphFormat.LineSpacing");
+  doc_->ensureOpen();
+  if (!std::isfinite(points) || points < 0.7 || points > 1584) failValueOutOfRange();
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.lineSpacing = points;
+    // A spacing in points turns the fixed "single/1.5/double" rules into a multiple.
+    if (v.lineSpacingRule <= 2) v.lineSpacingRule = word::wdLineSpaceMultiple;
+  });
+}
+
+void SelectionParagraphFormat::SetSpaceBeforeAuto(long value) {
+  word::announceCall("ParagraphFormat.SpaceBeforeAuto");
+  doc_->ensureOpen();
+  doc_->changeParagraphs(
+      [&](ParagraphValues& v) { v.spaceBeforeAuto = wordBool(value, v.spaceBeforeAuto); });
+}
+
+void SelectionParagraphFormat::SetSpaceAfterAuto(long value) {
+  word::announceCall("ParagraphFormat.SpaceAfterAuto");
+  doc_->ensureOpen();
+  doc_->changeParagraphs(
+      [&](ParagraphValues& v) { v.spaceAfterAuto = wordBool(value, v.spaceAfterAuto); });
+}
+
+void SelectionParagraphFormat::SetFirstLineIndent(double points) {
+  word::announceCall("ParagraphFormat.FirstLineIndent");
+  doc_->ensureOpen();
+  checkLength(points);
+  doc_->changeParagraphs([&](ParagraphValues& v) { v.firstLineIndent = points; });
+}
+
+void SelectionParagraphFormat::SetLeftIndent(double points) {
+  word::announceCall("ParagraphFormat.LeftIndent");
+  doc_->ensureOpen();
+  checkLength(points);
+  doc_->changeParagraphs([&](ParagraphValues& v) { v.leftIndent = points; });
+}
+
+word::Ref<word::TabStop> SelectionParagraphFormat::TabStops(double position) {
+  word::announceCall("ParagraphFormat.TabStops");
+  doc_->ensureOpen();
+  checkLength(position);
+  return word::Ref<word::TabStop>(std::make_shared<SelectionTabStop>(doc_, position));
+}
+
+// Setting a tab stop's position moves the stop at the old position; where there is none,
+// a stop is added at the new position.
+void SelectionTabStop::SetPosition(double points) {
+  word::announceCall("TabStop.Position");
+  doc_->ensureOpen();
+  checkLength(points);
+  if (points < 0) failValueOutOfRange();
+  const double from = position_;
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.tabStops.removeIf(
+        [&](double t) { return std::abs(t - from) < 0.05 || std::abs(t - points) < 0.05; });
+    v.tabStops.append(points);
+    std::sort(v.tabStops.begin(), v.tabStops.end());
+  });
+  position_ = points;
+}
+
+double SelectionTabStop::Position() {
+  word::announceCall("TabStop.Position");
+  doc_->ensureOpen();
+  return position_;
+}
+
+// ---- Header page numbers ----------------------------------------------------------------
+
+void EnginePageNumbers::Add(int alignment, bool firstPage) {
+  word::announceCall("PageNumbers.Add");
+  doc_->ensureOpen();
+  if (alignment < 0 || alignment > 4) failValueOutOfRange();
+  doc_->model.header.pageNumbers = true;
+  doc_->model.header.alignment = std::min(alignment, 2);
+  doc_->model.header.firstPage = firstPage;
+}
+
+word::Ref<word::PageNumbers> EngineHeader::PageNumbers() {
+  word::announceCall("HeaderFooter.PageNumbers");
+  doc_->ensureOpen();
+  return word::Ref<word::PageNumbers>(std::make_shared<EnginePageNumbers>(doc_));
+}
+
+word::Ref<word::HeaderFooter> EngineSection::Headers(int index) {
+  word::announceCall("Section.Headers");
+  doc_->ensureOpen();
+  // Only the primary header exists: first-page and even-page headers are not used.
+  if (index != word::wdHeaderFooterPrimary) failMemberMissing();
+  return word::Ref<word::HeaderFooter>(std::make_shared<EngineHeader>(doc_));
+}
+
+// ---- Lists ------------------------------------------------------------------------------
+
+namespace {
+void placeAtLevel(const DocumentModel& model, ParagraphValues& v) {
+  const ListTemplateDefinition* t = model.findListTemplate(v.listTemplate);
+  if (!t) return;
+  const ListLevelDefinition level = effectiveListLevel(*t, v.listLevel);
+  v.leftIndent = level.textPosition;
+  v.firstLineIndent = level.numberPosition - level.textPosition;
+}
+}  // namespace
+
+void SelectionListFormat::ApplyListTemplate(const word::Ref<word::ListTemplate>& listTemplate,
+                                            bool continuePreviousList, int applyTo,
+                                            int defaultListBehavior) {
+  word::announceCall("ListFormat.ApplyListTemplate");
+  doc_->ensureOpen();
+  (void)continuePreviousList;  // bullets have no numbering to continue
+  (void)defaultListBehavior;
+  auto* tmpl = dynamic_cast<EngineListTemplate*>(listTemplate.get());
+  if (!tmpl) fail(QString::fromLatin1(word::kObjectNotSet));
+  if (tmpl->document() != doc_ || !doc_->model.findListTemplate(tmpl->templateName()))
+    fail(QStringLiteral("The list template does not belong to this document."));
+  if (applyTo < 0 || applyTo > 2) failValueOutOfRange();
+  const QString name = tmpl->templateName();
+  doc_->beginEdit();
+  // "This point forward" and "whole list" carry on through the list paragraphs that
+  // follow the selection directly.
+  QTextBlock first = doc_->firstSelectedBlock();
+  QTextBlock last = doc_->lastSelectedBlock();
+  const QString oldList = paragraphValues(first.blockFormat()).listTemplate;
+  if (!oldList.isEmpty()) {
+    for (QTextBlock b = last.next(); b.isValid(); b = b.next()) {
+      if (paragraphValues(b.blockFormat()).listTemplate != oldList) break;
+      last = b;
+    }
+  }
+  for (QTextBlock b = first; b.isValid(); b = b.next()) {
+    QTextBlockFormat f = b.blockFormat();
+    ParagraphValues v = paragraphValues(f);
+    if (v.listTemplate.isEmpty()) v.listLevel = 1;
+    v.listTemplate = name;
+    placeAtLevel(doc_->model, v);
+    setParagraphValues(f, v);
+    QTextCursor(b).setBlockFormat(f);
+    doc_->model.refreshParagraph(b);
+    if (b == last) break;
+  }
+}
+
+void SelectionListFormat::changeLevel(int delta) {
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    if (v.listTemplate.isEmpty()) return;  // not in a list: nothing to move
+    v.listLevel = std::clamp(v.listLevel + delta, 1, 9);
+    placeAtLevel(doc_->model, v);
+  });
+}
+
+void SelectionListFormat::ListIndent() {
+  word::announceCall("ListFormat.ListIndent");
+  doc_->ensureOpen();
+  changeLevel(+1);
+}
+
+void SelectionListFormat::ListOutdent() {
+  word::announceCall("ListFormat.ListOutdent");
+  doc_->ensureOpen();
+  changeLevel(-1);
+}
+
+void SelectionListFormat::RemoveNumbers(int numberType) {
+  word::announceCall("ListFormat.RemoveNumbers");
+  doc_->ensureOpen();
+  if (numberType < 1 || numberType > 3) failValueOutOfRange();
+  // The text stays where it was; only the bullet and its hanging indent go.
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    if (v.listTemplate.isEmpty()) return;
+    v.listTemplate.clear();
+    v.listLevel = 0;
+    v.firstLineIndent = 0;
+  });
+}
+
+void SelectionParagraphs::Indent() {
+  word::announceCall("Paragraphs.Indent");
+  doc_->ensureOpen();
+  doc_->changeParagraphs([&](ParagraphValues& v) { v.leftIndent += kIndentStep; });
+}
+
+void SelectionParagraphs::Outdent() {
+  word::announceCall("Paragraphs.Outdent");
+  doc_->ensureOpen();
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    // Outdenting stops at the margin (the hanging bullet of a list may still sit left of
+    // the text).
+    v.leftIndent = std::max(0.0, v.leftIndent - kIndentStep);
+  });
+}
+
+// ---- Range of the selection -------------------------------------------------------------
+
+// ---- Cells ------------------------------------------------------------------------------
+
+template <class F>
+void SelectionShading::change(F f) {
+  doc_->ensureOpen();
+  const CellBlock cells = selectedCells(*doc_);
+  if (!cells.table)
+    fail(
+        QStringLiteral("This method or property is not available because the object refers to a "
+                       "table cell that does not exist."));
+  doc_->beginEdit();
+  for (int r = cells.row; r < cells.row + cells.rows; ++r) {
+    for (int c = cells.column; c < cells.column + cells.columns; ++c) {
+      QTextTableCell cell = cells.table->cellAt(r, c);
+      if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+      QTextTableCellFormat format = cell.format().toTableCellFormat();
+      CellValues v = cellValues(format);
+      v.shaded = true;
+      f(v);
+      setCellValues(format, v);
+      cell.setFormat(format);
+    }
+  }
+  doc_->model.refreshTable(cells.table);
+}
+
+void SelectionShading::SetTexture(int v) {
+  word::announceCall("Shading.Texture");
+  change([&](CellValues& c) { c.texture = v; });
+}
+void SelectionShading::SetForegroundPatternColor(long v) {
+  word::announceCall("Shading.ForegroundPatternColor");
+  change([&](CellValues& c) { c.foregroundColor = v; });
+}
+void SelectionShading::SetBackgroundPatternColor(long v) {
+  word::announceCall("Shading.BackgroundPatternColor");
+  change([&](CellValues& c) { c.backgroundColor = v; });
+}
+
+word::Ref<word::Shading> SelectionCells::Shading() {
+  word::announceCall("Cells.Shading");
+  doc_->ensureOpen();
+  if (!selectedCells(*doc_).table)
+    fail(QStringLiteral("This command is available only when the insertion point is in a table."));
+  return word::Ref<word::Shading>(std::make_shared<SelectionShading>(doc_));
+}
+
+void SelectionCells::Merge() {
+  word::announceCall("Cells.Merge");
+  doc_->ensureOpen();
+  const CellBlock cells = selectedCells(*doc_);
+  if (!cells.table)
+    fail(QStringLiteral("This command is available only when the insertion point is in a table."));
+  if (cells.rows * cells.columns < 2)
+    fail(QStringLiteral("The selection must contain at least two cells to merge."));
+  doc_->beginEdit();
+  cells.table->mergeCells(cells.row, cells.column, cells.rows, cells.columns);
+  const QTextTableCell merged = cells.table->cellAt(cells.row, cells.column);
+  doc_->cursor.setPosition(merged.firstPosition());
+  doc_->model.refreshTable(cells.table);
+  doc_->takeTypingFormatFromCursor();
+}
+
+// ---- Selection --------------------------------------------------------------------------
+
+void EngineSelection::TypeText(const QString& text) {
+  word::announceCall("Selection.TypeText");
+  DocumentState& d = *doc_;
+  d.beginEdit();
+  // Line breaks start new paragraphs; characters that the text store reserves for its
+  // own structure are dropped.
+  QString clean = text;
+  clean.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+  clean.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+  clean.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+  clean.remove(QChar(0xFDD0));
+  clean.remove(QChar(0xFDD1));
+  clean.remove(QChar(0xFDEF));
+  clean.remove(QChar::ObjectReplacementCharacter);
+  clean.remove(QChar(0));
+  const QStringList parts = clean.split(QLatin1Char('\r'));
+  for (int i = 0; i < parts.size(); ++i) {
+    if (i > 0) TypeParagraph();
+    if (!parts[i].isEmpty()) d.cursor.insertText(parts[i], d.typing);
+  }
+  if (parts.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
+}
+
+void EngineSelection::TypeParagraph() {
+  word::announceCall("Selection.TypeParagraph");
+  DocumentState& d = *doc_;
+  d.beginEdit();
+  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  QTextBlockFormat f = d.cursor.blockFormat();
+  ParagraphValues v = paragraphValues(f);
+  v.sectionStart = false;
+  setParagraphValues(f, v);
+  d.cursor.insertBlock(f, d.typing);
+  d.model.refreshParagraph(d.cursor.block());
+}
+
+void EngineSelection::InsertBreak(int type) {
+  word::announceCall("Selection.InsertBreak");
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (type != word::wdSectionBreakNextPage && type != word::wdPageBreak)
+    fail(QStringLiteral("This kind of break is not supported (type %1).").arg(type));
+  if (d.cursor.currentTable())
+    fail(QStringLiteral("A section break cannot be inserted in a table."));
+  d.beginEdit();
+  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  QTextBlockFormat f = d.cursor.blockFormat();
+  ParagraphValues v = paragraphValues(f);
+  // A page break is kept as a section start too: the page setup is the same for all.
+  v.sectionStart = true;
+  setParagraphValues(f, v);
+  d.cursor.insertBlock(f, d.typing);
+  d.model.refreshParagraph(d.cursor.block());
+}
+
+word::Ref<word::Font> EngineSelection::Font() {
+  word::announceCall("Selection.Font");
+  doc_->ensureOpen();
+  return word::Ref<word::Font>(std::make_shared<SelectionFont>(doc_));
+}
+
+word::Ref<word::ParagraphFormat> EngineSelection::ParagraphFormat() {
+  word::announceCall("Selection.ParagraphFormat");
+  doc_->ensureOpen();
+  return word::Ref<word::ParagraphFormat>(std::make_shared<SelectionParagraphFormat>(doc_));
+}
+
+word::Ref<word::Section> EngineSelection::Sections(int index) {
+  word::announceCall("Selection.Sections");
+  doc_->ensureOpen();
+  // The sections the selection touches, counted from the one it starts in.
+  int touched = 1;
+  const QTextBlock last = doc_->lastSelectedBlock();
+  for (QTextBlock b = doc_->firstSelectedBlock().next(); b.isValid(); b = b.next()) {
+    if (paragraphValues(b.blockFormat()).sectionStart) ++touched;
+    if (b == last) break;
+  }
+  if (index < 1 || index > touched) failMemberMissing();
+  return word::Ref<word::Section>(std::make_shared<EngineSection>(doc_));
+}
+
+word::Ref<word::Range> EngineSelection::Range() {
+  word::announceCall("Selection.Range");
+  doc_->ensureOpen();
+  return word::Ref<word::Range>(std::make_shared<EngineRange>(doc_, false));
+}
+
+word::Ref<word::Paragraphs> EngineSelection::Paragraphs() {
+  word::announceCall("Selection.Paragraphs");
+  doc_->ensureOpen();
+  return word::Ref<word::Paragraphs>(std::make_shared<SelectionParagraphs>(doc_));
+}
+
+word::Ref<word::Cells> EngineSelection::Cells() {
+  word::announceCall("Selection.Cells");
+  doc_->ensureOpen();
+  if (!selectedCells(*doc_).table)
+    fail(QStringLiteral("This command is available only when the insertion point is in a table."));
+  return word::Ref<word::Cells>(std::make_shared<SelectionCells>(doc_));
+}
+
+int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
+                                    const char* member) {
+  word::announceCall(member);
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
+  if (count < 0) return moveHorizontal(unit, -count, extend, !right, member);
+  QTextCursor& c = d.cursor;
+  const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+  int moved = 0;
+  if (unit == word::wdCell) {
+    for (; moved < count; ++moved) {
+      QTextTable* table = c.currentTable();
+      if (!table) break;
+      const QTextTableCell next = neighbourCell(table, table->cellAt(c.position()), right);
+      if (!next.isValid()) break;
+      selectCellContents(c, next);
+    }
+  } else if (unit == word::wdCharacter || unit == word::wdWord) {
+    const auto op = unit == word::wdWord
+                        ? (right ? QTextCursor::NextWord : QTextCursor::PreviousWord)
+                        : (right ? QTextCursor::NextCharacter : QTextCursor::PreviousCharacter);
+    int remaining = count;
+    if (mode == QTextCursor::MoveAnchor && c.hasSelection() && remaining > 0) {
+      // Collapsing a selection counts as the first move.
+      c.setPosition(right ? c.selectionEnd() : c.selectionStart());
+      --remaining;
+      ++moved;
+    }
+    for (; remaining > 0; --remaining, ++moved)
+      if (!c.movePosition(op, mode)) break;
+  } else if (unit == word::wdLine) {
+    return moveVertical(unit, count, extend, right, member);
+  } else {
+    fail(QStringLiteral("Bad parameter"));
+  }
+  d.takeTypingFormatFromCursor();
+  return moved;
+}
+
+int EngineSelection::moveVertical(int unit, int count, int extend, bool down, const char* member) {
+  if (member != nullptr && unit != word::wdLine) word::announceCall(member);
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
+  if (unit != word::wdLine) fail(QStringLiteral("Bad parameter"));
+  if (count < 0) {
+    count = -count;
+    down = !down;
+  }
+  QTextCursor& c = d.cursor;
+  d.model.text()->documentLayout()->documentSize();
+  const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+  int moved = 0;
+  if (mode == QTextCursor::MoveAnchor && c.hasSelection())
+    c.setPosition(down ? c.selectionEnd() : c.selectionStart());
+  for (; moved < count; ++moved)
+    if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
+  d.takeTypingFormatFromCursor();
+  return moved;
+}
+
+int EngineSelection::MoveRight(int unit, int count, int extend) {
+  return moveHorizontal(unit, count, extend, true, "Selection.MoveRight");
+}
+int EngineSelection::MoveLeft(int unit, int count, int extend) {
+  return moveHorizontal(unit, count, extend, false, "Selection.MoveLeft");
+}
+int EngineSelection::MoveUp(int unit, int count, int extend) {
+  word::announceCall("Selection.MoveUp");
+  return moveVertical(unit, count, extend, false, nullptr);
+}
+int EngineSelection::MoveDown(int unit, int count, int extend) {
+  word::announceCall("Selection.MoveDown");
+  return moveVertical(unit, count, extend, true, nullptr);
+}
+
+int EngineSelection::EndKey(int unit, int extend) {
+  word::announceCall("Selection.EndKey");
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
+  const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+  const int before = d.cursor.position();
+  d.model.text()->documentLayout()->documentSize();
+  if (unit == word::wdLine)
+    d.cursor.movePosition(QTextCursor::EndOfLine, mode);
+  else if (unit == word::wdStory)
+    d.cursor.movePosition(QTextCursor::End, mode);
+  else
+    fail(QStringLiteral("Bad parameter"));
+  d.takeTypingFormatFromCursor();
+  return d.cursor.position() - before;
+}
+
+int EngineSelection::HomeKey(int unit, int extend) {
+  word::announceCall("Selection.HomeKey");
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
+  const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+  const int before = d.cursor.position();
+  d.model.text()->documentLayout()->documentSize();
+  if (unit == word::wdLine) {
+    d.cursor.movePosition(QTextCursor::StartOfLine, mode);
+  } else if (unit == word::wdStory) {
+    // The story starts at the first page that navigation has not removed.
+    const int start = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
+    d.cursor.setPosition(std::max(0, start), mode);
+  } else {
+    fail(QStringLiteral("Bad parameter"));
+  }
+  d.takeTypingFormatFromCursor();
+  return before - d.cursor.position();
+}
+
+void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVariant& name) {
+  word::announceCall("Selection.GoTo");
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  (void)name;  // page names are numbers; Count carries the number where one is given
+  if (what != word::wdGoToPage) fail(QStringLiteral("This GoTo target is not supported."));
+  const int pages = pageCount(d.model);
+  const int current = std::max(d.removedPages, pageOfPosition(d.model, d.cursor.position()));
+  int n = count.isValid() && !count.isNull() ? count.toInt() : 1;
+  int target = current;
+  switch (which) {
+    case word::wdGoToAbsolute:
+      target = d.removedPages + n - 1;
+      break;
+    case word::wdGoToNext:
+      target = current + std::max(1, n);
+      break;
+    case 3:  // wdGoToPrevious
+      target = current - std::max(1, n);
+      break;
+    case 4:  // wdGoToFirst
+      target = d.removedPages;
+      break;
+    case -1:  // wdGoToLast
+      target = pages - 1;
+      break;
+    default:
+      failValueOutOfRange();
+  }
+  target = std::clamp(target, d.removedPages, pages - 1);
+  const int position = pageStartPosition(d.model, target);
+  d.cursor.setPosition(std::max(0, position));
+  d.takeTypingFormatFromCursor();
+}
+
+int EngineSelection::Delete(int unit, int count) {
+  word::announceCall("Selection.Delete");
+  DocumentState& d = *doc_;
+  d.ensureOpen();
+  if (unit != word::wdCharacter && unit != word::wdWord) fail(QStringLiteral("Bad parameter"));
+  if (count < 1) return 0;
+  QTextCursor& c = d.cursor;
+  if (c.hasSelection()) {
+    // A selection from the start of the story to the start of a later page removes the
+    // whole leading pages; the pages after them keep the layout they had.
+    const int storyStart = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
+    if (c.selectionStart() == std::max(0, storyStart)) {
+      const int endPage = pageOfPosition(d.model, c.selectionEnd());
+      if (endPage > d.removedPages && pageStartPosition(d.model, endPage) == c.selectionEnd()) {
+        d.removedPages = endPage;
+        c.setPosition(c.selectionEnd());
+        return 1;
+      }
+    }
+    d.beginEdit();
+    c.removeSelectedText();
+    d.takeTypingFormatFromCursor();
+    return 1;
+  }
+  d.beginEdit();
+  int deleted = 0;
+  for (; deleted < count; ++deleted) {
+    if (c.atEnd()) break;
+    c.movePosition(unit == word::wdWord ? QTextCursor::NextWord : QTextCursor::NextCharacter,
+                   QTextCursor::KeepAnchor);
+    if (!c.hasSelection()) break;
+    c.removeSelectedText();
+  }
+  d.takeTypingFormatFromCursor();
+  return deleted;
+}
+
+}  // namespace engine

@@ -1,0 +1,90 @@
+#include "engine/EngineState.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include "engine/PageLayout.h"
+
+namespace engine {
+
+void failMemberMissing() {
+  throw word::AutomationError(
+      QStringLiteral("The requested member of the collection does not exist."));
+}
+void failValueOutOfRange() { throw word::AutomationError(QStringLiteral("Value out of range")); }
+void failObjectDeleted() {
+  throw word::AutomationError(QStringLiteral("Object has been deleted."));
+}
+void fail(const QString& description) { throw word::AutomationError(description); }
+
+DocumentState::DocumentState(DocumentModel m) : model(std::move(m)) {
+  cursor = QTextCursor(model.text());
+  takeTypingFormatFromCursor();
+}
+
+void DocumentState::ensureOpen() const {
+  if (closed) failObjectDeleted();
+  if (auto app = application.lock(); app && app->quit) failObjectDeleted();
+}
+
+void DocumentState::beginEdit() {
+  ensureOpen();
+  if (removedPages <= 0) return;
+  const int end = pageStartPosition(model, removedPages);
+  removedPages = 0;
+  QTextCursor c(model.text());
+  c.setPosition(0);
+  c.setPosition(end < 0 ? model.text()->characterCount() - 1 : end, QTextCursor::KeepAnchor);
+  c.removeSelectedText();
+  if (cursor.position() > model.text()->characterCount() - 1) cursor.movePosition(QTextCursor::End);
+}
+
+void DocumentState::takeTypingFormatFromCursor() {
+  QTextCharFormat f = cursor.block().length() <= 1 || cursor.atBlockStart()
+                          ? cursor.block().charFormat()
+                          : cursor.charFormat();
+  if (cursor.atBlockStart() && cursor.block().length() > 1) {
+    // At the start of a paragraph Word types in the format of the first character.
+    QTextCursor next(cursor);
+    next.clearSelection();
+    next.movePosition(QTextCursor::NextCharacter);
+    f = next.charFormat();
+  }
+  typing = QTextCharFormat();
+  setRunValues(typing, runValues(f));
+}
+
+QTextTable* DocumentState::tableAt(int position) const {
+  QTextCursor c(model.text());
+  c.setPosition(std::clamp(position, 0, model.text()->characterCount() - 1));
+  return c.currentTable();
+}
+
+QTextBlock DocumentState::firstSelectedBlock() const {
+  return model.text()->findBlock(cursor.selectionStart());
+}
+
+QTextBlock DocumentState::lastSelectedBlock() const {
+  int end = cursor.selectionEnd();
+  // A selection that ends at the very start of a paragraph does not touch it.
+  if (cursor.hasSelection() && end > cursor.selectionStart()) {
+    const QTextBlock b = model.text()->findBlock(end);
+    if (b.position() == end && end > 0) return model.text()->findBlock(end - 1);
+  }
+  return model.text()->findBlock(end);
+}
+
+void ApplicationState::ensureRunning() const {
+  if (quit) failObjectDeleted();
+}
+
+std::shared_ptr<DocumentState> ApplicationState::activeDocument() const {
+  ensureRunning();
+  auto doc = active.lock();
+  if (!doc || doc->closed)
+    fail(QStringLiteral("This command is not available because no document is open."));
+  return doc;
+}
+
+}  // namespace engine

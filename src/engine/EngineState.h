@@ -1,0 +1,78 @@
+// The state behind the built-in engine's automation objects: one per application and one
+// per open document. Objects of the object model are thin views that hold these.
+#pragma once
+
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <memory>
+#include <vector>
+
+#include "engine/DocumentModel.h"
+#include "word/Automation.h"
+
+class QTextTable;
+
+namespace engine {
+
+struct ApplicationState;
+
+struct DocumentState {
+  DocumentModel model;
+  // The selection: anchor and position, as Word's Selection.
+  QTextCursor cursor;
+  // The formatting of text typed from here on.
+  QTextCharFormat typing;
+  // Leading pages removed by page navigation (the layout itself is kept, so every later
+  // page still shows as laid out before the removal). Any edit makes the removal real.
+  int removedPages = 0;
+  bool closed = false;
+  std::weak_ptr<ApplicationState> application;
+
+  explicit DocumentState(DocumentModel m);
+
+  // Throws when the document was closed.
+  void ensureOpen() const;
+  // Call before any change to the text: makes pending page removals real.
+  void beginEdit();
+  // Resets the typing format from the text at the insertion point.
+  void takeTypingFormatFromCursor();
+  // The table the position lies in, or null.
+  QTextTable* tableAt(int position) const;
+  // The first and last blocks the selection touches.
+  QTextBlock firstSelectedBlock() const;
+  QTextBlock lastSelectedBlock() const;
+  // Applies `change` to the Word values of every paragraph the selection touches.
+  template <class F>
+  void changeParagraphs(F change) {
+    beginEdit();
+    const QTextBlock last = lastSelectedBlock();
+    for (QTextBlock b = firstSelectedBlock(); b.isValid(); b = b.next()) {
+      QTextBlockFormat f = b.blockFormat();
+      ParagraphValues v = paragraphValues(f);
+      change(v);
+      setParagraphValues(f, v);
+      QTextCursor(b).setBlockFormat(f);
+      model.refreshParagraph(b);
+      if (b == last) break;
+    }
+  }
+};
+
+struct ApplicationState {
+  std::vector<std::shared_ptr<DocumentState>> documents;
+  std::weak_ptr<DocumentState> active;
+  int displayAlerts = -1;
+  bool quit = false;
+
+  void ensureRunning() const;
+  std::shared_ptr<DocumentState> activeDocument() const;
+};
+
+// Word's errors, by their descriptions.
+[[noreturn]] void failMemberMissing();  // "The requested member of the collection does not exist."
+[[noreturn]] void failValueOutOfRange();  // "Value out of range"
+[[noreturn]] void failObjectDeleted();    // "Object has been deleted."
+[[noreturn]] void fail(const QString& description);
+
+}  // namespace engine

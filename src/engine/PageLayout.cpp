@@ -1,0 +1,134 @@
+#include "engine/PageLayout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <cmath>
+
+#include "engine/FontSubstitutes.h"
+
+namespace engine {
+namespace {
+
+// The document position of a block's layout origin (its lines are relative to it).
+QPointF layoutOrigin(const QTextDocument* doc, const QTextBlock& block) {
+  const QRectF box = doc->documentLayout()->blockBoundingRect(block);
+  return box.topLeft() - block.layout()->boundingRect().topLeft();
+}
+
+int pageOfY(const DocumentModel& model, double y) {
+  return std::max(0, int(std::floor(y / model.page.pageHeight)));
+}
+
+// A font whose pixel size on the painter's device equals `points` layout units.
+QFont deviceFont(QFont font, double points, QPainter& painter) {
+  const int dpi = painter.device() ? painter.device()->logicalDpiY() : 72;
+  font.setPointSizeF(points * 72.0 / (dpi > 0 ? dpi : 72));
+  return font;
+}
+
+void drawBullets(const DocumentModel& model, QPainter& painter, double top, double bottom) {
+  QTextDocument* doc = model.text();
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    const ParagraphValues v = paragraphValues(b.blockFormat());
+    if (v.listTemplate.isEmpty()) continue;
+    const ListTemplateDefinition* tmpl = model.findListTemplate(v.listTemplate);
+    if (!tmpl || !b.layout() || b.layout()->lineCount() == 0) continue;
+    const QPointF origin = layoutOrigin(doc, b);
+    const QTextLine line = b.layout()->lineAt(0);
+    const double baseline = origin.y() + line.y() + line.ascent();
+    if (baseline < top || baseline > bottom) continue;
+    const ListLevelDefinition level = effectiveListLevel(*tmpl, v.listLevel);
+    const RunValues text = runValues(b.length() > 1 ? QTextCursor(b).charFormat() : b.charFormat());
+    QFont font = listBulletFont(level, text);
+    painter.setFont(deviceFont(font, font.pointSizeF(), painter));
+    const double x = origin.x() + std::max(0.0, v.leftIndent + v.firstLineIndent) -
+                     b.blockFormat().leftMargin() - b.blockFormat().textIndent() + line.x();
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(x, baseline), displayBullet(level.numberFormat));
+  }
+}
+
+}  // namespace
+
+int pageCount(const DocumentModel& model) {
+  QTextDocument* doc = model.text();
+  doc->documentLayout()->documentSize();  // lays the document out
+  return std::max(1, doc->pageCount());
+}
+
+int pageOfPosition(const DocumentModel& model, int position) {
+  QTextDocument* doc = model.text();
+  doc->documentLayout()->documentSize();
+  const QTextBlock block = doc->findBlock(position);
+  if (!block.isValid() || !block.layout()) return 0;
+  const QPointF origin = layoutOrigin(doc, block);
+  const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
+  const double y = origin.y() + (line.isValid() ? line.y() : 0);
+  return pageOfY(model, y + 0.01);
+}
+
+int pageStartPosition(const DocumentModel& model, int page) {
+  QTextDocument* doc = model.text();
+  doc->documentLayout()->documentSize();
+  if (page <= 0) return 0;
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    if (!b.layout()) continue;
+    const QPointF origin = layoutOrigin(doc, b);
+    for (int i = 0; i < b.layout()->lineCount(); ++i) {
+      const QTextLine line = b.layout()->lineAt(i);
+      if (pageOfY(model, origin.y() + line.y() + 0.01) >= page)
+        return b.position() + line.textStart();
+    }
+    if (b.layout()->lineCount() == 0 && pageOfY(model, origin.y() + 0.01) >= page)
+      return b.position();
+  }
+  return -1;
+}
+
+QPicture drawPage(const DocumentModel& model, int page) {
+  QTextDocument* doc = model.text();
+  doc->documentLayout()->documentSize();
+  const QRectF pageRect(0, 0, model.page.pageWidth, model.page.pageHeight);
+  QPicture picture;
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(pageRect, Qt::white);
+  const bool exists = page >= 0 && page < pageCount(model);
+  if (exists) {
+    painter.save();
+    painter.setClipRect(pageRect);
+    const double top = page * model.page.pageHeight;
+    painter.translate(0, -top);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, top, pageRect.width(), pageRect.height());
+    context.palette.setColor(QPalette::Text, Qt::black);
+    doc->documentLayout()->draw(&painter, context);
+    drawBullets(model, painter, top, top + model.page.pageHeight);
+    painter.restore();
+    if (model.header.pageNumbers && (page > 0 || model.header.firstPage)) {
+      installFontSubstitutes();
+      QFont font(QStringLiteral("Calibri"));
+      font.setHintingPreference(QFont::PreferNoHinting);
+      painter.setFont(deviceFont(font, 11, painter));
+      const QString number = QString::number(page + 1);
+      const QFontMetricsF metrics(painter.font(), painter.device());
+      const double width = metrics.horizontalAdvance(number);
+      const double left = model.page.leftMargin;
+      const double right = model.page.pageWidth - model.page.rightMargin;
+      double x = right - width;
+      if (model.header.alignment == 0) x = left;
+      if (model.header.alignment == 1) x = (left + right - width) / 2;
+      painter.setPen(Qt::black);
+      painter.drawText(QPointF(x, model.page.headerDistance + metrics.ascent()), number);
+    }
+  }
+  painter.end();
+  picture.setBoundingRect(pageRect.toAlignedRect());
+  return picture;
+}
+
+}  // namespace engine
