@@ -21,14 +21,14 @@ constexpr const char* kList2 = "my list2";
 constexpr const char* kAnyList = "?";  // in some list; which one the cursor moves decide
 
 struct Text {
-  long number;      // statement number of the typing step
+  long number;  // statement number of the typing step
   Kind kind;
-  int breaks;       // paragraph marks typed first (Plain: 0)
-  const char* text; // the whole text, or its opening words when `length` is given
-  int length;       // total length in characters, or -1 when `text` is the whole text
-  const char* list; // list template of its paragraph, nullptr outside any list
-  int level;        // list level, 0 when not checked
-  int emptyBefore;  // empty body paragraphs between it and the text before it
+  int breaks;        // paragraph marks typed first (Plain: 0)
+  const char* text;  // the whole text, or its opening words when `length` is given
+  int length;        // total length in characters, or -1 when `text` is the whole text
+  const char* list;  // list template of its paragraph, nullptr outside any list
+  int level;         // list level, 0 when not checked
+  int emptyBefore;   // empty body paragraphs between it and the text before it
 };
 
 constexpr int kWhole = -1;
