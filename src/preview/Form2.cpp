@@ -14,22 +14,22 @@
 #include <optional>
 #include <stdexcept>
 
-#include "preview/HandCursor.h"
 #include "preview/PagePicture.h"
 #include "preview/SafeCopy.h"
 #include "preview/ScrollMath.h"
+#include "shell/CursorFile.h"
 #include "shell/Dialogs.h"
 #include "shell/ErrorReport.h"
 #include "shell/SharedRoutines.h"
+#include "shell/Twips.h"
 
 namespace preview {
 namespace {
 
 Form2* gLoaded = nullptr;
 
-QRect pixelRect(long left, long top, long width, long height) {
-  return QRect(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-               pixelsFromTwips(height));
+QRect pixelRect(int left, int top, int width, int height) {
+  return shell::twipsRect(left, top, width, height);
 }
 
 QString location(const char* text) { return QString::fromLatin1(text); }
@@ -176,9 +176,9 @@ void Form2::Form_Load() {
     setWindowTitle(QStringLiteral("Halvenor"));
     setWindowIcon(shell::programIcon());
   });
-  const QString cursorFile = shell::programFolder() + QStringLiteral("/HAND-M.CUR");
+  const QString cursorFile = shell::handCursorPath();
   if (g.test(108, [&] { return shell::FileExists(cursorFile); }))
-    g.step(110, [&] { handCursor_ = loadCursorFile(cursorFile); });
+    g.step(110, [&] { handCursor_ = shell::loadCursorFile(cursorFile); });
   g.step(112, [&] {
     ListView1->setColumnCount(1);
     ListView1->setHeaderLabels({QStringLiteral("Page(s)")});

@@ -111,7 +111,7 @@ class Form2 : public QWidget {
   void trackPointer(QWidget* element, shell::WindowPointer pointer);
 
   shell::WindowPointer pointer_ = shell::WindowPointer::Default;
-  QCursor handCursor_{Qt::PointingHandCursor};
+  QCursor handCursor_{Qt::PointingHandCursor};  // until the cursor file is loaded
 };
 
 }  // namespace preview

@@ -5,8 +5,6 @@
 
 namespace preview {
 
-int pixelsFromTwips(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
 PagePicture::PagePicture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(0, 0);

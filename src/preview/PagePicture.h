@@ -6,12 +6,13 @@
 #include <QPicture>
 #include <QWidget>
 
+#include "shell/Twips.h"
+
 namespace preview {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPixel = shell::kTwipsPerPixel;
 
-// Twips to whole pixels (halves away from zero, as the layout needs no more).
-int pixelsFromTwips(double twips);
+inline int pixelsFromTwips(double twips) { return shell::twipsToPixels(twips); }
 
 class PagePicture : public QWidget {
   Q_OBJECT
