@@ -120,7 +120,7 @@ add('case_duplicate.docx', minimal(extra=[('WORD/Document.xml', document(GOOD_BO
 # The document part's sizes claim 10 bytes although it expands to far more.
 lying = minimal(document_xml=document(GOOD_BODY * 200))
 add('lying_size.docx', patch_all(patch_all(lying, LOCAL, 22, '<I', 10), CENTRAL, 24, '<I', 10),
-    'document.xml')
+    'larger than its entry says')
 # Every stored checksum is wrong.
 add('bad_crc.docx', patch_all(patch_all(minimal(), LOCAL, 14, '<I', 0x12345678),
                               CENTRAL, 16, '<I', 0x12345678), 'damaged')
@@ -129,13 +129,13 @@ add('encrypted.docx', patch_all(patch_all(minimal(), LOCAL, 6, '<H', 1), CENTRAL
     'encrypted')
 # An unknown compression method.
 add('unknown_method.docx', patch_all(patch_all(minimal(), LOCAL, 8, '<H', 99), CENTRAL, 10,
-                                     '<H', 99), 'cannot be read')
+                                     '<H', 99), 'not a valid zip')
 add('huge_table.docx', minimal(document_xml=document(
     '<w:tbl><w:tblGrid>' + '<w:gridCol w:w="10"/>' * 5000 + '</w:tblGrid><w:tr><w:tc><w:p/>'
     '</w:tc></w:tr></w:tbl>')), 'table')
 add('huge_span.docx', minimal(document_xml=document(
     '<w:tbl><w:tblGrid><w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:tcPr>'
-    '<w:gridSpan w:val="2000000000"/></w:tcPr><w:p/></w:tc></w:tr></w:tbl>')), 'table')
+    '<w:gridSpan w:val="2000000000"/></w:tcPr><w:p/></w:tc></w:tr></w:tbl>')), 'gridSpan')
 add('nested_table.docx', minimal(document_xml=document(
     '<w:tbl><w:tblGrid><w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:tbl><w:tblGrid>'
     '<w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/></w:tc>'
