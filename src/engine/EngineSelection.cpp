@@ -573,8 +573,6 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
     }
     for (; remaining > 0; --remaining, ++moved)
       if (!c.movePosition(op, mode)) break;
-  } else if (unit == word::wdLine) {
-    return moveVertical(unit, count, extend, right, member);
   } else {
     fail(QStringLiteral("Bad parameter"));
   }
@@ -583,7 +581,7 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
 }
 
 int EngineSelection::moveVertical(int unit, int count, int extend, bool down, const char* member) {
-  if (member != nullptr && unit != word::wdLine) word::announceCall(member);
+  (void)member;  // announced by the caller
   DocumentState& d = *doc_;
   d.ensureOpen();
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
