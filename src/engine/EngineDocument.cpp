@@ -144,16 +144,13 @@ void refreshListParagraphs(DocumentState& doc, const QString& name) {
 word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, const QString& name) {
   word::announceCall("ListTemplates.Add");
   doc_->ensureOpen();
+  if (!name.isEmpty() && findTemplate(*doc_, name))
+    fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
   QString unique = name;
-  if (unique.isEmpty() || findTemplate(*doc_, unique)) {
-    // Word keeps names unique; an unnamed template gets a name of its own.
-    int n = int(doc_->model.listTemplates.size()) + 1;
-    do {
-      unique = QStringLiteral("List %1").arg(n++);
-    } while (findTemplate(*doc_, unique));
-    if (!name.isEmpty())
-      fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
-  }
+  // An unnamed template gets a name of its own, so that paragraphs can refer to it.
+  for (int n = int(doc_->model.listTemplates.size()) + 1;
+       unique.isEmpty() || findTemplate(*doc_, unique); ++n)
+    unique = QStringLiteral("List %1").arg(n);
   ListTemplateDefinition t;
   t.name = unique;
   t.outlineNumbered = outlineNumbered;
