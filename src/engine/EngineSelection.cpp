@@ -692,8 +692,10 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
       failValueOutOfRange();
   }
   target = std::clamp(target, d.removedPages, pages - 1);
-  const int position = pageStartPosition(d.model, target);
-  d.cursor.setPosition(std::max(0, position));
+  const int position = std::max(0, pageStartPosition(d.model, target));
+  d.cursor.setPosition(position);
+  d.navigationPage = target;
+  d.navigationPosition = position;
   d.takeTypingFormatFromCursor();
 }
 
@@ -708,11 +710,25 @@ int EngineSelection::Delete(int unit, int count) {
     // A selection from the start of the story to the start of a later page removes the
     // whole leading pages; the pages after them keep the layout they had.
     const int storyStart = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    if (c.selectionStart() == std::max(0, storyStart)) {
-      const int endPage = pageOfPosition(d.model, c.selectionEnd());
-      if (endPage > d.removedPages && pageStartPosition(d.model, endPage) == c.selectionEnd()) {
+    if (c.selectionStart() <= std::max(0, storyStart)) {
+      int endPage = -1;
+      int endPosition = -1;
+      if (d.navigationPage > d.removedPages && c.selectionEnd() >= d.navigationPosition &&
+          (c.anchor() == d.navigationPosition || c.position() == d.navigationPosition ||
+           c.hasComplexSelection() || d.tableAt(d.navigationPosition))) {
+        endPage = d.navigationPage;
+        endPosition = d.navigationPosition;
+      } else {
+        const int page = pageOfPosition(d.model, c.selectionEnd());
+        if (page > d.removedPages && pageStartPosition(d.model, page) == c.selectionEnd()) {
+          endPage = page;
+          endPosition = c.selectionEnd();
+        }
+      }
+      if (endPage > d.removedPages) {
         d.removedPages = endPage;
-        c.setPosition(c.selectionEnd());
+        d.navigationPage = -1;
+        c.setPosition(endPosition);
         return 1;
       }
     }

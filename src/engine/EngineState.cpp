@@ -30,6 +30,8 @@ void DocumentState::ensureOpen() const {
 
 void DocumentState::beginEdit() {
   ensureOpen();
+  navigationPage = -1;
+  navigationPosition = -1;
   if (removedPages <= 0) return;
   const int end = pageStartPosition(model, removedPages);
   removedPages = 0;

@@ -116,6 +116,37 @@ TEST_F(PagesTest, EachPassPictureEqualsThePageAsLaidOutBeforeAnyDeletion) {
   app->ActiveDocument()->Close(word::wdDoNotSaveChanges);
 }
 
+TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
+  sel->Sections(1)->Headers(1)->PageNumbers()->Add(word::wdAlignPageNumberRight, true);
+  sel->TypeText(QStringLiteral("Before the table"));
+  sel->TypeParagraph();
+  doc->Tables()->Add(sel->Range(), 70, 3, 1, 0);
+  for (int r = 1; r <= 70; ++r) {
+    sel->TypeText(QStringLiteral("Row %1").arg(r));
+    sel->MoveDown(word::wdLine, 1, word::wdMove);
+  }
+  sel->TypeText(QStringLiteral("After the table"));
+  doc->Repaginate();
+  const int pages = doc->BuiltInDocumentProperties(word::wdPropertyPages).toInt();
+  ASSERT_GE(pages, 3);
+  std::vector<QImage> direct;
+  for (int p = 0; p < pages; ++p) direct.push_back(render(engine::drawPage(doc, p)));
+  word::Ref<word::Selection> s = app->Selection();
+  s->HomeKey(word::wdStory, word::wdMove);
+  for (int n = 1; n <= pages; ++n) {
+    doc->Range()->CopyAsPicture();
+    const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_TRUE(render(*picture) == direct[n - 1]) << "pass " << n;
+    if (n < pages) {
+      s->GoTo(word::wdGoToPage, word::wdGoToNext, QVariant(), 2);
+      s->HomeKey(word::wdStory, word::wdExtend);
+      EXPECT_EQ(s->Delete(word::wdCharacter, 1), 1);
+      EXPECT_EQ(doc->BuiltInDocumentProperties(word::wdPropertyPages).toInt(), pages - n);
+    }
+  }
+}
+
 TEST_F(PagesTest, DistinctPagesGiveDistinctPictures) {
   typePlanLikeDocument();
   const int pages = info().pageCount;
