@@ -2,10 +2,6 @@
 // Documents.Open, is the same document: text, formats, lists, tables and sections.
 #include <QFile>
 #include <QFileInfo>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
-#include <cmath>
 
 #include "EngineFixture.h"
 #include "docx_test_documents.h"
@@ -144,19 +140,6 @@ class DocxContractTest : public EngineTest {
   }
 };
 
-void roundWidthsToTwips(engine::DocumentModel& model) {
-  for (QTextFrame* frame : model.text()->rootFrame()->childFrames()) {
-    if (auto* table = qobject_cast<QTextTable*>(frame)) {
-      QTextTableFormat format = table->format();
-      engine::TableValues values = engine::tableValues(format);
-      for (double& width : values.columnWidths) width = std::round(width * 20) / 20;
-      engine::setTableValues(format, values);
-      table->setFormat(format);
-    }
-  }
-  model.refreshLayout();
-}
-
 void expectSameInfo(const engine::DocumentInfo& a, const engine::DocumentInfo& b) {
   EXPECT_EQ(a.sections, b.sections);
   EXPECT_EQ(a.headerPageNumbers, b.headerPageNumbers);
@@ -232,11 +215,9 @@ TEST_F(DocxContractTest, TypedPlanSurvivesSaveAsAndOpen) {
   const engine::DocumentInfo read = engine::inspect(opened);
   expectSameInfo(typed, read);
 
-  // The file keeps lengths to a twip, as Word does; with the typed widths taken to the
-  // nearest twip the two documents are the same.
-  engine::DocumentModel expected = engine::documentModel(doc).clone();
-  roundWidthsToTwips(expected);
-  const QStringList diff = docx_test::differences(expected, engine::documentModel(opened));
+  // Lengths come back to the twip, the file's unit, as Word keeps them.
+  const QStringList diff =
+      docx_test::differences(engine::documentModel(doc), engine::documentModel(opened));
   EXPECT_TRUE(diff.isEmpty()) << diff.join('\n').toStdString();
   EXPECT_GE(read.pageCount, 3);
 }
