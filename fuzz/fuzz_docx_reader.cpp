@@ -1,5 +1,5 @@
-// libFuzzer entry point for the .docx reader: any bytes must either load or be refused
-// with an AutomationError; nothing else (crash, leak, hang, other exception) is allowed.
+// libFuzzer entry point for the .docx reader: any bytes must either load or be refused with
+// an AutomationError; nothing else (crash, leak, hang, other exception) is allowed.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/Docx.h"
+#include "engine/PageLayout.h"
 #include "word/Automation.h"
 
 namespace {
@@ -35,7 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   }
   try {
-    engine::loadDocx(path);
+    const engine::DocumentModel model = engine::loadDocx(path);
+    // With HALVENOR_FUZZ_LAYOUT=1, what opens must also lay out into pages and draw, as the
+    // preview will ask it to. Off by default: layout is slow under the sanitizers.
+    static const bool layout = qgetenv("HALVENOR_FUZZ_LAYOUT") == "1";
+    if (layout) engine::drawPage(model, engine::pageCount(model) - 1);
   } catch (const word::AutomationError&) {
     // Refusing the input is the expected outcome for nearly all of it.
   }

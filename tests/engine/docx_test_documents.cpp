@@ -46,6 +46,8 @@ QTextTable* ModelBuilder::table(const TableValues& values, int rows, int columns
   cursor.movePosition(QTextCursor::End);
   QTextTableFormat format;
   setTableValues(format, values);
+  // One edit block: the layout catches up once, not after every cell.
+  cursor.beginEditBlock();
   QTextTable* table = cursor.insertTable(rows, columns, format);
   ParagraphValues cellParagraph = DocumentModel::normalParagraph();
   cellParagraph.spaceAfter = 0;
@@ -64,6 +66,7 @@ QTextTable* ModelBuilder::table(const TableValues& values, int rows, int columns
       if (!content.isEmpty()) cellCursor.insertText(content, charFormat);
     }
   }
+  cursor.endEditBlock();
   reuseBlock_ = true;
   return table;
 }
