@@ -129,7 +129,14 @@ class DocumentReader {
     readBody(main);
     if (!headerTarget_.isEmpty()) readHeader(headerTarget_);
     model_.header.firstPage = !firstSectionTitlePage_;
-    model_.refreshLayout();
+    {
+      // Deriving the display formats touches every block; one edit block lets the layout
+      // catch up once at the end instead of after each of them.
+      QTextCursor batch(model_.text());
+      batch.beginEditBlock();
+      model_.refreshLayout();
+      batch.endEditBlock();
+    }
     return std::move(model_);
   }
 
