@@ -9,7 +9,6 @@ namespace generator {
 
 // Runs statements 1756 to 1798 of the run under the run's guard `g`; releases both
 // references (sets them to Nothing).
-void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
-               word::Ref<word::Document>& plan);
+void FinishRun(shell::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan);
 
 }  // namespace generator

@@ -14,11 +14,10 @@ class QtDialogs final : public Dialogs {
  public:
   int message(const QString& text, const QString& caption, MessageIcon icon,
               MessageButtons buttons) override {
-    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    caption, text,
-                    buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                                     : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
+        buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+        QApplication::activeWindow());
     switch (box.exec()) {
       case QMessageBox::Yes:
         return vbYes;

@@ -13,8 +13,7 @@ QString errorMessageText(const QString& description, long lineNumber, const QStr
 
 void Report(const QString& description, long lineNumber, const QString& location) {
   dialogs().message(errorMessageText(description, lineNumber, location),
-                    QStringLiteral("Application Error"), MessageIcon::Warning,
-                    MessageButtons::Ok);
+                    QStringLiteral("Application Error"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
 QString describeCurrentException() {

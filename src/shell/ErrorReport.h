@@ -77,7 +77,8 @@ inline const char* const kForm1Clear = "in Corvessa2021/08/31.Form1.PushButton2_
 inline const char* const kForm1Sample = "in Corvessa2021/08/31.Form1.PushButton3_Click ";
 inline const char* const kGenerate =
     "in Corvessa2021/08/31.RideduvaZovezuzIvuzuzo.GenerateRideduvaZovezuzIvuzuzo ";
-inline const char* const kSaveDocAsJpg = "in Corvessa2021/08/31.RideduvaZovezuzIvuzuzo.SaveDocAsJPG ";
+inline const char* const kSaveDocAsJpg =
+    "in Corvessa2021/08/31.RideduvaZovezuzIvuzuzo.SaveDocAsJPG ";
 inline const char* const kForm2Activate = "in Corvessa2021/08/31.Form2.Form_Activate ";
 inline const char* const kForm2Load = "in Corvessa2021/08/31.Form2.Form_Load ";
 inline const char* const kForm2ZoomIn = "in Corvessa2021/08/31.Form2.PushButton1_Click ";

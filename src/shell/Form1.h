@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace shell {
 
+enum class BusinessField;
+
 enum class WindowPointer { Default, Wait, Hand };
 
 class Form1 : public QWidget {
@@ -40,6 +42,9 @@ class Form1 : public QWidget {
   void PushButton1_Click();
   void PushButton2_Click();
   void PushButton3_Click();
+
+  // The text field that holds one detail of the business.
+  QLineEdit* fieldOf(BusinessField field) const;
 
   void setWindowPointer(WindowPointer pointer);
   WindowPointer windowPointer() const { return pointer_; }

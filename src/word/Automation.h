@@ -29,6 +29,8 @@ class Ref {
   Ref() = default;
   Ref(std::shared_ptr<T> object) : object_(std::move(object)) {}  // NOLINT: implicit by design
   template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
+  Ref(std::shared_ptr<U> object) : object_(std::move(object)) {}  // NOLINT
+  template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
   Ref(const Ref<U>& other) : object_(other.shared()) {}  // NOLINT
 
   T* operator->() const {

@@ -49,8 +49,8 @@ bool IsWordRunning() {
 
 bool ConfirmWordClosed() {
   if (!IsWordRunning()) return false;
-  return shell::messageBox(QString::fromLatin1(kWordOpenQuestion),
-                           shell::MessageButtons::YesNo) != shell::vbYes;
+  return shell::messageBox(QString::fromLatin1(kWordOpenQuestion), shell::MessageButtons::YesNo) !=
+         shell::vbYes;
 }
 
 }  // namespace word

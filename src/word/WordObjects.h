@@ -255,7 +255,9 @@ class Selection {
   virtual int MoveDown(int /*Unit*/, int /*Count*/, int /*Extend*/ = wdMove) {
     WORD_UNSUPPORTED("Selection.MoveDown");
   }
-  virtual int EndKey(int /*Unit*/, int /*Extend*/ = wdMove) { WORD_UNSUPPORTED("Selection.EndKey"); }
+  virtual int EndKey(int /*Unit*/, int /*Extend*/ = wdMove) {
+    WORD_UNSUPPORTED("Selection.EndKey");
+  }
   virtual int HomeKey(int /*Unit*/, int /*Extend*/ = wdMove) {
     WORD_UNSUPPORTED("Selection.HomeKey");
   }

@@ -12,8 +12,8 @@ QStringList ScriptedDialogs::errorTexts() const {
   return texts;
 }
 
-int ScriptedDialogs::message(const QString& text, const QString& caption,
-                             shell::MessageIcon icon, shell::MessageButtons buttons) {
+int ScriptedDialogs::message(const QString& text, const QString& caption, shell::MessageIcon icon,
+                             shell::MessageButtons buttons) {
   messages.push_back({text, caption, icon, buttons});
   if (buttons == shell::MessageButtons::Ok) return shell::vbOK;
   if (answers_.empty()) return shell::vbYes;

@@ -20,7 +20,7 @@ struct ShownMessage {
 
 class ScriptedDialogs : public shell::Dialogs {
  public:
-  ScriptedDialogs();  // installs itself
+  ScriptedDialogs();            // installs itself
   ~ScriptedDialogs() override;  // restores the Qt dialogs
 
   // Answers for the next YES/NO questions, in order; when none is queued, Yes.

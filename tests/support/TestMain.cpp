@@ -7,9 +7,12 @@
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A child test process (a restart) shares its parent's private home.
   QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-  qputenv("HALVENOR_TEST_HOME", home.path().toLocal8Bit());
+  if (qEnvironmentVariableIsEmpty("HALVENOR_TEST_HOME"))
+    qputenv("HALVENOR_TEST_HOME", home.path().toLocal8Bit());
+  const QString testHome = qEnvironmentVariable("HALVENOR_TEST_HOME");
+  qputenv("XDG_CONFIG_HOME", (testHome + QStringLiteral("/config")).toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

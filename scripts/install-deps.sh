@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever the build (and, with --test, the tests) need and the
+# machine lacks. Debian 12 package names.
+set -euo pipefail
+
+build_packages=(
+  build-essential cmake pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
+  libzip-dev
+  fonts-ebgaramond fonts-crosextra-carlito fonts-liberation2
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth
+  python3 python3-docx libreoffice-writer-nogui poppler-utils
+)
+
+wanted=("${build_packages[@]}")
+[[ "${1:-}" == "--test" ]] && wanted+=("${test_packages[@]}")
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds Halvenor and runs every test: installs what is missing, then
+#  1. the optimised build and all its tests (real clients: python-docx and LibreOffice),
+#  2. a build under AddressSanitizer and UndefinedBehaviorSanitizer and its tests,
+#  3. the .docx reader's fuzz target for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --test
+
+jobs=$(nproc)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== optimised build and tests"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== sanitizer build and tests"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHALVENOR_SANITIZE=ON -DHALVENOR_BENCH=OFF \
+  "${launcher[@]}" >/dev/null
+cmake --build build-asan -j"$jobs"
+# Leak checking is off: Qt and fontconfig keep process-lifetime caches that LSan reports.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The real-client tests (python-docx, LibreOffice) ran above; here they would only be slow.
+(cd build-asan && HALVENOR_SKIP_EXTERNAL=1 ctest --output-on-failure -j"$jobs")
+
+if [[ -x fuzz/run.sh ]]; then
+  echo "== fuzzing the .docx reader"
+  fuzz/run.sh "${FUZZ_SECONDS:-120}"
+fi
+echo "All tests passed."

@@ -1,0 +1,36 @@
+// Plays a recipe against the plan document, each step under the run's guard with its own
+// statement number: a failing step is reported and the run goes on with the next.
+#pragma once
+
+#include <array>
+
+#include "generator/Recipe.h"
+#include "shell/ErrorReport.h"
+#include "word/WordObjects.h"
+
+namespace generator {
+
+// The objects a run works on, and what the recipe holds between steps.
+struct RunContext {
+  word::Ref<word::Application> app;
+  word::Ref<word::Document> plan;
+  // "my list1" and "my list2", created in section V and used by every later list.
+  std::array<word::Ref<word::ListTemplate>, 2> listTemplates;
+
+  // Scratch values of the step being built (the Word equivalent of `With` blocks).
+  word::Ref<word::Table> addedTable;
+  word::Ref<word::Table> table;
+  word::Ref<word::ListTemplates> templates;
+  word::Ref<word::ListLevel> level;
+  word::Ref<word::Font> levelFont;
+  word::Ref<word::ParagraphFormat> paragraphFormat;
+  word::Ref<word::Shading> shading;
+  int loopCounter = 0;
+};
+
+void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe);
+
+// The text of a business detail as the main window holds it now ("" without a window).
+QString businessFieldText(BusinessField field);
+
+}  // namespace generator

@@ -1,0 +1,33 @@
+// The business information record: its eight fields, their store keys and labels, the
+// order in which the clear and sample buttons set them, and the sample business.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace shell {
+
+enum class BusinessField {
+  BusinessName,
+  StreetAddress1,
+  StreetAddress2,
+  City,
+  ZipCode,
+  Telephone,
+  Fax,
+  Email
+};
+
+struct BusinessFieldInfo {
+  BusinessField field;
+  const char* storeKey;
+  const char* labelText;
+  const char* sampleValue;
+  int restoreStatement;  // statement of the restore at loading
+  int setStatement;      // statement of clearing and sampling
+};
+
+// In the order clearing and sampling set them, which is also the tab order.
+extern const std::array<BusinessFieldInfo, 8> kBusinessFields;
+
+}  // namespace shell

@@ -1,0 +1,33 @@
+#include "shell/CursorFile.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QtEndian>
+#include <stdexcept>
+
+#include "shell/SharedRoutines.h"
+
+namespace shell {
+
+QString handCursorPath() { return programFolder() + QStringLiteral("/HAND-M.CUR"); }
+
+QCursor loadCursorFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw std::runtime_error(("The cursor file could not be read: " + path).toStdString());
+  const QByteArray header = file.read(22);
+  // A .cur file: reserved 0, type 2, at least one entry; the first entry's planes and
+  // bit-count words hold the hot spot.
+  if (header.size() < 22 || qFromLittleEndian<quint16>(header.constData() + 2) != 2 ||
+      qFromLittleEndian<quint16>(header.constData() + 4) == 0)
+    throw std::runtime_error(("Invalid picture: " + path).toStdString());
+  const int hotX = qFromLittleEndian<quint16>(header.constData() + 10);
+  const int hotY = qFromLittleEndian<quint16>(header.constData() + 12);
+  const QImage image(path, "CUR");
+  if (image.isNull()) throw std::runtime_error(("Invalid picture: " + path).toStdString());
+  return QCursor(QPixmap::fromImage(image), qMin(hotX, image.width() - 1),
+                 qMin(hotY, image.height() - 1));
+}
+
+}  // namespace shell

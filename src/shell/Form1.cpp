@@ -1,0 +1,330 @@
+#include "shell/Form1.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "shell/ApplicationTitle.h"
+#include "shell/BusinessRecord.h"
+#include "shell/BusinessRecordStore.h"
+#include "shell/CursorFile.h"
+#include "shell/Dialogs.h"
+#include "shell/ErrorReport.h"
+#include "shell/ProgramExit.h"
+#include "shell/SharedRoutines.h"
+#include "shell/SkinFramework.h"
+#include "shell/Twips.h"
+
+namespace shell {
+namespace {
+
+Form1*& currentForm1() {
+  static Form1* form = nullptr;
+  return form;
+}
+
+QFont arialBold(double points) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSizeF(points);
+  font.setBold(true);
+  return font;
+}
+
+// The skin file: the program's folder + "\x\o.cjs".
+QString skinPath() { return programFolder() + QStringLiteral("/x/o.cjs"); }
+
+// Where the settings could not be written, the user is told once until a write succeeds
+// again; the fields keep what was typed.
+class StoreWriteWarning {
+ public:
+  void afterWrite(bool ok) {
+    if (ok) {
+      warned_ = false;
+      return;
+    }
+    if (warned_) return;
+    warned_ = true;
+    messageBox(QStringLiteral("The business details could not be saved to %1.\r\n\r\n"
+                              "What you type stays in the window, but it will not be "
+                              "remembered the next time the program starts.")
+                   .arg(businessRecordStore().location()),
+               MessageButtons::Ok, MessageIcon::Warning);
+  }
+
+ private:
+  bool warned_ = false;
+};
+
+}  // namespace
+
+Form1::Form1(Hooks hooks, QWidget* parent)
+    : QWidget(parent), hooks_(std::move(hooks)), handCursor_(defaultHandCursor()) {
+  currentForm1() = this;
+  buildLayout();
+}
+
+Form1::~Form1() {
+  if (currentForm1() == this) currentForm1() = nullptr;
+}
+
+Form1* Form1::current() { return currentForm1(); }
+
+QLineEdit* Form1::fieldOf(BusinessField field) const {
+  switch (field) {
+    case BusinessField::BusinessName:
+      return txtBusinessName;
+    case BusinessField::StreetAddress1:
+      return txtStreetAddress1;
+    case BusinessField::StreetAddress2:
+      return txtStreetAddress2;
+    case BusinessField::City:
+      return txtCity;
+    case BusinessField::ZipCode:
+      return txtZipCode;
+    case BusinessField::Telephone:
+      return txtTelephone;
+    case BusinessField::Fax:
+      return txtFax;
+    case BusinessField::Email:
+      return txtEmail;
+  }
+  return nullptr;
+}
+
+void Form1::buildLayout() {
+  setObjectName(QStringLiteral("Form1"));
+  setFixedSize(twipsToPixels(8040), twipsToPixels(4785));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setFont(arialBold(9));
+
+  auto makeButton = [this](const char* name, const char* text, QRect geometry) {
+    auto* button = new QPushButton(QString::fromLatin1(text), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(arialBold(11.25));
+    button->setGeometry(geometry);
+    return button;
+  };
+  PushButton1 =
+      makeButton("PushButton1", "Start Creating Template", twipsRect(120, 120, 7800, 405));
+  PushButton2 = makeButton("PushButton2", "Clear/Reset Data", twipsRect(120, 630, 3840, 405));
+  PushButton3 =
+      makeButton("PushButton3", "Load Sample/Example Data", twipsRect(4080, 630, 3840, 405));
+
+  Frame1 = new QGroupBox(QStringLiteral("Business Information"), this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(twipsRect(120, 1110, 7800, 3555));
+  Frame1->setPalette(white);
+  Frame1->setAutoFillBackground(true);
+
+  struct FieldPlacement {
+    int labelIndex;
+    QRect label;
+    QRect field;
+    QLineEdit** member;
+    const char* name;
+  };
+  const FieldPlacement placements[] = {
+      {0, twipsRect(240, 360, 1380, 225), twipsRect(1905, 315, 5640, 330), &txtBusinessName,
+       "txtBusinessName"},
+      {1, twipsRect(240, 900, 1485, 225), twipsRect(1905, 855, 5640, 330), &txtStreetAddress1,
+       "txtStreetAddress1"},
+      {7, twipsRect(240, 1440, 1485, 225), twipsRect(1905, 1395, 5640, 330), &txtStreetAddress2,
+       "txtStreetAddress2"},
+      {2, twipsRect(240, 1980, 900, 225), twipsRect(1905, 1935, 3360, 330), &txtCity, "txtCity"},
+      {3, twipsRect(5520, 1980, 780, 225), twipsRect(6405, 1920, 1140, 330), &txtZipCode,
+       "txtZipCode"},
+      {4, twipsRect(240, 2520, 930, 225), twipsRect(1905, 2475, 2400, 330), &txtTelephone,
+       "txtTelephone"},
+      {5, twipsRect(4560, 2520, 345, 225), twipsRect(5040, 2475, 2520, 330), &txtFax, "txtFax"},
+      {6, twipsRect(240, 3060, 510, 225), twipsRect(1920, 3015, 5640, 330), &txtEmail, "txtEmail"},
+  };
+
+  static StoreWriteWarning storeWarning;
+  QWidget* previous = nullptr;
+  for (std::size_t i = 0; i < kBusinessFields.size(); ++i) {
+    const BusinessFieldInfo& info = kBusinessFields[i];
+    const FieldPlacement& place = placements[i];
+
+    auto* label = new QLabel(QString::fromLatin1(info.labelText), Frame1);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(place.labelIndex));
+    label->setGeometry(place.label);
+    // Where the font draws wider than the designed box, widen it rather than clip the text.
+    label->resize(std::max(place.label.width(), label->sizeHint().width()), place.label.height());
+    label->setFocusPolicy(Qt::NoFocus);
+    Label1[place.labelIndex] = label;
+
+    auto* field = new QLineEdit(Frame1);
+    field->setObjectName(QString::fromLatin1(place.name));
+    field->setGeometry(place.field);
+    field->setMaxLength(32767 * 1024);  // no practical limit
+    field->setPalette(white);
+    *place.member = field;
+    field->installEventFilter(this);
+
+    // Every change, typed or set by the program, is written to the store at once.
+    const QString key = QString::fromLatin1(info.storeKey);
+    connect(field, &QLineEdit::textChanged, this, [key](const QString& text) {
+      storeWarning.afterWrite(businessRecordStore().write(key, text));
+    });
+
+    if (previous) setTabOrder(previous, field);
+    previous = field;
+  }
+  setTabOrder(previous, PushButton1);
+  setTabOrder(PushButton1, PushButton2);
+  setTabOrder(PushButton2, PushButton3);
+
+  connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+  connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+  connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+
+  // Pointer tracking: the hand over the buttons, the default pointer over the window's
+  // surface, the frame and the listed fields.
+  for (QWidget* w : {static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
+                     static_cast<QWidget*>(PushButton3), static_cast<QWidget*>(Frame1),
+                     static_cast<QWidget*>(this)}) {
+    w->setMouseTracking(true);
+    w->installEventFilter(this);
+  }
+  for (QLineEdit* f :
+       {txtBusinessName, txtStreetAddress2, txtCity, txtZipCode, txtTelephone, txtFax, txtEmail})
+    f->setMouseTracking(true);
+}
+
+void Form1::applySkin() {
+  // No skin file, no change.
+  const QString path = skinPath();
+  if (!QFileInfo(path).isFile()) return;
+  ApplyFaceColor(this);
+  ApplyFaceColor(Frame1);
+  static SkinFramework SkinFramework1;
+  SkinFramework1.LoadSkin(path, QString());
+  SkinFramework1.SetOptions(SkinFramework1.Options() | 1);
+  SkinFramework1.SetApplyColors(true);
+  SkinFramework1.SetApplyMetrics(true);
+  SkinFramework1.ApplyWindow(this);
+}
+
+void Form1::Form_Load() {
+  Guard g(QString::fromLatin1(location::kForm1Load));
+  g.step(100, [&] { applySkin(); });
+  g.step(104, [&] { setWindowTitle(QString::fromLatin1(kProductTitle)); });
+  g.step(104, [&] { setWindowIcon(programIcon()); });
+  g.step(104, [&] { SetApplicationTitle(); });
+  if (g.test(106, [&] { return FileExists(handCursorPath()); }))
+    g.step(108, [&] { handCursor_ = loadCursorFile(handCursorPath()); });
+
+  // Restored in the order of their statement numbers; each restore that changes a field
+  // writes the same value back.
+  std::vector<const BusinessFieldInfo*> byStatement;
+  for (const auto& info : kBusinessFields) byStatement.push_back(&info);
+  std::sort(byStatement.begin(), byStatement.end(),
+            [](auto* a, auto* b) { return a->restoreStatement < b->restoreStatement; });
+  for (const BusinessFieldInfo* info : byStatement) {
+    QLineEdit* field = fieldOf(info->field);
+    g.step(info->restoreStatement, [&] {
+      field->setText(businessRecordStore().read(QString::fromLatin1(info->storeKey)));
+    });
+  }
+
+  g.step(144, [&] {
+    if (hooks_.verifyWordInstalled) hooks_.verifyWordInstalled();
+  });
+  txtBusinessName->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::PushButton1_Click() {
+  Guard g(QString::fromLatin1(location::kForm1Start));
+  bool busy = false;
+  g.step(100, [&] { busy = mBusy; });
+  if (busy) return;
+  g.step(102, [&] { mBusy = true; });
+  g.step(104, [&] { setWindowPointer(WindowPointer::Wait); });
+  g.step(106, [&] {
+    if (hooks_.generate) hooks_.generate();
+  });
+  g.step(108, [&] { setWindowPointer(WindowPointer::Default); });
+  g.step(110, [&] { mBusy = false; });
+}
+
+void Form1::PushButton2_Click() {
+  Guard g(QString::fromLatin1(location::kForm1Clear));
+  for (const auto& info : kBusinessFields)
+    g.step(info.setStatement, [&] { fieldOf(info.field)->setText(QString()); });
+}
+
+void Form1::PushButton3_Click() {
+  Guard g(QString::fromLatin1(location::kForm1Sample));
+  for (const auto& info : kBusinessFields)
+    g.step(info.setStatement,
+           [&] { fieldOf(info.field)->setText(QString::fromLatin1(info.sampleValue)); });
+}
+
+void Form1::setWindowPointer(WindowPointer pointer) {
+  pointer_ = pointer;
+  QCursor cursor;
+  switch (pointer) {
+    case WindowPointer::Wait:
+      cursor = QCursor(Qt::WaitCursor);
+      break;
+    case WindowPointer::Hand:
+      cursor = handCursor_;
+      break;
+    case WindowPointer::Default:
+      cursor = QCursor(Qt::ArrowCursor);
+      break;
+  }
+  // The pointer belongs to the whole window: it shows over every element in it.
+  setCursor(cursor);
+  for (QWidget* child : findChildren<QWidget*>()) child->setCursor(cursor);
+}
+
+void Form1::trackPointerOver(QWidget* /*element*/, WindowPointer pointer) {
+  if (pointer_ == WindowPointer::Wait || pointer_ == pointer) return;
+  setWindowPointer(pointer);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    // A move that a child did not take reaches its parent too; the window's surface and
+    // the frame count only where no element lies under the pointer.
+    const bool overSurface =
+        event->type() == QEvent::Enter ||
+        !widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (watched == PushButton1 || watched == PushButton2 || watched == PushButton3)
+      trackPointerOver(widget, WindowPointer::Hand);
+    else if (((watched == this || watched == Frame1) && overSurface) ||
+             watched == txtBusinessName || watched == txtStreetAddress2 || watched == txtCity ||
+             watched == txtZipCode || watched == txtTelephone || watched == txtFax ||
+             watched == txtEmail)
+      trackPointerOver(widget, WindowPointer::Default);
+  } else if (event->type() == QEvent::FocusIn) {
+    // A field that takes the focus selects its whole text, so typing replaces it. A click
+    // places the caret after the focus arrives, so the selection is made once it has.
+    if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+      field->selectAll();
+      if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+        QTimer::singleShot(0, field, [field] { field->selectAll(); });
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  Guard g(QString::fromLatin1(location::kForm1QueryUnload));
+  g.step(100, [&] { EndProgram(); });
+  event->accept();
+}
+
+}  // namespace shell

@@ -1,0 +1,25 @@
+#include "word/WritingPrimitives.h"
+
+namespace word {
+
+namespace {
+
+// Looked up afresh for every call: the plan's window and selection may change under us.
+Ref<Selection> selectionOf(const Ref<Document>& plan) { return plan->ActiveWindow()->Selection(); }
+
+}  // namespace
+
+void TypeFormatted(const Ref<Document>& plan, const QString& text, short breaks, bool bold,
+                   short size, long alignment) {
+  for (short i = 1; i <= breaks; ++i) selectionOf(plan)->TypeParagraph();
+  selectionOf(plan)->Font()->SetBold(bold ? wdTrue : wdFalse);
+  selectionOf(plan)->Font()->SetSize(size);
+  selectionOf(plan)->ParagraphFormat()->SetAlignment(static_cast<int>(alignment));
+  selectionOf(plan)->TypeText(text);
+}
+
+QString DotLeader(const QString& /*text*/, short count) {
+  return count > 0 ? QString(count, QLatin1Char('.')) : QString();
+}
+
+}  // namespace word

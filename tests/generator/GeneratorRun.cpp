@@ -1,0 +1,75 @@
+#include "GeneratorRun.h"
+
+#include <QRegularExpression>
+
+#include "generator/Generator.h"
+
+namespace generator_test {
+
+std::vector<Failure> failures(const testing_support::ScriptedDialogs& dialogs) {
+  static const QRegularExpression layout(QStringLiteral(
+      "^(.*)\r\nin Corvessa2021/08/31\\.RideduvaZovezuzIvuzuzo\\.GenerateRideduvaZovezuzIvuzuzo "
+      "at line (\\d+)\r\r"));
+  std::vector<Failure> found;
+  for (const QString& text : dialogs.errorTexts()) {
+    const auto m = layout.match(text);
+    found.push_back(m.hasMatch() ? Failure{m.captured(2).toLong(), m.captured(1)}
+                                 : Failure{-1, text});
+  }
+  return found;
+}
+
+std::vector<Failure> failuresBeforeFinish(const testing_support::ScriptedDialogs& dialogs) {
+  std::vector<Failure> found;
+  for (const Failure& f : failures(dialogs))
+    if (f.line < 1756) found.push_back(f);
+  return found;
+}
+
+std::string describe(const std::vector<Failure>& found) {
+  QStringList lines;
+  for (const Failure& f : found)
+    lines << QString::number(f.line) + QStringLiteral(": ") + f.description;
+  return lines.join(QLatin1Char('\n')).toStdString();
+}
+
+std::unique_ptr<shell::Form1> mainWindowWith(const expected::Business& b) {
+  auto form = std::make_unique<shell::Form1>(shell::Form1::Hooks{});
+  form->txtBusinessName->setText(b.name);
+  form->txtStreetAddress1->setText(b.street1);
+  form->txtStreetAddress2->setText(b.street2);
+  form->txtCity->setText(b.city);
+  form->txtZipCode->setText(b.zip);
+  form->txtTelephone->setText(b.telephone);
+  form->txtFax->setText(b.fax);
+  form->txtEmail->setText(b.email);
+  return form;
+}
+
+RecordingRun::RecordingRun() {
+  auto shared = state;
+  word::registerFactory(QStringLiteral("Word.Application"),
+                        [shared] { return recording::makeApplication(shared); });
+}
+
+void RecordingRun::run() { generator::GenerateRideduvaZovezuzIvuzuzo(); }
+
+QString mismatch(const expected::Entry& entry, const QString& text) {
+  if (entry.kind == expected::Kind::Quoted) {
+    if (text != entry.text)
+      return QStringLiteral("expected \"%1\", got \"%2\"").arg(entry.text, text);
+    return {};
+  }
+  if (!text.startsWith(entry.text))
+    return QStringLiteral("expected a text beginning \"%1\", got \"%2\"").arg(entry.text, text);
+  if (text.size() != entry.length)
+    return QStringLiteral("expected %1 characters, got %2: \"%3\"")
+        .arg(entry.length)
+        .arg(text.size())
+        .arg(text);
+  if (!entry.contains.isEmpty() && !text.contains(entry.contains))
+    return QStringLiteral("expected \"%1\" in \"%2\"").arg(entry.contains, text);
+  return {};
+}
+
+}  // namespace generator_test

@@ -1,0 +1,264 @@
+// The main window: layout, the business record and its store, the start button, pointers.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "shell/ApplicationTitle.h"
+#include "shell/BusinessRecord.h"
+#include "shell/BusinessRecordStore.h"
+#include "shell/Form1.h"
+#include "support/ScriptedDialogs.h"
+
+namespace {
+
+using shell::Form1;
+using testing_support::ScriptedDialogs;
+
+Form1::Hooks quietHooks() {
+  return {[] {}, [] {}};
+}
+
+QStringList fieldTexts(const Form1& form) {
+  QStringList texts;
+  for (const auto& info : shell::kBusinessFields) texts << form.fieldOf(info.field)->text();
+  return texts;
+}
+
+// A second process of this test program loads the main window from the store on disk and
+// prints its eight fields, one per line, to the file named by HALVENOR_PROBE_OUT: a real
+// restart, with nothing cached in memory.
+TEST(RestartProbe, WriteLoadedFields) {
+  const QByteArray out = qgetenv("HALVENOR_PROBE_OUT");
+  if (out.isEmpty()) GTEST_SKIP() << "runs only as the child of a restart test";
+  Form1 form(quietHooks());
+  form.Form_Load();
+  QFile file(QString::fromLocal8Bit(out));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (const QString& text : fieldTexts(form)) file.write((text + QLatin1Char('\n')).toUtf8());
+}
+
+QStringList fieldsAfterRestart() {
+  QTemporaryDir dir;
+  const QString out = dir.filePath(QStringLiteral("fields.txt"));
+  QProcess child;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("HALVENOR_PROBE_OUT"), out);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  child.setProcessEnvironment(env);
+  child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("--gtest_filter=RestartProbe.WriteLoadedFields")});
+  EXPECT_TRUE(child.waitForFinished(60000));
+  EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
+  QFile file(out);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+  lines.removeLast();  // after the final newline
+  return lines;
+}
+
+TEST(MainWindow, LaysOutEveryElementInTwips) {
+  Form1 form(quietHooks());
+  EXPECT_EQ(form.size(), QSize(536, 319));  // 8040 x 4785 twips
+  EXPECT_EQ(form.PushButton1->text(), QStringLiteral("Start Creating Template"));
+  EXPECT_EQ(form.PushButton1->geometry(), QRect(8, 8, 520, 27));
+  EXPECT_EQ(form.PushButton2->text(), QStringLiteral("Clear/Reset Data"));
+  EXPECT_EQ(form.PushButton3->text(), QStringLiteral("Load Sample/Example Data"));
+  EXPECT_EQ(form.PushButton3->geometry(), QRect(272, 42, 256, 27));
+  EXPECT_EQ(form.Frame1->title(), QStringLiteral("Business Information"));
+  EXPECT_EQ(form.txtZipCode->geometry(), QRect(427, 128, 76, 22));
+  EXPECT_EQ(form.Label1[7]->text(), QStringLiteral("Street Address 2:"));
+  EXPECT_EQ(form.Label1[2]->text(), QStringLiteral("City, State:"));
+  EXPECT_EQ(form.Label1[6]->text(), QStringLiteral("Email:"));
+  EXPECT_EQ(form.PushButton1->font().pointSizeF(), 11.25);
+  EXPECT_TRUE(form.txtEmail->font().bold());
+  EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST(MainWindow, TabOrderRunsThroughTheFieldsThenTheButtons) {
+  Form1 form(quietHooks());
+  const QWidget* expected[] = {form.txtBusinessName, form.txtStreetAddress1, form.txtStreetAddress2,
+                               form.txtCity,         form.txtZipCode,        form.txtTelephone,
+                               form.txtFax,          form.txtEmail,          form.PushButton1,
+                               form.PushButton2,     form.PushButton3};
+  // The next widget that the tab key reaches.
+  auto nextTabStop = [](const QWidget* w) {
+    QWidget* next = w->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+    return next;
+  };
+  for (std::size_t i = 0; i + 1 < std::size(expected); ++i)
+    EXPECT_EQ(nextTabStop(expected[i]), expected[i + 1]) << i;
+  EXPECT_EQ(form.Label1[0]->focusPolicy(), Qt::NoFocus);
+}
+
+TEST(MainWindow, LoadingSetsCaptionTitleAndCallsTheAvailabilityCheckLast) {
+  ScriptedDialogs dialogs;
+  std::vector<QString> seenAtCheck;
+  Form1* formPtr = nullptr;
+  Form1 form({[&] { seenAtCheck = {formPtr->windowTitle(), formPtr->txtCity->text()}; }, [] {}});
+  formPtr = &form;
+  shell::businessRecordStore().write(QStringLiteral("City"), QStringLiteral("Brookvale NJ"));
+  form.Form_Load();
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
+  EXPECT_EQ(shell::applicationTitle(), QStringLiteral("Halvenor"));
+  // The fields are restored before the check runs.
+  EXPECT_EQ(seenAtCheck,
+            (std::vector<QString>{QStringLiteral("Halvenor"), QStringLiteral("Brookvale NJ")}));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ApplicationTitle, IsCutBackAtBlanksToFortyCharacters) {
+  EXPECT_EQ(shell::cutTitleAtBlanks(QStringLiteral("Halvenor")), QStringLiteral("Halvenor"));
+  const QString exactly40 = QStringLiteral("A title that is exactly forty characters");
+  ASSERT_EQ(exactly40.size(), 40);
+  EXPECT_EQ(shell::cutTitleAtBlanks(exactly40), exactly40);
+  EXPECT_EQ(shell::cutTitleAtBlanks(
+                QStringLiteral("The Halvenor business plan template writer for start-ups")),
+            QStringLiteral("The Halvenor business plan template"));
+  // No blank to cut at: cut at the limit rather than loop.
+  EXPECT_EQ(shell::cutTitleAtBlanks(QString(50, QLatin1Char('x'))).size(), 40);
+}
+
+TEST(BusinessRecord, EveryKeystrokeWritesTheWholeTextAndTheLastIsStored) {
+  Form1 form(quietHooks());
+  form.show();
+  form.txtFax->setText(QString());
+  form.txtFax->setFocus();
+  QStringList stored;
+  QObject::connect(form.txtFax, &QLineEdit::textChanged,
+                   [&] { stored << shell::businessRecordStore().read(QStringLiteral("Fax")); });
+  QTest::keyClicks(form.txtFax, QStringLiteral("555"));
+  EXPECT_EQ(stored,
+            (QStringList{QStringLiteral("5"), QStringLiteral("55"), QStringLiteral("555")}));
+  EXPECT_EQ(shell::businessRecordStore().read(QStringLiteral("Fax")), QStringLiteral("555"));
+}
+
+TEST(BusinessRecord, FocusSelectsTheWholeTextSoTypingReplacesIt) {
+  Form1 form(quietHooks());
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.txtCity->setText(QStringLiteral("Old Town ME"));
+  form.txtStreetAddress2->setFocus();
+  QTest::keyClick(form.txtStreetAddress2, Qt::Key_Tab);  // into City, State
+  ASSERT_TRUE(form.txtCity->hasFocus());
+  EXPECT_EQ(form.txtCity->selectedText(), QStringLiteral("Old Town ME"));
+  QTest::keyClicks(form.txtCity, QStringLiteral("Z"));
+  EXPECT_EQ(form.txtCity->text(), QStringLiteral("Z"));
+
+  // Focus given by the program or a click selects everything too.
+  form.txtCity->setText(QStringLiteral("Old Town ME"));
+  form.txtFax->setFocus();
+  form.txtCity->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(form.txtCity->selectedText(), QStringLiteral("Old Town ME"));
+  form.txtFax->setText(QStringLiteral("555-0100"));
+  QTest::mouseClick(form.txtFax, Qt::LeftButton);
+  QTest::qWait(20);
+  EXPECT_EQ(form.txtFax->selectedText(), QStringLiteral("555-0100"));
+}
+
+TEST(BusinessRecord, UntrimmedAndLongValuesSurviveARestart) {
+  Form1 form(quietHooks());
+  const QString padded = QStringLiteral("  Blank-edged Name  ");
+  const QString longStreet =
+      QString(600, QLatin1Char('r')) + QStringLiteral(" Road; a=b [x] \"q\"");
+  form.PushButton2_Click();
+  form.txtBusinessName->setText(padded);
+  form.txtStreetAddress1->setText(longStreet);
+  const QStringList after = fieldsAfterRestart();
+  ASSERT_EQ(after.size(), 8);
+  EXPECT_EQ(after[0], padded);
+  EXPECT_EQ(after[1], longStreet);
+}
+
+TEST(BusinessRecord, ClearThenRestartGivesEightEmptyFields) {
+  Form1 form(quietHooks());
+  form.PushButton3_Click();
+  form.PushButton2_Click();
+  EXPECT_EQ(fieldTexts(form), QStringList(8, QString()));
+  EXPECT_EQ(fieldsAfterRestart(), QStringList(8, QString()));
+}
+
+TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
+  Form1 form(quietHooks());
+  form.PushButton2_Click();
+  form.PushButton3_Click();
+  const QStringList sample = fieldTexts(form);
+  EXPECT_EQ(fieldsAfterRestart(), sample);
+  // The sample's shapes: a city with a two-letter state and no comma, a zip beginning with
+  // zero, telephone and fax as ddd-ddd-dddd, nothing empty.
+  EXPECT_FALSE(sample.contains(QString()));
+  EXPECT_TRUE(
+      QRegularExpression(QStringLiteral("^[A-Za-z ]+ [A-Z]{2}$")).match(sample[3]).hasMatch());
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^0\\d{4}$")).match(sample[4]).hasMatch());
+  const QRegularExpression phone(QStringLiteral("^\\d{3}-\\d{3}-\\d{4}$"));
+  EXPECT_TRUE(phone.match(sample[5]).hasMatch());
+  EXPECT_TRUE(phone.match(sample[6]).hasMatch());
+  EXPECT_TRUE(sample[7].contains(QLatin1Char('@')));
+}
+
+TEST(StartButton, ASecondClickDuringARunDoesNothing) {
+  ScriptedDialogs dialogs;
+  int runs = 0;
+  Form1* formPtr = nullptr;
+  Form1 form({[] {},
+              [&] {
+                ++runs;
+                EXPECT_TRUE(formPtr->mBusy);
+                EXPECT_EQ(formPtr->windowPointer(), shell::WindowPointer::Wait);
+                formPtr->PushButton1->click();  // clicked again while the run works
+              }});
+  formPtr = &form;
+  form.PushButton1->click();
+  EXPECT_EQ(runs, 1);
+  EXPECT_FALSE(form.mBusy);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(StartButton, AFailedRunIsReportedAndStillRestoresPointerAndFlag) {
+  ScriptedDialogs dialogs;
+  Form1 form({[] {}, [] { throw std::runtime_error("Out of memory"); }});
+  form.PushButton1_Click();
+  EXPECT_FALSE(form.mBusy);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral(
+      "Out of memory\r\nin Corvessa2021/08/31.Form1.PushButton1_Click at line 106\r\r")));
+}
+
+// The mouse moving over an element.
+void moveOver(QWidget* element) {
+  QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), element->mapToGlobal(QPointF(3, 3)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(element, &move);
+}
+
+TEST(Pointer, HandOverButtonsDefaultElsewhereAndNeverWhileWaiting) {
+  Form1 form(quietHooks());
+  form.show();
+  moveOver(form.PushButton2);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  moveOver(form.txtEmail);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+  moveOver(form.PushButton3);
+  moveOver(form.Frame1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+
+  form.setWindowPointer(shell::WindowPointer::Wait);
+  moveOver(form.PushButton1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Wait);
+  EXPECT_EQ(form.PushButton1->cursor().shape(), Qt::WaitCursor);
+}
+
+}  // namespace

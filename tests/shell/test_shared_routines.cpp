@@ -1,0 +1,194 @@
+// File tests and deletes, the clipboard picture, the skin and the hand pointer.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include "shell/ClipboardPicture.h"
+#include "shell/CursorFile.h"
+#include "shell/Dialogs.h"
+#include "shell/Form1.h"
+#include "shell/SharedRoutines.h"
+#include "support/ScriptedDialogs.h"
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+TEST(FileExists, TrueOnlyForAnExistingFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("a.doc"));
+  EXPECT_FALSE(shell::FileExists(path));
+  EXPECT_FALSE(shell::FileExists(QString()));
+  EXPECT_FALSE(shell::FileExists(dir.path()));  // a folder is not a file
+  writeFile(path, "x");
+  EXPECT_TRUE(shell::FileExists(path));
+}
+
+TEST(RemoveFile, RemovesReadOnlyFilesAndIsSilentForMissingOnes) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("locked.doc"));
+  writeFile(path, "keep me?");
+  QFile::setPermissions(path, QFileDevice::ReadOwner);
+  shell::RemoveFile(path);
+  EXPECT_FALSE(QFile::exists(path));
+  shell::RemoveFile(path);  // already gone: nothing happens
+  shell::RemoveFile(QString());
+  EXPECT_TRUE(shell::ForceDeleteFile(dir.filePath(QStringLiteral("never-there"))));
+}
+
+QPicture samplePicture() {
+  QPicture picture;
+  QPainter painter(&picture);
+  painter.fillRect(QRect(0, 0, 120, 80), Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawLine(10, 10, 110, 70);
+  painter.end();
+  return picture;
+}
+
+QImage paint(const QPicture& picture) {
+  QImage image(120, 80, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  QPainter painter(&image);
+  painter.drawPicture(0, 0, picture);
+  return image;
+}
+
+TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
+  const QPicture picture = samplePicture();
+  shell::PutClipboardPicture(picture);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->hasImage());
+  const auto back = shell::GetClipboardPicture(0);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->boundingRect(), picture.boundingRect());
+  EXPECT_EQ(paint(*back), paint(picture));
+}
+
+TEST(ClipboardPicture, NothingWhenTheClipboardHoldsNoPicture) {
+  QApplication::clipboard()->setText(QStringLiteral("just text"));
+  EXPECT_FALSE(shell::GetClipboardPicture(0).has_value());
+}
+
+TEST(Dialogs, PipeFiltersBecomeQtFilters) {
+  EXPECT_EQ(shell::qtFilterFromPipes(QStringLiteral("Word Files (*.doc)|*.doc")),
+            QStringLiteral("Word Files (*.doc)"));
+  EXPECT_EQ(shell::qtFilterFromPipes(QStringLiteral("A (*.a)|*.a|B (*.b)|*.b")),
+            QStringLiteral("A (*.a);;B (*.b)"));
+}
+
+// A .cur file: Qt writes an .ico, whose header then says "cursor" and carries a hot spot.
+QByteArray cursorFileBytes(int hotX, int hotY) {
+  QImage image(32, 32, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter(&image).fillRect(QRect(4, 4, 8, 20), Qt::black);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "ico");
+  if (!writer.write(image)) return {};
+  qToLittleEndian<quint16>(2, bytes.data() + 2);
+  qToLittleEndian<quint16>(static_cast<quint16>(hotX), bytes.data() + 10);
+  qToLittleEndian<quint16>(static_cast<quint16>(hotY), bytes.data() + 12);
+  return bytes;
+}
+
+TEST(CursorFile, LoadsWithItsHotSpotAndRefusesOtherFiles) {
+  QTemporaryDir dir;
+  const QString good = dir.filePath(QStringLiteral("hand.cur"));
+  const QByteArray bytes = cursorFileBytes(5, 3);
+  ASSERT_FALSE(bytes.isEmpty());
+  writeFile(good, bytes);
+  const QCursor cursor = shell::loadCursorFile(good);
+  EXPECT_EQ(cursor.hotSpot(), QPoint(5, 3));
+  EXPECT_FALSE(cursor.pixmap().isNull());
+
+  const QString bad = dir.filePath(QStringLiteral("bad.cur"));
+  writeFile(bad, "MZ this is not a cursor at all");
+  EXPECT_THROW(shell::loadCursorFile(bad), std::runtime_error);
+  EXPECT_THROW(shell::loadCursorFile(dir.filePath(QStringLiteral("absent.cur"))),
+               std::runtime_error);
+}
+
+// Files beside the program (the test program's folder) for one test, removed afterwards.
+class FilesBesideProgram : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    QFile::remove(shell::programFolder() + QStringLiteral("/HAND-M.CUR"));
+    QDir(shell::programFolder() + QStringLiteral("/x")).removeRecursively();
+  }
+  void put(const QString& relative, const QByteArray& bytes) {
+    const QString path = shell::programFolder() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    writeFile(path, bytes);
+  }
+};
+
+TEST_F(FilesBesideProgram, SkinFileRecoloursTheWindowAndAppliesItsStyle) {
+  testing_support::ScriptedDialogs dialogs;
+  put(QStringLiteral("x/o.cjs"), "QPushButton { color: rgb(1, 2, 3); }");
+  shell::Form1 form({[] {}, [] {}});
+  form.Form_Load();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
+  EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
+  EXPECT_EQ(form.txtCity->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+TEST_F(FilesBesideProgram, WithoutSkinTheWindowStaysWhite) {
+  shell::Form1 form({[] {}, [] {}});
+  form.Form_Load();
+  EXPECT_TRUE(form.styleSheet().isEmpty());
+  EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
+}
+
+TEST_F(FilesBesideProgram, AnUnreadableSkinIsReportedAsStatement100AndLoadingGoesOn) {
+  testing_support::ScriptedDialogs dialogs;
+  put(QStringLiteral("x/o.cjs"), QByteArray(2 << 20, 'x'));  // far too large for a skin
+  bool checked = false;
+  shell::Form1 form({[&] { checked = true; }, [] {}});
+  form.Form_Load();
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(
+      QStringLiteral("in Corvessa2021/08/31.Form1.Form_Load at line 100")));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
+  EXPECT_TRUE(checked);
+}
+
+TEST_F(FilesBesideProgram, CursorFileBecomesTheHandAndABrokenOneIsReportedAs108) {
+  testing_support::ScriptedDialogs dialogs;
+  put(QStringLiteral("HAND-M.CUR"), cursorFileBytes(2, 1));
+  {
+    shell::Form1 form({[] {}, [] {}});
+    form.Form_Load();
+    form.setWindowPointer(shell::WindowPointer::Hand);
+    EXPECT_EQ(form.PushButton1->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(form.PushButton1->cursor().hotSpot(), QPoint(2, 1));
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+  put(QStringLiteral("HAND-M.CUR"), "not a cursor");
+  shell::Form1 form({[] {}, [] {}});
+  form.Form_Load();
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 108")));
+  form.setWindowPointer(shell::WindowPointer::Hand);
+  EXPECT_EQ(form.PushButton1->cursor().shape(), Qt::PointingHandCursor);
+}
+
+}  // namespace
