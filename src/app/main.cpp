@@ -2,6 +2,7 @@
 // processor, previews its pages and saves it where the user chooses.
 #include <QApplication>
 
+#include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "shell/Form1.h"
 #include "word/WordAvailability.h"
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
+  engine::registerWordEngine();
 
   shell::Form1 form1({&word::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
   form1.Form_Load();

@@ -1,0 +1,78 @@
+#include "generator/Finish.h"
+
+#include <QRandomGenerator>
+#include <QTreeWidget>
+#include <stdexcept>
+
+#include "preview/Form2.h"
+#include "preview/PageRendering.h"
+#include "preview/TempFiles.h"
+#include "shell/Form1.h"
+
+namespace generator {
+namespace {
+
+// A free name is found long before this; past it the folder is taken to be unusable.
+constexpr int kMaxNameDraws = 10000;
+
+}  // namespace
+
+void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
+               word::Ref<word::Document>& plan) {
+  QString fileName, path;
+  bool reserved = false, failed = false;
+  for (int draws = 0; !reserved && draws < kMaxNameDraws; ++draws) {
+    g.step(1756, [&] { fileName = QStringLiteral("tovlan"); });
+    for (int digit = 1; digit <= 8; ++digit) {
+      // 1760: the system generator needs no re-seeding between draws.
+      g.step(1762,
+             [&] { fileName += QString::number(QRandomGenerator::system()->bounded(1, 10)); });
+    }
+    g.step(1768, [&] {
+      path = preview::temporaryDocumentFolder() + QStringLiteral("/") + fileName +
+             QStringLiteral(".doc");
+    });
+    // The name is taken by creating the file exclusively, so no other process can slip
+    // a file or a link in under it; a taken name is drawn again.
+    const bool taken = g.test(1770, [&] {
+      try {
+        return !preview::reserveExclusive(path);
+      } catch (...) {
+        failed = true;
+        throw;
+      }
+    });
+    if (failed) break;  // reported
+    reserved = !taken;
+  }
+  if (!reserved) {
+    // Never save over a file this run did not create: without a name of its own the save
+    // fails and says so.
+    if (!failed)
+      g.step(1770, [&] {
+        throw std::runtime_error("No free name for the temporary document in " +
+                                 preview::temporaryDocumentFolder().toStdString());
+      });
+    path.clear();
+  }
+  g.step(1772, [&] { plan->SaveAs(path); });
+  g.step(1774, [&] { app->SetDisplayAlerts(0); });
+  g.step(1776, [&] { plan->Close(); });
+  g.step(1778, [&] { app->Quit(); });
+  g.step(1780, [&] { plan.release(); });
+  g.step(1782, [&] { app.release(); });
+  g.step(1784, [&] { preview::Form2::instance().ListView1->clear(); });
+  g.step(1786, [&] { preview::SaveDocAsJPG(path); });
+  if (g.test(1790, [&] { return preview::Form2::instance().ListView1->topLevelItemCount() > 0; }))
+    g.step(1792, [&] {
+      preview::Form2& form = preview::Form2::instance();
+      form.setPicture1Picture(form.Image1.at(0));
+    });
+  g.step(1794, [&] { preview::Form2::instance().mWordFile = path; });
+  g.step(1796, [&] { preview::Form2::instance().show(); });
+  g.step(1798, [&] {
+    if (shell::Form1* main = shell::Form1::current()) main->hide();
+  });
+}
+
+}  // namespace generator

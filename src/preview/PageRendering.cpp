@@ -1,0 +1,94 @@
+#include "preview/PageRendering.h"
+
+#include <QTreeWidget>
+
+#include "preview/Form2.h"
+#include "preview/TempFiles.h"
+#include "shell/ClipboardPicture.h"
+#include "shell/ErrorReport.h"
+#include "shell/Form1.h"
+#include "shell/SharedRoutines.h"
+#include "word/ObjectRegistry.h"
+
+namespace preview {
+namespace {
+
+int pageCountFrom(const QVariant& value) {
+  bool ok = false;
+  const int count = value.toInt(&ok);
+  if (!ok) throw word::AutomationError(QStringLiteral("Type mismatch"));
+  return count;
+}
+
+}  // namespace
+
+void SaveDocAsJPG(const QString& path) {
+  shell::Guard g(QString::fromLatin1(shell::location::kSaveDocAsJpg));
+  const QString documentPath = path;
+  const QString imagePath = [] {
+    try {
+      return pageImagePath();
+    } catch (const std::exception&) {
+      return QString();  // reported where the file is written
+    }
+  }();
+  word::Ref<word::Application> app;
+  word::Ref<word::Document> document;
+  short pagesPerPass = 0;
+  int pageCount = 0, n = 0, consumed = 0;
+  bool done = false;
+
+  g.step(114, [&] { pagesPerPass = 1; });
+  g.step(116, [&] { app = word::CreateObject(QStringLiteral("Word.Application")); });
+  g.step(118, [&] { document = app->Documents()->Open(documentPath); });
+  g.step(120, [&] { app->ActiveDocument()->Repaginate(); });
+  g.step(122,
+         [&] { pageCount = pageCountFrom(app->ActiveDocument()->BuiltInDocumentProperties(14)); });
+  g.step(124, [&] { done = false; });
+  g.step(126, [&] { n = 0; });
+  for (;;) {
+    if (g.test(128, [&] { return done; })) break;
+    g.step(130, [&] {
+      if (shell::Form1* main = shell::Form1::current())
+        main->setWindowPointer(shell::WindowPointer::Wait);
+    });
+    g.step(132, [&] { document->Range()->CopyAsPicture(); });
+    g.step(134, [&] { ++n; });
+    if (g.test(136, [&] { return pagesPerPass >= pageCount - consumed; })) {
+      g.step(138, [&] { done = true; });
+    } else {
+      g.step(142, [&] {
+        app->Selection()->GoTo(word::wdGoToPage, word::wdGoToNext, QVariant(), QVariant(2));
+      });
+      g.step(144, [&] { app->Selection()->HomeKey(word::wdStory, word::wdExtend); });
+      g.step(146, [&] { app->Selection()->Delete(word::wdCharacter, 1); });
+    }
+    g.step(148, [&] {
+      const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
+      if (!picture) throw word::AutomationError(QStringLiteral("Invalid picture"));
+      // Without a usable folder, pageImagePath() throws the reason.
+      writePictureFile(imagePath.isEmpty() ? pageImagePath() : imagePath, *picture);
+    });
+    g.step(150, [&] {
+      auto* item = new QTreeWidgetItem(Form2::instance().ListView1);
+      item->setText(0, QStringLiteral("Page ") + QString::number(n));
+    });
+    if (g.test(152, [&] { return n == 1; })) {
+      g.step(154, [&] { Form2::instance().imageElement(0) = readPictureFile(imagePath); });
+    } else {
+      QPicture* element = nullptr;
+      g.step(156, [&] { element = &Form2::instance().imageElement(n - 1); });
+      g.step(158, [&] {
+        if (!element)
+          throw word::AutomationError(QStringLiteral("Control array element does not exist"));
+        *element = readPictureFile(imagePath);
+      });
+    }
+    g.step(162, [&] { shell::RemoveFile(imagePath); });
+    g.step(164, [&] { consumed += pagesPerPass; });
+  }
+  g.step(166, [&] { app->ActiveDocument()->Close(QVariant(word::wdDoNotSaveChanges)); });
+  g.step(168, [&] { app->Quit(); });
+}
+
+}  // namespace preview

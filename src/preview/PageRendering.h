@@ -1,0 +1,15 @@
+// Turns every page of a saved plan document into a picture in the preview window: one
+// list entry "Page n" and one image element per page, in page order.
+#pragma once
+
+#include <QString>
+
+namespace preview {
+
+// Opens the document at `path` in a word-processor instance of its own, copies its pages
+// one by one through the clipboard and the page image file into Form2's image elements,
+// then closes the document unsaved and quits the instance. Failures are reported and
+// the rendering goes on.
+void SaveDocAsJPG(const QString& path);
+
+}  // namespace preview

@@ -1,0 +1,40 @@
+#include "preview/ScrollMath.h"
+
+#include <cmath>
+
+namespace preview {
+
+long roundHalfEven(double value) { return std::lrint(std::nearbyint(value)); }
+
+AxisSetup setupAxis(long pictureOuter, long viewOuter) {
+  const long travel = pictureOuter - viewOuter;
+  if (travel <= 0) return {false, 0, 0};
+  if (travel <= 100) return {true, static_cast<int>(travel), 1};
+  return {true, static_cast<int>(roundHalfEven(travel / 10.0)), 10};
+}
+
+long offsetForValue(int step, int value) {
+  return -(static_cast<long>(step) * static_cast<long>(value));
+}
+
+double clampDrag(double newPosition, long viewInner, long pictureOuter) {
+  if (newPosition > 0) return 0;
+  const double lowest = static_cast<double>(viewInner - pictureOuter);
+  if (lowest > newPosition) return lowest;
+  return newPosition;
+}
+
+std::optional<int> travelPercent(double position, long pictureOuter, long viewOuter) {
+  const long travel = pictureOuter - viewOuter;
+  if (travel <= 0) return std::nullopt;
+  return static_cast<int>(roundHalfEven(std::fabs(position) / travel * 100.0));
+}
+
+std::optional<int> valueForPercent(int percent, int max, bool refuseBeyondMax) {
+  if (percent < 0 || percent >= 100) return std::nullopt;
+  const double value = percent / 100.0 * max;
+  if (refuseBeyondMax && value > max) return std::nullopt;
+  return static_cast<int>(roundHalfEven(value));
+}
+
+}  // namespace preview

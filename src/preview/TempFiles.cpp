@@ -1,0 +1,146 @@
+#include "preview/TempFiles.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+namespace preview {
+namespace {
+
+[[noreturn]] void fail(const QString& what, const QString& path, int error) {
+  throw std::runtime_error((what + QStringLiteral(" \"") + path + QStringLiteral("\": ") +
+                            QString::fromLocal8Bit(std::strerror(error)))
+                               .toStdString());
+}
+
+QString environmentFolder(const char* name) {
+  // The exact, case-sensitive name: "temp" and "TEMP" are two variables here.
+  return qEnvironmentVariable(name);
+}
+
+// Makes `path` (one level) as a private folder, or checks the one that is there: a real
+// folder (not a link), owned by this user; its mode is narrowed to 0700 when wider.
+void ensurePrivateFolder(const QString& path) {
+  const QByteArray native = QFile::encodeName(path);
+  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+    fail(QStringLiteral("Cannot create the temporary folder"), path, errno);
+  struct stat info {};
+  if (::lstat(native.constData(), &info) != 0)
+    fail(QStringLiteral("Cannot read the temporary folder"), path, errno);
+  if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
+    throw std::runtime_error((QStringLiteral("The temporary folder \"") + path +
+                              QStringLiteral("\" is not a private folder of this user"))
+                                 .toStdString());
+  if ((info.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
+    fail(QStringLiteral("Cannot protect the temporary folder"), path, errno);
+}
+
+bool usableRuntimeFolder(const QString& path) {
+  if (path.isEmpty()) return false;
+  struct stat info {};
+  const QByteArray native = QFile::encodeName(path);
+  return ::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0;
+}
+
+int openNoFollow(const QString& path, int flags, mode_t mode = 0) {
+  const QByteArray native = QFile::encodeName(path);
+  int fd;
+  do {
+    fd = ::open(native.constData(), flags | O_NOFOLLOW | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+}  // namespace
+
+QString privateTempFolder() {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (usableRuntimeFolder(runtime)) {
+    const QString folder = runtime + QStringLiteral("/halvenor");
+    ensurePrivateFolder(folder);
+    return folder;
+  }
+  QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+  if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
+    cache = QDir::homePath() + QStringLiteral("/.cache");
+  // The cache folder and its "halvenor" folder are ordinary user folders; only the last
+  // level holds files and must be private.
+  if (!QDir().mkpath(cache + QStringLiteral("/halvenor")))
+    throw std::runtime_error(
+        (QStringLiteral("Cannot create the folder \"") + cache + QStringLiteral("/halvenor\""))
+            .toStdString());
+  const QString folder = cache + QStringLiteral("/halvenor/tmp");
+  ensurePrivateFolder(folder);
+  return folder;
+}
+
+QString temporaryDocumentFolder() {
+  const QString folder = environmentFolder("temp");
+  return folder.isEmpty() ? privateTempFolder() : folder;
+}
+
+QString pageImageFolder() {
+  const QString folder = environmentFolder("TEMP");
+  return folder.isEmpty() ? privateTempFolder() : folder;
+}
+
+QString pageImagePath() { return pageImageFolder() + QStringLiteral("/temp.bmp"); }
+
+bool reserveExclusive(const QString& path) {
+  const int fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
+  if (fd < 0) {
+    if (errno == EEXIST) return false;
+    fail(QStringLiteral("Cannot create the file"), path, errno);
+  }
+  ::close(fd);
+  return true;
+}
+
+void writePictureFile(const QString& path, const QPicture& picture) {
+  const QByteArray native = QFile::encodeName(path);
+  int fd = -1;
+  // A second attempt covers a file that reappears between the removal and the creation.
+  for (int attempt = 0; attempt < 2 && fd < 0; ++attempt) {
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+      fail(QStringLiteral("Cannot replace the page image file"), path, errno);
+    fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0 && errno != EEXIST)
+      fail(QStringLiteral("Cannot create the page image file"), path, errno);
+  }
+  if (fd < 0) fail(QStringLiteral("Cannot create the page image file"), path, EEXIST);
+  QFile file;
+  if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    fail(QStringLiteral("Cannot write the page image file"), path, EIO);
+  }
+  QPicture copy(picture);
+  if (!copy.save(&file) || !file.flush()) {
+    file.close();
+    fail(QStringLiteral("Cannot write the page image file"), path, EIO);
+  }
+  file.close();
+}
+
+QPicture readPictureFile(const QString& path) {
+  const int fd = openNoFollow(path, O_RDONLY);
+  if (fd < 0) fail(QStringLiteral("Cannot read the page image file"), path, errno);
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    fail(QStringLiteral("Cannot read the page image file"), path, EIO);
+  }
+  QPicture picture;
+  if (!picture.load(&file))
+    throw std::runtime_error(
+        (QStringLiteral("Invalid picture in \"") + path + QStringLiteral("\"")).toStdString());
+  return picture;
+}
+
+}  // namespace preview

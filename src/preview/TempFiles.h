@@ -1,0 +1,42 @@
+// Where the program keeps its temporary files, and how it creates them without following
+// links or racing other processes: the temporary document of each run and the page image
+// file that carries each page picture from the clipboard to the preview.
+#pragma once
+
+#include <QPicture>
+#include <QString>
+
+namespace preview {
+
+// The user's private temporary folder, created on demand with mode 0700:
+// $XDG_RUNTIME_DIR/halvenor when the runtime folder is usable, else
+// $XDG_CACHE_HOME/halvenor/tmp (~/.cache/halvenor/tmp). Throws std::runtime_error when
+// the folder cannot be made or is not a private folder of this user (for example a link).
+QString privateTempFolder();
+
+// The folder of the temporary document: the environment variable "temp" when set,
+// otherwise the private folder.
+QString temporaryDocumentFolder();
+
+// The folder of the page image file: the environment variable "TEMP" when set,
+// otherwise the private folder.
+QString pageImageFolder();
+
+// The page image file's path, "temp.bmp" in its folder.
+QString pageImagePath();
+
+// Creates `path` exclusively (never following a link, mode 0600) and closes it again.
+// Returns false when something already exists at the path; throws std::runtime_error on
+// any other failure.
+bool reserveExclusive(const QString& path);
+
+// Writes the picture to `path`: whatever is there (a stale file, a link) is removed, never
+// followed, and the file is created anew, exclusively, with mode 0600. Throws
+// std::runtime_error on failure.
+void writePictureFile(const QString& path, const QPicture& picture);
+
+// Reads a picture written by writePictureFile without following a link. Throws
+// std::runtime_error when the file is missing or holds no picture.
+QPicture readPictureFile(const QString& path);
+
+}  // namespace preview

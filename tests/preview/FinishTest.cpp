@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "StandInWord.h"
+#include "TestEnvironment.h"
+#include "generator/Finish.h"
+#include "preview/Form2.h"
+#include "preview/PagePicture.h"
+#include "shell/ErrorReport.h"
+#include "shell/Form1.h"
+#include "support/ScriptedDialogs.h"
+#include "word/ObjectRegistry.h"
+
+namespace generator {
+namespace {
+
+using preview_tests::ScopedEnv;
+using preview_tests::StandInApplication;
+using preview_tests::StandInDocument;
+using preview_tests::StandInState;
+
+class FinishTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    renderState = std::make_shared<StandInState>();
+    renderState->pages = {1, 2, 3};
+    word::registerFactory(QStringLiteral("Word.Application"), [this] {
+      return word::Ref<word::Application>(word::makeRef<StandInApplication>(renderState));
+    });
+  }
+  void TearDown() override { preview_tests::unloadForm2(); }
+
+  // Runs the finish with a fresh generator instance and plan document.
+  void finish() {
+    runState = std::make_shared<StandInState>();
+    app = word::makeRef<StandInApplication>(runState);
+    plan = word::makeRef<StandInDocument>(runState);
+    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    FinishRun(g, app, plan);
+  }
+
+  QList<long> reportedLines() const {
+    QList<long> lines;
+    for (const QString& text : dialogs.errorTexts()) {
+      EXPECT_TRUE(text.contains(QString::fromLatin1(shell::location::kGenerate)));
+      const int at = text.indexOf(QStringLiteral("at line "));
+      lines << text.mid(at + 8, 4).toLong();
+    }
+    return lines;
+  }
+
+  QTemporaryDir folder;
+  ScopedEnv runtime{"XDG_RUNTIME_DIR", folder.path()};
+  ScopedEnv bigTemp{"TEMP", folder.path()};
+  std::shared_ptr<StandInState> runState, renderState;
+  word::Ref<word::Application> app;
+  word::Ref<word::Document> plan;
+  word::RegistrySnapshot registry;
+  testing_support::ScriptedDialogs dialogs;
+};
+
+TEST_F(FinishTest, SavesClosesRendersAndShowsThePreview) {
+  ScopedEnv temp("temp", folder.path());
+  shell::Form1 form1({[] {}, [] {}});
+  form1.show();
+  finish();
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+
+  const QString path = runState->savedPath;
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^") + QRegularExpression::escape(folder.path()) +
+                                 QStringLiteral("/tovlan[1-9]{8}\\.doc$"))
+                  .match(path)
+                  .hasMatch())
+      << path.toStdString();
+  EXPECT_EQ(runState->calls, QStringList({"SaveAs", "DisplayAlerts 0", "Close", "Quit"}));
+  EXPECT_FALSE(runState->closeArgument.isValid());
+  EXPECT_TRUE(app.isNothing());
+  EXPECT_TRUE(plan.isNothing());
+
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+  preview::Form2* form = preview::Form2::loaded();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(renderState->openedPath, path);
+  EXPECT_EQ(form->ListView1->topLevelItemCount(), 3);
+  EXPECT_EQ(form->mWordFile, path);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form1.isVisible());
+  // Page 1 is on show, laid out by the first activation.
+  EXPECT_EQ(form->Picture1->picture().boundingRect(), preview_tests::pagePicture(1).boundingRect());
+  EXPECT_FALSE(form->mFirstActivate);
+}
+
+TEST_F(FinishTest, WithoutTempThePrivateFolderHoldsTheDocument) {
+  ScopedEnv temp("temp", QString());
+  finish();
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  EXPECT_EQ(QFileInfo(runState->savedPath).absolutePath(), folder.path() + "/halvenor");
+  EXPECT_TRUE(QFile::exists(runState->savedPath));
+}
+
+TEST_F(FinishTest, EveryRunTakesAFreshNameOfNonZeroDigits) {
+  ScopedEnv temp("temp", folder.path());
+  QSet<QString> names;
+  for (int run = 0; run < 12; ++run) {
+    finish();
+    const QString name = QFileInfo(runState->savedPath).fileName();
+    EXPECT_EQ(name.size(), 18);
+    EXPECT_FALSE(name.contains(QLatin1Char('0')));
+    names.insert(name);
+    preview_tests::unloadForm2();  // the temporary document goes with the preview
+  }
+  EXPECT_EQ(names.size(), 12);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+}
+
+TEST_F(FinishTest, AFailedSaveIsReportedAndThePreviewStillOpens) {
+  ScopedEnv temp("temp", folder.path());
+  word::ScopedCallHook hook([](const char* member) {
+    if (QByteArray(member) == "Document.SaveAs")
+      throw word::AutomationError(QStringLiteral("Disk full"));
+  });
+  finish();
+  EXPECT_EQ(reportedLines(), QList<long>({1772}));
+  EXPECT_TRUE(runState->quit);
+  ASSERT_NE(preview::Form2::loaded(), nullptr);
+  EXPECT_TRUE(preview::Form2::loaded()->isVisible());
+}
+
+TEST_F(FinishTest, AnUnusableFolderIsReportedOnceAndNothingElseIsOverwritten) {
+  ScopedEnv temp("temp", folder.filePath(QStringLiteral("missing")));
+  finish();
+  const QList<long> lines = reportedLines();
+  ASSERT_FALSE(lines.isEmpty());
+  EXPECT_EQ(lines.count(1770), 1);
+  EXPECT_EQ(lines.value(1), 1772);  // the save has no name to save under
+  EXPECT_TRUE(runState->savedPath.isEmpty());
+  EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("missing"))).exists());
+  EXPECT_TRUE(preview::Form2::loaded()->isVisible());
+}
+
+}  // namespace
+}  // namespace generator

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include "StandInWord.h"
+#include "TestEnvironment.h"
+#include "preview/Form2.h"
+#include "preview/PagePicture.h"
+#include "support/ScriptedDialogs.h"
+
+namespace preview {
+namespace {
+
+using preview_tests::pagePicture;
+
+// A page of the test document: page k is (800 + 10k) x (1000 + 10k) px.
+QPicture testPage(int k) { return pagePicture(k, 800 + 10 * k, 1000 + 10 * k); }
+
+long pageWidthTwips(int k) { return (800 + 10 * k) * 15L; }
+long pageHeightTwips(int k) { return (1000 + 10 * k) * 15L; }
+
+class Form2Test : public ::testing::Test {
+ protected:
+  void TearDown() override { preview_tests::unloadForm2(); }
+
+  // The preview as the finish leaves it: `pages` pages listed, page 1 on show.
+  Form2& openWithPages(int pages) {
+    Form2& form = Form2::instance();
+    for (int k = 1; k <= pages; ++k) {
+      form.imageElement(k - 1) = testPage(k);
+      auto* item = new QTreeWidgetItem(form.ListView1);
+      item->setText(0, QStringLiteral("Page %1").arg(k));
+    }
+    if (pages > 0) form.setPicture1Picture(form.Image1.at(0));
+    form.show();
+    return form;
+  }
+
+  static void clickItem(Form2& form, int row) {
+    QWidget* viewport = form.ListView1->viewport();
+    const QPoint at = form.ListView1->visualItemRect(form.ListView1->topLevelItem(row)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+  }
+
+  static void pressKey(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+  }
+
+  // Sends a mouse event to the page picture at a point given in twips of the picture.
+  static void mouseOnPicture(Form2& form, QEvent::Type type, double xTwips, double yTwips,
+                             Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF at(xTwips / 15.0, yTwips / 15.0);
+    QMouseEvent event(type, at, form.Picture1->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(form.Picture1, &event);
+  }
+
+  testing_support::ScriptedDialogs dialogs;
+};
+
+TEST_F(Form2Test, LoadLaysOutTheWindow) {
+  Form2& form = Form2::instance();
+  EXPECT_EQ(&Form2::instance(), &form);  // touching it again loads nothing new
+  EXPECT_TRUE(form.mFirstActivate);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
+  EXPECT_EQ(form.size(), QSize(656, 730));
+  ASSERT_EQ(form.ListView1->columnCount(), 1);
+  EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral("Page(s)"));
+  EXPECT_EQ(form.ListView1->columnWidth(0), 500);
+  EXPECT_EQ(form.ListView1->geometry(), QRect(8, 8, 640, 105));
+  EXPECT_EQ(form.Picture2->geometry(), QRect(8, 122, 622, 487));
+  EXPECT_EQ(form.VScroll1->geometry(), QRect(630, 120, 17, 487));
+  EXPECT_EQ(form.HScroll1->geometry(), QRect(8, 607, 622, 17));
+  EXPECT_EQ(form.Frame1->title(), QStringLiteral("Zoom:"));
+  EXPECT_EQ(form.PushButton1->text(), QStringLiteral("Zoom In"));
+  EXPECT_EQ(form.PushButton2->text(), QStringLiteral("Zoom Out"));
+  EXPECT_EQ(form.PushButton8->text(), QStringLiteral("< Back"));
+  EXPECT_EQ(form.PushButton6->text(), QStringLiteral("Save Results To Word File"));
+  EXPECT_EQ(form.PushButton6->geometry(), QRect(328, 694, 320, 27));
+  EXPECT_FALSE(form.Zoom_Ori->isVisible());
+  EXPECT_EQ(form.Image1.size(), 1u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Form2Test, FirstActivationLaysOutThePageAndSetsUpTheBars) {
+  Form2& form = openWithPages(3);
+  EXPECT_FALSE(form.mFirstActivate);
+  EXPECT_FLOAT_EQ(form.mZoom, 1.0f);
+  EXPECT_EQ(form.mBaseWidth, pageWidthTwips(1) - 2);
+  EXPECT_EQ(form.mBaseHeight, pageHeightTwips(1) - 2);
+  EXPECT_EQ(form.mZoomWidth, form.mBaseWidth);
+  EXPECT_EQ(form.Picture1->widthTwips(), form.mBaseWidth);
+  // 12148 - 9330 = 2818 twips of travel: 282 units of ten.
+  EXPECT_TRUE(form.HScroll1->isEnabled());
+  EXPECT_EQ(form.HScroll1->maximum(), 282);
+  EXPECT_EQ(form.mHStep, 10);
+  // 15148 - 7305 = 7843: 784 units.
+  EXPECT_EQ(form.VScroll1->maximum(), 784);
+  EXPECT_EQ(form.mVStep, 10);
+  EXPECT_EQ(form.Picture1->leftTwips(), 0);
+  EXPECT_EQ(form.Picture1->topTwips(), 0);
+  // Later activations change nothing.
+  form.mZoom = 2.0f;
+  form.Form_Activate();
+  EXPECT_FLOAT_EQ(form.mZoom, 2.0f);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+}
+
+TEST_F(Form2Test, PageSelectionByClickAndByKey) {
+  Form2& form = openWithPages(4);
+  form.SetZoom(2.0);
+  clickItem(form, 2);
+  EXPECT_EQ(form.Picture1->picture().boundingRect(), testPage(3).boundingRect());
+  EXPECT_FLOAT_EQ(form.mZoom, 1.0f);
+  EXPECT_EQ(form.mBaseWidth, pageWidthTwips(3) - 2);
+  EXPECT_EQ(form.Zoom_Ori->widthTwips(), pageWidthTwips(3));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+
+  // Up arrow in the list: page 2 loads when the key is released.
+  form.ListView1->setFocus();
+  pressKey(form.ListView1, Qt::Key_Up);
+  EXPECT_EQ(form.Picture1->picture().boundingRect(), testPage(2).boundingRect());
+  pressKey(form.ListView1, Qt::Key_Down);
+  pressKey(form.ListView1, Qt::Key_Down);
+  EXPECT_EQ(form.Picture1->picture().boundingRect(), testPage(4).boundingRect());
+  EXPECT_EQ(form.mBaseHeight, pageHeightTwips(4) - 2);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+}
+
+TEST_F(Form2Test, ClickInAnEmptyListChangesNothing) {
+  Form2& form = Form2::instance();
+  form.setPicture1Picture(testPage(1));
+  form.show();
+  const long width = form.Picture1->widthTwips();
+  form.mZoom = 1.5f;
+  form.ListView1_Click();
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(form.ListView1->viewport(), &release);
+  EXPECT_FLOAT_EQ(form.mZoom, 1.5f);
+  EXPECT_EQ(form.Picture1->widthTwips(), width);
+}
+
+TEST_F(Form2Test, ZoomWorksOnRealPagesWithinItsLimits) {
+  Form2& form = openWithPages(1);
+  const long base = form.mBaseWidth;
+  form.PushButton1->click();
+  EXPECT_FLOAT_EQ(form.mZoom, 1.25f);
+  EXPECT_EQ(form.mZoomWidth, static_cast<long>(1.25 * base));
+  EXPECT_EQ(form.Picture1->widthTwips(), form.mZoomWidth);
+  EXPECT_EQ(form.Picture1->width(), pixelsFromTwips(form.mZoomWidth));
+  for (int i = 0; i < 20; ++i) form.PushButton1->click();
+  EXPECT_FLOAT_EQ(form.mZoom, 4.0f);  // 4.25 refused
+  EXPECT_EQ(form.mZoomWidth, 4 * base);
+  // The bars reach the whole zoomed page.
+  EXPECT_GE(form.HScroll1->maximum() * form.mHStep, form.mZoomWidth - Form2::kViewOuterWidth - 5);
+  EXPECT_GE(form.VScroll1->maximum() * form.mVStep, form.mZoomHeight - Form2::kViewOuterHeight - 5);
+  form.HScroll1->setValue(form.HScroll1->maximum());
+  EXPECT_LE(form.Picture1->leftTwips() + form.mZoomWidth, Form2::kViewOuterWidth + 5);
+
+  for (int i = 0; i < 20; ++i) form.PushButton2->click();
+  EXPECT_FLOAT_EQ(form.mZoom, 0.25f);  // 0 refused
+  EXPECT_EQ(form.mZoomWidth, static_cast<long>(0.25 * base));
+  EXPECT_FALSE(form.HScroll1->isEnabled());
+  EXPECT_FALSE(form.VScroll1->isEnabled());
+  EXPECT_EQ(form.Picture1->leftTwips(), 0);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+}
+
+TEST_F(Form2Test, ZoomedPictureIsDrawnFromTheVectorPage) {
+  Form2& form = openWithPages(1);
+  form.SetZoom(3.0);
+  const QImage drawn = form.Picture1->grab().toImage();
+  EXPECT_EQ(drawn.width(), pixelsFromTwips(form.mZoomWidth));
+  // The page's text is drawn at three times its size, somewhere near the top left.
+  bool inked = false;
+  for (int y = 90; y < 130 && !inked; ++y)
+    for (int x = 60; x < 200 && !inked; ++x) inked = qGray(drawn.pixel(x, y)) < 128;
+  EXPECT_TRUE(inked);
+}
+
+TEST_F(Form2Test, ScrollBarsMoveThePicture) {
+  Form2& form = openWithPages(1);
+  form.HScroll1->setValue(5);
+  EXPECT_EQ(form.Picture1->leftTwips(), -50);
+  form.VScroll1->setValue(784);
+  EXPECT_EQ(form.Picture1->topTwips(), -7840);
+  EXPECT_EQ(form.Picture1->y(), -523);  // -7840 twips = -522.7 px
+  EXPECT_EQ(form.Picture1->x(), -3);
+}
+
+TEST_F(Form2Test, DragPansWithinLimitsAndReleaseSetsTheBars) {
+  Form2& form = openWithPages(1);
+  const long width = form.Picture1->widthTwips();    // 12148
+  const long height = form.Picture1->heightTwips();  // 15148
+  mouseOnPicture(form, QEvent::MouseButtonPress, 1500, 1500, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_FLOAT_EQ(form.mDragX, 1500);
+  mouseOnPicture(form, QEvent::MouseMove, 1000, 900, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(form.Picture1->leftTwips(), -500);
+  EXPECT_EQ(form.Picture1->topTwips(), -600);
+  mouseOnPicture(form, QEvent::MouseButtonRelease, 1000, 900, Qt::LeftButton, Qt::NoButton);
+  // 500 / 2818 = 17.7 % -> 18 % of 282 = 50.76 -> 51 units; 600 / 7843 = 7.65 % -> 8 % of
+  // 784 = 62.72 -> 63 units.
+  EXPECT_EQ(form.HScroll1->value(), 51);
+  EXPECT_EQ(form.Picture1->leftTwips(), -510);
+  EXPECT_EQ(form.VScroll1->value(), 63);
+  EXPECT_EQ(form.Picture1->topTwips(), -630);
+
+  // Dragging far past the end stops at the view's inner edge; the release gives 100 % or
+  // more, which is refused, so the bars keep their values and the picture stays.
+  mouseOnPicture(form, QEvent::MouseButtonPress, 2000, 2000, Qt::RightButton, Qt::RightButton);
+  mouseOnPicture(form, QEvent::MouseMove, -90000, -90000, Qt::NoButton, Qt::RightButton);
+  EXPECT_EQ(form.Picture1->leftTwips(), Form2::viewInnerWidth() - width);
+  EXPECT_EQ(form.Picture1->topTwips(), Form2::viewInnerHeight() - height);
+  mouseOnPicture(form, QEvent::MouseButtonRelease, 0, 0, Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(form.HScroll1->value(), 51);
+  EXPECT_EQ(form.VScroll1->value(), 63);
+  EXPECT_EQ(form.Picture1->leftTwips(), Form2::viewInnerWidth() - width);
+
+  // Back past the start: the picture's corner returns to the view's.
+  mouseOnPicture(form, QEvent::MouseButtonPress, 100, 100, Qt::LeftButton, Qt::LeftButton);
+  mouseOnPicture(form, QEvent::MouseMove, 90000, 90000, Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(form.Picture1->leftTwips(), 0);
+  EXPECT_EQ(form.Picture1->topTwips(), 0);
+
+  // Moving without a button held does nothing.
+  mouseOnPicture(form, QEvent::MouseMove, -5000, -5000, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(form.Picture1->leftTwips(), 0);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+}
+
+TEST_F(Form2Test, AClickCanMoveABarToTheNeighbouringUnit) {
+  Form2& form = openWithPages(1);
+  form.HScroll1->setValue(5);  // left -50
+  mouseOnPicture(form, QEvent::MouseButtonPress, 300, 300, Qt::LeftButton, Qt::LeftButton);
+  mouseOnPicture(form, QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
+  // 50 / 2818 = 1.77 % -> 2 % of 282 = 5.64 -> 6.
+  EXPECT_EQ(form.HScroll1->value(), 6);
+  EXPECT_EQ(form.Picture1->leftTwips(), -60);
+}
+
+TEST_F(Form2Test, PercentageSettersRefuseOutOfRange) {
+  Form2& form = openWithPages(1);
+  form.HScroll1->setValue(7);
+  form.SetHScrollbarByPercent(form.HScroll1, 100);
+  form.SetHScrollbarByPercent(form.HScroll1, -1);
+  EXPECT_EQ(form.HScroll1->value(), 7);
+  form.SetHScrollbarByPercent(form.HScroll1, 99);
+  EXPECT_EQ(form.HScroll1->value(), 279);  // 279.18
+  form.SetVScrollbarByPercent(form.VScroll1, 50);
+  EXPECT_EQ(form.VScroll1->value(), 392);
+  EXPECT_EQ(form.Picture1->topTwips(), -3920);
+}
+
+TEST_F(Form2Test, PointerFollowsTheMouseButNeverOverridesWait) {
+  Form2& form = openWithPages(1);
+  auto enter = [](QWidget* w) {
+    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(w, &event);
+  };
+  enter(form.PushButton6);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  enter(form.ListView1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+  enter(form.PushButton1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  enter(form.Frame1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+  form.setWindowPointer(shell::WindowPointer::Wait);
+  enter(form.PushButton8);
+  enter(form.ListView1);
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Wait);
+  EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+}
+
+}  // namespace
+}  // namespace preview

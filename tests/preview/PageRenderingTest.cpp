@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "StandInWord.h"
+#include "TestEnvironment.h"
+#include "preview/Form2.h"
+#include "preview/PageRendering.h"
+#include "shell/ClipboardPicture.h"
+#include "shell/ErrorReport.h"
+#include "shell/Form1.h"
+#include "support/ScriptedDialogs.h"
+#include "word/ObjectRegistry.h"
+
+namespace preview {
+namespace {
+
+using preview_tests::pagePicture;
+using preview_tests::ScopedEnv;
+using preview_tests::StandInApplication;
+using preview_tests::StandInState;
+
+class PageRenderingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    state = std::make_shared<StandInState>();
+    word::registerFactory(QStringLiteral("Word.Application"), [this] {
+      return word::Ref<word::Application>(word::makeRef<StandInApplication>(state));
+    });
+    docPath = folder.filePath(QStringLiteral("tovlan11111111.doc"));
+    QFile file(docPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("document bytes");
+  }
+  void TearDown() override { preview_tests::unloadForm2(); }
+
+  QStringList listTexts() const {
+    QStringList texts;
+    QTreeWidget* list = Form2::instance().ListView1;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(0);
+    return texts;
+  }
+
+  QTemporaryDir folder;
+  ScopedEnv bigTemp{"TEMP", QString()};
+  std::shared_ptr<StandInState> state;
+  QString docPath;
+  word::RegistrySnapshot registry;
+  testing_support::ScriptedDialogs dialogs;
+};
+
+TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
+  ScopedEnv temp("TEMP", folder.path());
+  state->pages = {1, 2, 3};
+  SaveDocAsJPG(docPath);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
+  const Form2& form = Form2::instance();
+  ASSERT_EQ(form.Image1.size(), 3u);
+  for (int k = 1; k <= 3; ++k)
+    EXPECT_EQ(form.Image1[k - 1].boundingRect(), pagePicture(k).boundingRect()) << k;
+  EXPECT_EQ(state->openedPath, docPath);
+  // Two pages deleted in the open copy; the last pass deletes nothing.
+  EXPECT_EQ(state->calls,
+            QStringList({"Open", "Repaginate", "CopyAsPicture", "GoTo 1 2 2", "HomeKey 6 1",
+                         "Delete 1 1", "CopyAsPicture", "GoTo 1 2 2", "HomeKey 6 1", "Delete 1 1",
+                         "CopyAsPicture", "Close", "Quit"}));
+  EXPECT_EQ(state->closeArgument, QVariant(0));
+  // The page image file is gone and the file on disk is as it was.
+  EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("temp.bmp"))));
+  QFile doc(docPath);
+  ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+  EXPECT_EQ(doc.readAll(), QByteArray("document bytes"));
+  // The clipboard holds the last page.
+  EXPECT_EQ(shell::GetClipboardPicture()->boundingRect(), pagePicture(3).boundingRect());
+}
+
+TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
+  ScopedEnv temp("TEMP", folder.path());
+  state->pages = {1};
+  SaveDocAsJPG(docPath);
+  EXPECT_EQ(listTexts(), QStringList({"Page 1"}));
+  EXPECT_EQ(Form2::instance().Image1.size(), 1u);
+  EXPECT_FALSE(state->calls.contains(QStringLiteral("Delete 1 1")));
+  EXPECT_TRUE(state->quit);
+}
+
+TEST_F(PageRenderingTest, AStaleOrPlantedPageImageFileIsNotFollowed) {
+  ScopedEnv temp("TEMP", folder.path());
+  const QString victim = folder.filePath(QStringLiteral("victim.txt"));
+  {
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+  }
+  ASSERT_TRUE(QFile::link(victim, folder.filePath(QStringLiteral("temp.bmp"))));
+  state->pages = {1, 2};
+  SaveDocAsJPG(docPath);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  QFile file(victim);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+  EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("temp.bmp"))));
+  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2"}));
+}
+
+TEST_F(PageRenderingTest, WithoutTEMPThePrivateFolderIsUsed) {
+  ScopedEnv runtime("XDG_RUNTIME_DIR", folder.path());
+  state->pages = {1, 2};
+  SaveDocAsJPG(docPath);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2"}));
+  EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("halvenor/temp.bmp"))));
+}
+
+TEST_F(PageRenderingTest, TheMainWindowShowsTheWaitPointer) {
+  ScopedEnv temp("TEMP", folder.path());
+  shell::Form1 form1({[] {}, [] {}});
+  state->pages = {1};
+  SaveDocAsJPG(docPath);
+  EXPECT_EQ(form1.windowPointer(), shell::WindowPointer::Wait);
+}
+
+TEST_F(PageRenderingTest, NoWordProcessorGivesOneReportPerFailingStepAndOnePass) {
+  ScopedEnv temp("TEMP", folder.path());
+  word::registerFactory(QStringLiteral("Word.Application"), {});
+  QGuiApplication::clipboard()->clear();
+  SaveDocAsJPG(docPath);
+  QList<long> lines;
+  for (const QString& text : dialogs.errorTexts()) {
+    EXPECT_TRUE(text.contains(QString::fromLatin1(shell::location::kSaveDocAsJpg)));
+    const int at = text.indexOf(QStringLiteral("at line "));
+    lines << text.mid(at + 8, 3).toLong();
+  }
+  // Creation, open, repaginate, page count, copy, the picture and its file, close, quit;
+  // the page count reads 0 so the one pass deletes nothing.
+  EXPECT_EQ(lines, QList<long>({116, 118, 120, 122, 132, 148, 154, 166, 168}));
+  EXPECT_EQ(listTexts(), QStringList({"Page 1"}));
+  EXPECT_TRUE(Form2::instance().Image1.at(0).isNull());
+}
+
+TEST_F(PageRenderingTest, AFailingPageCopyStillListsEveryPage) {
+  ScopedEnv temp("TEMP", folder.path());
+  state->pages = {1, 2, 3};
+  word::ScopedCallHook hook([](const char* member) {
+    static int copies = 0;
+    if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2)
+      throw word::AutomationError(QStringLiteral("Copy failed"));
+  });
+  QGuiApplication::clipboard()->clear();
+  SaveDocAsJPG(docPath);
+  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("Copy failed\r\n")));
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 132\r\r")));
+  // The clipboard still held page 1, so the second element shows page 1 again, as the
+  // clipboard dictates; the third is page 3.
+  const Form2& form = Form2::instance();
+  ASSERT_EQ(form.Image1.size(), 3u);
+  EXPECT_EQ(form.Image1[1].boundingRect(), pagePicture(1).boundingRect());
+  EXPECT_EQ(form.Image1[2].boundingRect(), pagePicture(3).boundingRect());
+}
+
+}  // namespace
+}  // namespace preview

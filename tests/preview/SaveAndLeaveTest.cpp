@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "StandInWord.h"
+#include "TestEnvironment.h"
+#include "preview/Form2.h"
+#include "preview/SafeCopy.h"
+#include "shell/ApplicationTitle.h"
+#include "shell/ErrorReport.h"
+#include "shell/Form1.h"
+#include "support/ScriptedDialogs.h"
+
+namespace preview {
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+class SaveAndLeaveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    tempDoc = folder.filePath(QStringLiteral("tovlan12345678.doc"));
+    // Bytes of every value, so a copy that alters any byte shows.
+    for (int i = 0; i < 70000; ++i) docBytes.append(static_cast<char>(i * 7 % 256));
+    writeFile(tempDoc, docBytes);
+    Form2& form = Form2::instance();
+    form.mWordFile = tempDoc;
+  }
+  void TearDown() override { preview_tests::unloadForm2(); }
+
+  QString target(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
+  QStringList plainMessages() const {
+    QStringList texts;
+    for (const auto& m : dialogs.messages) {
+      EXPECT_EQ(m.caption, shell::applicationTitle());
+      EXPECT_EQ(m.icon, shell::MessageIcon::None);
+      texts << m.text;
+    }
+    return texts;
+  }
+
+  QTemporaryDir folder;
+  QString tempDoc;
+  QByteArray docBytes;
+  testing_support::ScriptedDialogs dialogs;
+};
+
+TEST_F(SaveAndLeaveTest, SavingToANewNameCopiesByteForByte) {
+  const QString first = target("plan.doc");
+  const QString second = target("second copy.doc");
+  dialogs.saveNameNext(first);
+  dialogs.saveNameNext(second);
+  Form2::instance().PushButton6_Click();
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(first), docBytes);
+  EXPECT_EQ(contentsOf(second), docBytes);
+  EXPECT_EQ(contentsOf(tempDoc), docBytes);  // the temporary document stays
+  ASSERT_EQ(dialogs.saveDialogTitles, QStringList({"Save File", "Save File"}));
+  EXPECT_EQ(dialogs.saveDialogFilters.value(0), QStringLiteral("Word Files (*.doc)|*.doc"));
+  EXPECT_EQ(plainMessages(), QStringList({"Done.", "Done."}));
+  // No stray temporary copies are left beside the targets.
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+TEST_F(SaveAndLeaveTest, ANameWithoutExtensionIsWrittenExactly) {
+  const QString name = target("my plan");
+  dialogs.saveNameNext(name);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), docBytes);
+  EXPECT_FALSE(QFile::exists(name + QStringLiteral(".doc")));
+}
+
+TEST_F(SaveAndLeaveTest, OverwritingAReadOnlyFileAfterYes) {
+  const QString name = target("old.doc");
+  writeFile(name, "the old plan");
+  ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0444), 0);
+  dialogs.saveNameNext(name);
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), docBytes);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            QStringLiteral("Are you sure you wish to overwrite ") + name + QStringLiteral(" ?"));
+  EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::YesNo);
+  EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
+}
+
+TEST_F(SaveAndLeaveTest, AnsweringNoLeavesTheFile) {
+  const QString name = target("old.doc");
+  writeFile(name, "the old plan");
+  dialogs.saveNameNext(name);
+  dialogs.answerNext(shell::vbNo);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
+  EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
+}
+
+TEST_F(SaveAndLeaveTest, CancelWritesNothing) {
+  Form2::instance().PushButton6_Click();  // no name queued: the dialog is cancelled
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  EXPECT_EQ(plainMessages(), QStringList({"Done."}));
+}
+
+TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
+  // The target's folder does not exist.
+  dialogs.saveNameNext(target("missing/plan.doc"));
+  Form2::instance().PushButton6_Click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Application Error"));
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromLatin1(shell::location::kForm2Save) +
+                                                QStringLiteral("at line 130\r\r")));
+
+  // The temporary document is gone: the existing target survives untouched.
+  dialogs.messages.clear();
+  const QString name = target("old.doc");
+  writeFile(name, "the old plan");
+  ASSERT_TRUE(QFile::remove(tempDoc));
+  dialogs.saveNameNext(name);
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
+  EXPECT_EQ(dialogs.errorTexts().size(), 1);
+  for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
+}
+
+TEST_F(SaveAndLeaveTest, CopyingOntoALinkReplacesTheLinkNotItsTarget) {
+  const QString victim = target("victim.txt");
+  writeFile(victim, "keep me");
+  const QString link = target("link.doc");
+  ASSERT_TRUE(QFile::link(victim, link));
+  copyFileReplacing(tempDoc, link);
+  EXPECT_EQ(contentsOf(victim), QByteArray("keep me"));
+  EXPECT_FALSE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(contentsOf(link), docBytes);
+  EXPECT_THROW(copyFileReplacing(tempDoc, folder.path()), std::runtime_error);
+  EXPECT_THROW(copyFileReplacing(QString(), target("x.doc")), std::runtime_error);
+}
+
+TEST_F(SaveAndLeaveTest, BackDeletesTheTemporaryDocumentAndShowsTheMainWindow) {
+  shell::Form1 form1({[] {}, [] {}});
+  form1.hide();
+  Form2::instance().show();
+  Form2::instance().PushButton8_Click();
+  EXPECT_FALSE(QFile::exists(tempDoc));
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(Form2::loaded(), nullptr);  // unloaded: the next touch loads afresh
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Form2& fresh = Form2::instance();
+  EXPECT_TRUE(fresh.mFirstActivate);
+  EXPECT_TRUE(fresh.mWordFile.isEmpty());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveAndLeaveTest, ClosingTheWindowDoesTheSame) {
+  shell::Form1 form1({[] {}, [] {}});
+  form1.hide();
+  Form2::instance().show();
+  EXPECT_TRUE(Form2::instance().close());
+  EXPECT_FALSE(QFile::exists(tempDoc));
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(Form2::loaded(), nullptr);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace preview
