@@ -254,9 +254,12 @@ void DocumentModel::refreshLayout() {
   base.setHintingPreference(QFont::PreferNoHinting);
   doc->setDefaultFont(base);
 
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames())
     if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
+  edit.endEditBlock();
 }
 
 void DocumentModel::refreshParagraph(const QTextBlock& block) {
@@ -305,8 +308,9 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   QList<QTextOption::Tab> tabs;
   for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
   f.setTabPositions(tabs);
-  f.setPageBreakPolicy(v.sectionStart ? QTextFormat::PageBreak_AlwaysBefore
-                                      : QTextFormat::PageBreak_Auto);
+  // The first paragraph already starts a page.
+  f.setPageBreakPolicy(v.sectionStart && block.position() > 0 ? QTextFormat::PageBreak_AlwaysBefore
+                                                              : QTextFormat::PageBreak_Auto);
   if (f != current) {
     QTextCursor c(block);
     c.setBlockFormat(f);
@@ -338,7 +342,11 @@ void DocumentModel::refreshTable(QTextTable* table) {
   double total = 0;
   for (const QTextLength& l : widths) total += l.rawValue();
   f.setWidth(QTextLength(QTextLength::FixedLength, total));
-  table->setFormat(f);
+  // One edit for the whole table, and only real changes: every change of a table's
+  // formats lays the table out again.
+  QTextCursor edit(text_.get());
+  edit.beginEditBlock();
+  if (f != table->format()) table->setFormat(f);
   for (int r = 0; r < table->rows(); ++r) {
     for (int c = 0; c < table->columns(); ++c) {
       QTextTableCell cell = table->cellAt(r, c);
@@ -356,9 +364,10 @@ void DocumentModel::refreshTable(QTextTable* table) {
         cf.setBackground(bg);
       else
         cf.clearBackground();
-      cell.setFormat(cf);
+      if (cf != cell.format()) cell.setFormat(cf);
     }
   }
+  edit.endEditBlock();
 }
 
 DocumentModel DocumentModel::clone() const {

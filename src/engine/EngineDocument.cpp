@@ -314,8 +314,27 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
     tv.rowHeightRules.append(word::wdRowHeightAuto);
   }
   setTableValues(format, tv);
-  // A table starts a paragraph of its own: split a paragraph that has text before us.
+  // The table goes before the paragraph at the insertion point; text before the point
+  // stays in a paragraph of its own above the table.
+  const bool intoEmptyParagraph = cursor.block().length() <= 1 && cursor.block().position() > 0;
+  QTextCursor edit(doc_->model.text());
+  edit.beginEditBlock();  // the table is laid out once, when it is complete
   QTextTable* table = cursor.insertTable(rows, columns, format);
+  if (intoEmptyParagraph) {
+    // Qt leaves the empty paragraph's remains above the table as an empty paragraph of
+    // their own; join them to the paragraph before, as Word has no paragraph there.
+    const int frameStart = table->firstPosition() - 1;
+    QTextCursor before(doc_->model.text());
+    before.setPosition(frameStart - 1);
+    if (!before.currentTable() && before.block().length() >= 1 &&
+        before.block().next().position() == frameStart && frameStart - 1 >= 0) {
+      QTextCursor join(doc_->model.text());
+      join.setPosition(frameStart - 1);
+      const QTextBlock previous = join.block();
+      if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
+        join.deleteChar();
+    }
+  }
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       QTextCursor cc = table->cellAt(r, c).firstCursorPosition();
@@ -327,6 +346,7 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c)
       doc_->model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
+  edit.endEditBlock();
   doc_->cursor = table->cellAt(0, 0).firstCursorPosition();
   doc_->typing = cellChars;
   return word::Ref<word::Table>(std::make_shared<EngineTable>(doc_, table));

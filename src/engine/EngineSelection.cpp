@@ -573,8 +573,6 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
     }
     for (; remaining > 0; --remaining, ++moved)
       if (!c.movePosition(op, mode)) break;
-  } else if (unit == word::wdLine) {
-    return moveVertical(unit, count, extend, right, member);
   } else {
     fail(QStringLiteral("Bad parameter"));
   }
@@ -583,7 +581,7 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
 }
 
 int EngineSelection::moveVertical(int unit, int count, int extend, bool down, const char* member) {
-  if (member != nullptr && unit != word::wdLine) word::announceCall(member);
+  (void)member;  // announced by the caller
   DocumentState& d = *doc_;
   d.ensureOpen();
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
@@ -596,8 +594,15 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
   settleLayout(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
-  if (mode == QTextCursor::MoveAnchor && c.hasSelection())
-    c.setPosition(down ? c.selectionEnd() : c.selectionStart());
+  if (mode == QTextCursor::MoveAnchor && c.hasSelection()) {
+    // A selection collapses before the move: upwards to its start, downwards to its end,
+    // except that a selection of table cells goes down from the column where it starts.
+    const bool cells = c.hasComplexSelection() ||
+                       d.tableAt(c.anchor()) != d.tableAt(c.position()) ||
+                       (c.currentTable() && c.currentTable()->cellAt(c.anchor()) !=
+                                                c.currentTable()->cellAt(c.position()));
+    c.setPosition(down && !cells ? c.selectionEnd() : c.selectionStart());
+  }
   for (; moved < count; ++moved)
     if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
   d.takeTypingFormatFromCursor();

@@ -37,6 +37,16 @@ void DocumentState::beginEdit() {
   c.setPosition(0);
   c.setPosition(end < 0 ? model.text()->characterCount() - 1 : end, QTextCursor::KeepAnchor);
   c.removeSelectedText();
+  // What is left starts the document: no section break before it.
+  QTextBlock first = model.text()->begin();
+  QTextBlockFormat f = first.blockFormat();
+  ParagraphValues v = paragraphValues(f);
+  if (v.sectionStart) {
+    v.sectionStart = false;
+    setParagraphValues(f, v);
+    QTextCursor(first).setBlockFormat(f);
+    model.refreshParagraph(first);
+  }
   if (cursor.position() > model.text()->characterCount() - 1) cursor.movePosition(QTextCursor::End);
 }
 

@@ -75,6 +75,8 @@ void settleLayout(const DocumentModel& model) {
   // padding below its text (Qt's tables know no row heights of their own). The natural
   // height of a row is its laid-out height less the padding it already has.
   bool changed = false;
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
@@ -111,6 +113,7 @@ void settleLayout(const DocumentModel& model) {
       }
     }
   }
+  edit.endEditBlock();
   if (changed) doc->documentLayout()->documentSize();
 }
 
