@@ -144,16 +144,13 @@ void refreshListParagraphs(DocumentState& doc, const QString& name) {
 word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, const QString& name) {
   word::announceCall("ListTemplates.Add");
   doc_->ensureOpen();
+  if (!name.isEmpty() && findTemplate(*doc_, name))
+    fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
   QString unique = name;
-  if (unique.isEmpty() || findTemplate(*doc_, unique)) {
-    // Word keeps names unique; an unnamed template gets a name of its own.
-    int n = int(doc_->model.listTemplates.size()) + 1;
-    do {
-      unique = QStringLiteral("List %1").arg(n++);
-    } while (findTemplate(*doc_, unique));
-    if (!name.isEmpty())
-      fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
-  }
+  // An unnamed template gets a name of its own, so that paragraphs can refer to it.
+  for (int n = int(doc_->model.listTemplates.size()) + 1;
+       unique.isEmpty() || findTemplate(*doc_, unique); ++n)
+    unique = QStringLiteral("List %1").arg(n);
   ListTemplateDefinition t;
   t.name = unique;
   t.outlineNumbered = outlineNumbered;
@@ -290,7 +287,8 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   if (cursor.hasSelection()) cursor.removeSelectedText();
 
   // Cells take the paragraph and text formatting at the insertion point, outside any list.
-  QTextBlockFormat cellBlock = cursor.blockFormat();
+  const QTextBlockFormat originalBlock = cursor.blockFormat();
+  QTextBlockFormat cellBlock = originalBlock;
   ParagraphValues pv = paragraphValues(cellBlock);
   pv.listTemplate.clear();
   pv.listLevel = 0;
@@ -334,6 +332,19 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
       if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
         join.deleteChar();
     }
+  }
+  // The paragraph after the table is the one the table was added at: it keeps its formats
+  // (Qt starts it with blank ones).
+  {
+    QTextCursor after(doc_->model.text());
+    after.setPosition(table->lastPosition() + 1);
+    QTextBlockFormat afterFormat = originalBlock;
+    ParagraphValues av = paragraphValues(afterFormat);
+    av.sectionStart = false;
+    setParagraphValues(afterFormat, av);
+    after.setBlockFormat(afterFormat);
+    after.setBlockCharFormat(cellChars);
+    doc_->model.refreshParagraph(after.block());
   }
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {

@@ -461,7 +461,8 @@ void EngineSelection::TypeText(const QString& text) {
     if (i > 0) TypeParagraph();
     if (!parts[i].isEmpty()) d.cursor.insertText(parts[i], d.typing);
   }
-  if (parts.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  // Typing nothing over a selection still replaces it.
+  if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
 }
 
 void EngineSelection::TypeParagraph() {
