@@ -1,7 +1,7 @@
 // libFuzzer entry point for the .docx reader: any bytes must either load or be refused
 // with an AutomationError; nothing else (crash, leak, hang, other exception) is allowed.
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -19,10 +19,14 @@ QString scratchFile() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // The document model lays text out, which needs fonts and so a GUI application; the
+  // offscreen platform needs no display.
   static int argc = 1;
   static char name[] = "fuzz_docx_reader";
   static char* argv[] = {name, nullptr};
-  static QCoreApplication app(argc, argv);
+  static const bool platformSet = qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  (void)platformSet;
 
   const QString path = scratchFile();
   {

@@ -329,7 +329,11 @@ void compareTables(const QString& where, QTextTable* a, QTextTable* b, QStringLi
             .arg(q.applyLastRow)
             .arg(q.applyFirstColumn)
             .arg(q.applyLastColumn));
-  field("columnWidths", list(p.columnWidths), list(q.columnWidths));
+  // Widths are kept to the twip (1/20 point).
+  bool sameWidths = p.columnWidths.size() == q.columnWidths.size();
+  for (int i = 0; sameWidths && i < p.columnWidths.size(); ++i)
+    sameWidths = near(p.columnWidths[i], q.columnWidths[i]);
+  if (!sameWidths) field("columnWidths", list(p.columnWidths), list(q.columnWidths));
   // Automatic rows carry no height in the file.
   QList<double> heightsA = p.rowHeights, heightsB = q.rowHeights;
   for (int i = 0; i < heightsA.size(); ++i)
