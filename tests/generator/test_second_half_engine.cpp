@@ -10,6 +10,7 @@
 #include "test_second_half_checks.h"
 #include "test_second_half_expected.h"
 #include "test_second_half_run.h"
+#include "word/Automation.h"
 
 namespace {
 
@@ -225,6 +226,25 @@ TEST_F(SecondHalfInEngine, SubListsAreIndentedBeyondTheirMainItems) {
     // Deeper either by list level or by indent, whichever way the engine shows an indent.
     EXPECT_TRUE(s->listLevel > m->listLevel || s->leftIndent > m->leftIndent) << sub;
   }
+}
+
+// The engine's new tables already carry "Table Grid", as Word's do: each table's style is
+// read once and never set.
+TEST(SecondHalfTables, AStyleAlreadyTableGridIsNotSetAgain) {
+  testing_support::ScriptedDialogs dialogs;
+  int styleCalls = 0, tablesAdded = 0;
+  generator::RunContext run;
+  {
+    word::ScopedCallHook hook([&](const char* member) {
+      styleCalls += QLatin1String(member) == QLatin1String("Table.Style");
+      tablesAdded += QLatin1String(member) == QLatin1String("Tables.Add");
+    });
+    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    second_half::typeSecondHalfAlone(g, run);
+  }
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  EXPECT_EQ(tablesAdded, 3);
+  EXPECT_EQ(styleCalls, 3);
 }
 
 }  // namespace
