@@ -158,6 +158,8 @@ void Form1::buildLayout() {
     auto* label = new QLabel(QString::fromLatin1(info.labelText), Frame1);
     label->setObjectName(QStringLiteral("Label1_%1").arg(place.labelIndex));
     label->setGeometry(place.label);
+    // Where the font draws wider than the designed box, widen it rather than clip the text.
+    label->resize(std::max(place.label.width(), label->sizeHint().width()), place.label.height());
     label->setFocusPolicy(Qt::NoFocus);
     Label1[place.labelIndex] = label;
 
