@@ -290,7 +290,8 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   if (cursor.hasSelection()) cursor.removeSelectedText();
 
   // Cells take the paragraph and text formatting at the insertion point, outside any list.
-  QTextBlockFormat cellBlock = cursor.blockFormat();
+  const QTextBlockFormat originalBlock = cursor.blockFormat();
+  QTextBlockFormat cellBlock = originalBlock;
   ParagraphValues pv = paragraphValues(cellBlock);
   pv.listTemplate.clear();
   pv.listLevel = 0;
@@ -334,6 +335,19 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
       if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
         join.deleteChar();
     }
+  }
+  // The paragraph after the table is the one the table was added at: it keeps its formats
+  // (Qt starts it with blank ones).
+  {
+    QTextCursor after(doc_->model.text());
+    after.setPosition(table->lastPosition() + 1);
+    QTextBlockFormat afterFormat = originalBlock;
+    ParagraphValues av = paragraphValues(afterFormat);
+    av.sectionStart = false;
+    setParagraphValues(afterFormat, av);
+    after.setBlockFormat(afterFormat);
+    after.setBlockCharFormat(cellChars);
+    doc_->model.refreshParagraph(after.block());
   }
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {

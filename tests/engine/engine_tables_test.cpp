@@ -142,6 +142,11 @@ TEST_F(TablesTest, AgingTableMovesShadeRowOneAndLeaveTheTable) {
   EXPECT_TRUE(t.cells[0][1].shaded);
   for (int c = 0; c < 7; ++c) EXPECT_FALSE(t.cells[2][c].shaded);
   EXPECT_EQ(bodyTexts().back(), QStringLiteral("after"));
+  // Text typed after the table keeps the font in force before it.
+  const engine::ParagraphInfo& last = d.paragraphs.back();
+  ASSERT_EQ(last.runs.size(), 1u);
+  EXPECT_EQ(last.runs[0].fontName, QStringLiteral("Garamond"));
+  EXPECT_TRUE(last.runs[0].bold);
 }
 
 TEST_F(TablesTest, BreakEvenMergeJoinsTwoCellsOfTheFirstColumn) {
