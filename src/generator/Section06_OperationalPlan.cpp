@@ -80,7 +80,7 @@ Recipe operationalPlan() {
            "workshop or production lines."),
       Body(930,
            "Construction? Most new companies should not sink capital into brick and mortar. If "
-           "you must build or fit out a site, give its specification, its cost and the "
+           "you must build or fit out a site, give its building plan, its cost and the "
            "schedule."),
       Body(932,
            "Cost: Estimate your occupation expenses, including rent, but do not forget repairs "
