@@ -107,6 +107,7 @@ void SelectionFont::apply(const RunValues& values) {
   if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
     QTextCursor c(d.cursor.block());
     c.setBlockCharFormat(d.typing);
+    d.model.refreshParagraph(d.cursor.block());
   }
 }
 
@@ -459,6 +460,8 @@ void EngineSelection::TypeText(const QString& text) {
     if (i > 0) TypeParagraph();
     if (!parts[i].isEmpty()) d.cursor.insertText(parts[i], d.typing);
   }
+  // The line height follows the font of the paragraph's text.
+  d.model.refreshParagraph(d.cursor.block());
   // Typing nothing over a selection still replaces it.
   if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
 }
