@@ -58,7 +58,8 @@ double wordLineHeightRatio(const QString& family) {
   double ratio = 1.0;
   const QRawFont raw = QRawFont::fromFont(font);
   const QByteArray os2 = raw.fontTable("OS/2");
-  const double qtHeight = QFontMetricsF(font, layoutDevice()).height();
+  // Qt spaces document lines by ascent, descent and the font's line gap.
+  const double qtHeight = QFontMetricsF(font, layoutDevice()).lineSpacing();
   // usWinAscent and usWinDescent sit at bytes 74 and 76 of the OS/2 table.
   if (raw.isValid() && os2.size() >= 78 && raw.unitsPerEm() > 0 && qtHeight > 0) {
     const double winHeight = qFromBigEndian<quint16>(os2.constData() + 74) +

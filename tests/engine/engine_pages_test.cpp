@@ -120,8 +120,8 @@ TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
   sel->Sections(1)->Headers(1)->PageNumbers()->Add(word::wdAlignPageNumberRight, true);
   sel->TypeText(QStringLiteral("Before the table"));
   sel->TypeParagraph();
-  doc->Tables()->Add(sel->Range(), 70, 3, 1, 0);
-  for (int r = 1; r <= 70; ++r) {
+  doc->Tables()->Add(sel->Range(), 110, 3, 1, 0);
+  for (int r = 1; r <= 110; ++r) {
     sel->TypeText(QStringLiteral("Row %1").arg(r));
     sel->MoveDown(word::wdLine, 1, word::wdMove);
   }
