@@ -129,7 +129,14 @@ class DocumentReader {
     readBody(main);
     if (!headerTarget_.isEmpty()) readHeader(headerTarget_);
     model_.header.firstPage = !firstSectionTitlePage_;
-    model_.refreshLayout();
+    {
+      // Deriving the display formats touches every block; one edit block lets the layout
+      // catch up once at the end instead of after each of them.
+      QTextCursor batch(model_.text());
+      batch.beginEditBlock();
+      model_.refreshLayout();
+      batch.endEditBlock();
+    }
     return std::move(model_);
   }
 
@@ -477,9 +484,9 @@ class DocumentReader {
             twipsToPoints(xml.intW("h", 1440, kMaxTwips, pointsToTwips(page.pageHeight)));
       } else if (xml.isW("pgMar")) {
         page.topMargin =
-            twipsToPoints(xml.intW("top", -kMaxTwips, kMaxTwips, pointsToTwips(page.topMargin)));
-        page.bottomMargin = twipsToPoints(
-            xml.intW("bottom", -kMaxTwips, kMaxTwips, pointsToTwips(page.bottomMargin)));
+            twipsToPoints(xml.intW("top", 0, kMaxTwips, pointsToTwips(page.topMargin)));
+        page.bottomMargin =
+            twipsToPoints(xml.intW("bottom", 0, kMaxTwips, pointsToTwips(page.bottomMargin)));
         page.leftMargin =
             twipsToPoints(xml.intW("left", 0, kMaxTwips, pointsToTwips(page.leftMargin)));
         page.rightMargin =
@@ -502,7 +509,7 @@ class DocumentReader {
       xml.skipElement();
     }
     // Margins must leave room for text; a page that cannot hold any is refused.
-    if (std::fabs(page.topMargin) + std::fabs(page.bottomMargin) >= page.pageHeight ||
+    if (page.topMargin + page.bottomMargin >= page.pageHeight ||
         page.leftMargin + page.rightMargin >= page.pageWidth)
       xml.fail(QStringLiteral("has page margins that leave no room for text"));
     // All sections share one page set-up: the last section's, as Word keeps it in the body.
@@ -530,7 +537,7 @@ class DocumentReader {
         p.spaceBeforeAuto = flag("beforeAutospacing");
         p.spaceAfterAuto = flag("afterAutospacing");
         if (xml.attributeW("line")) {
-          const int line = xml.intW("line", 0, kMaxTwips, 240);
+          const int line = xml.intW("line", 1, kMaxTwips, 240);
           const QString rule = xml.attributeW("lineRule").value_or(QString());
           const auto spacing = lineSpacingFromXml(line, rule);
           if (!spacing) xml.badValue("lineRule", rule);

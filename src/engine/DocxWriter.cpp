@@ -22,7 +22,6 @@ namespace {
 using namespace docx;
 
 const QString kHeaderRelationshipId = QStringLiteral("rIdHeader1");
-constexpr long kWordTrue = -1;
 
 QString number(int value) { return QString::number(value); }
 QString twips(double points) { return number(pointsToTwips(points)); }

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QTextDocument>
+#include <QTextFrame>
 
 #include "docx_test_documents.h"
 #include "engine/Docx.h"
@@ -166,4 +168,19 @@ TEST(DocxHostile, WriterRefusesUnsafePartNames) {
   for (const char* name : {"../x.xml", "/abs.xml", "a\\b.xml", "a//b.xml", "c:/x.xml", ""})
     EXPECT_THROW(writer.addPart(QString::fromLatin1(name), "x"), word::AutomationError) << name;
   EXPECT_NO_THROW(writer.addPart(QStringLiteral("word/document.xml"), "x"));
+}
+
+TEST(DocxHostile, ValidSeedsLoadAndSurviveAnotherTrip) {
+  const QDir valid(kCorpus + QStringLiteral("/valid"));
+  const QStringList files = valid.entryList({QStringLiteral("*.docx")}, QDir::Files);
+  ASSERT_FALSE(files.isEmpty());
+  for (const QString& name : files) {
+    SCOPED_TRACE(name.toStdString());
+    const DocumentModel loaded = loadDocx(valid.filePath(name));
+    EXPECT_FALSE(loaded.text()->rootFrame()->childFrames().isEmpty()) << "no table";
+    const QString again = scratchPath(QStringLiteral("again-") + name);
+    saveDocx(loaded, again);
+    const QStringList diff = differences(loaded, loadDocx(again));
+    EXPECT_TRUE(diff.isEmpty()) << diff.join('\n').toStdString();
+  }
 }
