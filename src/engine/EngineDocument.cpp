@@ -172,9 +172,9 @@ QString EngineListTemplate::Name() {
   return name_;
 }
 
+// Setters announce themselves before their checks, then change the level through here.
 template <class F>
-void EngineListLevel::set(F change, const char* member) {
-  word::announceCall(member);
+void EngineListLevel::set(F change) {
   doc_->ensureOpen();
   ListTemplateDefinition* t = findTemplate(*doc_, template_);
   if (!t) failObjectDeleted();
@@ -188,42 +188,52 @@ void EngineListLevel::set(F change, const char* member) {
 }
 
 void EngineListLevel::SetNumberFormat(const QString& v) {
-  set([&](ListLevelDefinition& l) { l.numberFormat = v; }, "ListLevel.NumberFormat");
+  word::announceCall("ListLevel.NumberFormat");
+  set([&](ListLevelDefinition& l) { l.numberFormat = v; });
 }
 void EngineListLevel::SetTrailingCharacter(int v) {
+  word::announceCall("ListLevel.TrailingCharacter");
   if (v < 0 || v > 2) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.trailingCharacter = v; }, "ListLevel.TrailingCharacter");
+  set([&](ListLevelDefinition& l) { l.trailingCharacter = v; });
 }
 void EngineListLevel::SetNumberStyle(int v) {
-  set([&](ListLevelDefinition& l) { l.numberStyle = v; }, "ListLevel.NumberStyle");
+  word::announceCall("ListLevel.NumberStyle");
+  set([&](ListLevelDefinition& l) { l.numberStyle = v; });
 }
 void EngineListLevel::SetNumberPosition(double v) {
+  word::announceCall("ListLevel.NumberPosition");
   if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.numberPosition = v; }, "ListLevel.NumberPosition");
+  set([&](ListLevelDefinition& l) { l.numberPosition = v; });
 }
 void EngineListLevel::SetAlignment(int v) {
+  word::announceCall("ListLevel.Alignment");
   if (v < 0 || v > 2) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.alignment = v; }, "ListLevel.Alignment");
+  set([&](ListLevelDefinition& l) { l.alignment = v; });
 }
 void EngineListLevel::SetTextPosition(double v) {
+  word::announceCall("ListLevel.TextPosition");
   if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.textPosition = v; }, "ListLevel.TextPosition");
+  set([&](ListLevelDefinition& l) { l.textPosition = v; });
 }
 void EngineListLevel::SetTabPosition(double v) {
+  word::announceCall("ListLevel.TabPosition");
   if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > 1584)) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.tabPosition = v; }, "ListLevel.TabPosition");
+  set([&](ListLevelDefinition& l) { l.tabPosition = v; });
 }
 void EngineListLevel::SetResetOnHigher(int v) {
-  set([&](ListLevelDefinition& l) { l.resetOnHigher = v; }, "ListLevel.ResetOnHigher");
+  word::announceCall("ListLevel.ResetOnHigher");
+  set([&](ListLevelDefinition& l) { l.resetOnHigher = v; });
 }
 void EngineListLevel::SetStartAt(int v) {
-  set([&](ListLevelDefinition& l) { l.startAt = v; }, "ListLevel.StartAt");
+  word::announceCall("ListLevel.StartAt");
+  set([&](ListLevelDefinition& l) { l.startAt = v; });
 }
 void EngineListLevel::SetLinkedStyle(const QString& v) {
+  word::announceCall("ListLevel.LinkedStyle");
   if (!v.isEmpty() && v != QLatin1String("Normal") && v != QLatin1String("List Paragraph"))
     throw word::AutomationError(
         QStringLiteral("The requested member of the collection does not exist."));
-  set([&](ListLevelDefinition& l) { l.linkedStyle = v; }, "ListLevel.LinkedStyle");
+  set([&](ListLevelDefinition& l) { l.linkedStyle = v; });
 }
 word::Ref<word::Font> EngineListLevel::Font() {
   word::announceCall("ListLevel.Font");
@@ -256,8 +266,10 @@ long EngineListLevelFont::Bold() {
   return level().font.bold;
 }
 void EngineListLevelFont::SetSize(double v) {
+  word::announceCall("Font.Size");
   if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > 1638))) failValueOutOfRange();
-  set([&](ListLevelFont& f) { f.size = v; }, "Font.Size");
+  level().font.size = v;
+  refreshListParagraphs(*doc_, template_);
 }
 double EngineListLevelFont::Size() {
   word::announceCall("Font.Size");
