@@ -379,6 +379,10 @@ void DocumentModel::refreshTable(QTextTable* table) {
 DocumentModel DocumentModel::clone() const {
   DocumentModel copy;
   copy.text_.reset(text_->clone());
+  // Qt's clone leaves out the first paragraph's own formats; carry them over.
+  QTextCursor first(copy.text_.get());
+  first.setBlockFormat(text_->begin().blockFormat());
+  first.setBlockCharFormat(text_->begin().charFormat());
   copy.text_->documentLayout()->setPaintDevice(layoutDevice());
   copy.text_->setUseDesignMetrics(true);
   copy.text_->setUndoRedoEnabled(false);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "EngineFixture.h"
+#include "engine/PageLayout.h"
 #include "shell/ClipboardPicture.h"
 
 namespace engine_testing {
@@ -145,6 +146,18 @@ TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
       EXPECT_EQ(doc->BuiltInDocumentProperties(word::wdPropertyPages).toInt(), pages - n);
     }
   }
+}
+
+TEST_F(PagesTest, ACloneDrawsTheSamePagesAndIsIndependent) {
+  typePlanLikeDocument();
+  const engine::DocumentModel& model = engine::documentModel(doc);
+  engine::DocumentModel copy = model.clone();
+  ASSERT_EQ(engine::pageCount(copy), engine::pageCount(model));
+  for (int p = 0; p < engine::pageCount(model); ++p)
+    EXPECT_TRUE(render(engine::drawPage(copy, p)) == render(engine::drawPage(model, p))) << p;
+  EXPECT_EQ(engine::inspect(copy).tables.size(), 1u);
+  sel->TypeText(QStringLiteral("only in the original"));
+  EXPECT_NE(engine::inspect(copy).paragraphs.back().text, info().paragraphs.back().text);
 }
 
 TEST_F(PagesTest, DistinctPagesGiveDistinctPictures) {
