@@ -26,14 +26,21 @@ void EngineDocument::SaveAs(const QString& fileName) {
   if (fileName.isEmpty()) fail(QStringLiteral("The file name is not valid."));
   doc_->beginEdit();  // pages removed by navigation are gone from what is saved
   saveDocx(doc_->model, fileName);
+  doc_->path = fileName;
 }
 
 void EngineDocument::Close(const QVariant& saveChanges) {
   word::announceCall("Document.Close");
   doc_->ensureOpen();
-  // Nothing is ever saved implicitly: the document has no file of its own to save to
-  // unless SaveAs named one, and the program always saves explicitly first.
-  (void)saveChanges;
+  // Only an explicit wdSaveChanges saves, to the file the document came from or was last
+  // saved as; by default the engine never saves on its own (it asks no questions).
+  if (saveChanges.isValid() && !saveChanges.isNull() &&
+      saveChanges.toInt() == word::wdSaveChanges) {
+    if (doc_->path.isEmpty())
+      fail(QStringLiteral("The document has no file name yet: save it with SaveAs first."));
+    doc_->beginEdit();
+    saveDocx(doc_->model, doc_->path);
+  }
   doc_->closed = true;
   if (auto app = doc_->application.lock()) {
     auto& docs = app->documents;
