@@ -333,13 +333,13 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   setTableValues(format, tv);
   // The table goes before the paragraph at the insertion point; text before the point
   // stays in a paragraph of its own above the table.
-  const bool intoEmptyParagraph = cursor.block().length() <= 1 && cursor.block().position() > 0;
+  const bool atParagraphStart = cursor.atBlockStart() && cursor.block().position() > 0;
   QTextCursor edit(doc_->model.text());
   edit.beginEditBlock();  // the table is laid out once, when it is complete
   QTextTable* table = cursor.insertTable(rows, columns, format);
-  if (intoEmptyParagraph) {
-    // Qt leaves the empty paragraph's remains above the table as an empty paragraph of
-    // their own; join them to the paragraph before, as Word has no paragraph there.
+  if (atParagraphStart) {
+    // Qt leaves an empty paragraph above the table when it goes in at the start of one;
+    // join it to the paragraph before, as Word has no paragraph there.
     const int frameStart = table->firstPosition() - 1;
     QTextCursor before(doc_->model.text());
     before.setPosition(frameStart - 1);
