@@ -284,15 +284,21 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   if (left + first < 0) first = -left;
   f.setLeftMargin(left);
   f.setTextIndent(first);
+  // Word's single line is the font's Windows line height; the paragraph's first run (or
+  // its mark, when empty) names the font.
+  const QTextBlock::iterator firstRun = block.begin();
+  const QTextCharFormat runFormat =
+      !firstRun.atEnd() ? firstRun.fragment().charFormat() : block.charFormat();
+  const double single = 100.0 * wordLineHeightRatio(runValues(runFormat).fontName);
   switch (v.lineSpacingRule) {
     case 0:
-      f.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
       break;
     case 1:
-      f.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
       break;
     case 2:
-      f.setLineHeight(200, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
       break;
     case 3:
       f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
@@ -301,7 +307,7 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
       f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
       break;
     default:
-      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * 100.0),
+      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
                       QTextBlockFormat::ProportionalHeight);
       break;
   }
@@ -373,6 +379,10 @@ void DocumentModel::refreshTable(QTextTable* table) {
 DocumentModel DocumentModel::clone() const {
   DocumentModel copy;
   copy.text_.reset(text_->clone());
+  // Qt's clone leaves out the first paragraph's own formats; carry them over.
+  QTextCursor first(copy.text_.get());
+  first.setBlockFormat(text_->begin().blockFormat());
+  first.setBlockCharFormat(text_->begin().charFormat());
   copy.text_->documentLayout()->setPaintDevice(layoutDevice());
   copy.text_->setUseDesignMetrics(true);
   copy.text_->setUndoRedoEnabled(false);

@@ -107,6 +107,7 @@ void SelectionFont::apply(const RunValues& values) {
   if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
     QTextCursor c(d.cursor.block());
     c.setBlockCharFormat(d.typing);
+    d.model.refreshParagraph(d.cursor.block());
   }
 }
 
@@ -379,12 +380,12 @@ void SelectionParagraphs::Outdent() {
 template <class F>
 void SelectionShading::change(F f) {
   doc_->ensureOpen();
+  doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
     fail(
         QStringLiteral("This method or property is not available because the object refers to a "
                        "table cell that does not exist."));
-  doc_->beginEdit();
   for (int r = cells.row; r < cells.row + cells.rows; ++r) {
     for (int c = cells.column; c < cells.column + cells.columns; ++c) {
       QTextTableCell cell = cells.table->cellAt(r, c);
@@ -424,12 +425,12 @@ word::Ref<word::Shading> SelectionCells::Shading() {
 void SelectionCells::Merge() {
   word::announceCall("Cells.Merge");
   doc_->ensureOpen();
+  doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
     fail(QStringLiteral("This command is available only when the insertion point is in a table."));
   if (cells.rows * cells.columns < 2)
     fail(QStringLiteral("The selection must contain at least two cells to merge."));
-  doc_->beginEdit();
   cells.table->mergeCells(cells.row, cells.column, cells.rows, cells.columns);
   const QTextTableCell merged = cells.table->cellAt(cells.row, cells.column);
   doc_->cursor.setPosition(merged.firstPosition());
@@ -459,6 +460,8 @@ void EngineSelection::TypeText(const QString& text) {
     if (i > 0) TypeParagraph();
     if (!parts[i].isEmpty()) d.cursor.insertText(parts[i], d.typing);
   }
+  // The line height follows the font of the paragraph's text.
+  d.model.refreshParagraph(d.cursor.block());
   // Typing nothing over a selection still replaces it.
   if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
 }

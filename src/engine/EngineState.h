@@ -32,6 +32,8 @@ struct DocumentState {
   int navigationPage = -1;
   int navigationPosition = -1;
   bool closed = false;
+  // The file the document was last saved as or opened from; empty for a new one.
+  QString path;
   std::weak_ptr<ApplicationState> application;
 
   explicit DocumentState(DocumentModel m);

@@ -99,6 +99,23 @@ TEST_F(ErrorsTest, OpeningWhatIsNotADocumentFailsClearly) {
   EXPECT_EQ(engine::inspect(app->ActiveDocument()).paragraphs.size(), 1u);
 }
 
+TEST_F(ErrorsTest, ClosingSavesOnlyWhenAskedAndOnlyWithAFileName) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  sel->TypeText(QStringLiteral("first"));
+  EXPECT_THROW(doc->Close(word::wdSaveChanges), word::AutomationError);
+  const QString path = dir.filePath(QStringLiteral("kept.doc"));
+  doc->SaveAs(path);
+  sel->TypeText(QStringLiteral(" and more"));
+  doc->Close(word::wdSaveChanges);
+  word::Ref<word::Document> opened = app->Documents()->Open(path);
+  EXPECT_EQ(engine::inspect(opened).paragraphs.at(0).text, QStringLiteral("first and more"));
+  opened->ActiveWindow()->Selection()->TypeText(QStringLiteral("lost "));
+  opened->Close(word::wdDoNotSaveChanges);
+  opened = app->Documents()->Open(path);
+  EXPECT_EQ(engine::inspect(opened).paragraphs.at(0).text, QStringLiteral("first and more"));
+}
+
 TEST_F(ErrorsTest, SaveAndOpenGiveBackTheDocument) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

@@ -189,6 +189,20 @@ TEST_F(ListsTest, InvestorItemsKeepTheirPlaceAfterTheMovesUpAndDown) {
   EXPECT_FALSE(d.paragraphs[3].listTemplate.isEmpty());
 }
 
+TEST_F(ListsTest, LevelMembersAnnounceThemselvesBeforeTheirChecks) {
+  std::vector<std::string> calls;
+  word::ScopedCallHook hook([&](const char* member) { calls.emplace_back(member); });
+  word::Ref<word::ListLevel> level = list1->ListLevels(1);
+  EXPECT_THROW(level->SetTrailingCharacter(5), word::AutomationError);
+  EXPECT_THROW(level->Font()->SetSize(-3), word::AutomationError);
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"ListTemplate.ListLevels", "ListLevel.TrailingCharacter",
+                                      "ListLevel.Font", "Font.Size"}));
+  const engine::ListTemplateDefinition* t =
+      engine::documentModel(doc).findListTemplate(QStringLiteral("my list1"));
+  EXPECT_EQ(t->levels[0].trailingCharacter, 0);
+}
+
 TEST_F(ListsTest, BadTemplateUseIsRefused) {
   EXPECT_THROW(list1->ListLevels(0), word::AutomationError);
   EXPECT_THROW(list1->ListLevels(10), word::AutomationError);

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "EngineFixture.h"
+#include "engine/PageLayout.h"
 #include "shell/ClipboardPicture.h"
 
 namespace engine_testing {
@@ -120,8 +121,8 @@ TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
   sel->Sections(1)->Headers(1)->PageNumbers()->Add(word::wdAlignPageNumberRight, true);
   sel->TypeText(QStringLiteral("Before the table"));
   sel->TypeParagraph();
-  doc->Tables()->Add(sel->Range(), 70, 3, 1, 0);
-  for (int r = 1; r <= 70; ++r) {
+  doc->Tables()->Add(sel->Range(), 110, 3, 1, 0);
+  for (int r = 1; r <= 110; ++r) {
     sel->TypeText(QStringLiteral("Row %1").arg(r));
     sel->MoveDown(word::wdLine, 1, word::wdMove);
   }
@@ -145,6 +146,18 @@ TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
       EXPECT_EQ(doc->BuiltInDocumentProperties(word::wdPropertyPages).toInt(), pages - n);
     }
   }
+}
+
+TEST_F(PagesTest, ACloneDrawsTheSamePagesAndIsIndependent) {
+  typePlanLikeDocument();
+  const engine::DocumentModel& model = engine::documentModel(doc);
+  engine::DocumentModel copy = model.clone();
+  ASSERT_EQ(engine::pageCount(copy), engine::pageCount(model));
+  for (int p = 0; p < engine::pageCount(model); ++p)
+    EXPECT_TRUE(render(engine::drawPage(copy, p)) == render(engine::drawPage(model, p))) << p;
+  EXPECT_EQ(engine::inspect(copy).tables.size(), 1u);
+  sel->TypeText(QStringLiteral("only in the original"));
+  EXPECT_NE(engine::inspect(copy).paragraphs.back().text, info().paragraphs.back().text);
 }
 
 TEST_F(PagesTest, DistinctPagesGiveDistinctPictures) {

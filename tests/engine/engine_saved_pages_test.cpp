@@ -15,6 +15,9 @@ TEST_F(SavedPagesTest, ReopenedDocumentDrawsTheSamePages) {
   sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceMultiple);
   sel->ParagraphFormat()->SetLineSpacing(app->LinesToPoints(1.3));
   typeFormatted(QStringLiteral("Title"), 2, true, 20, 1);
+  // Empty paragraphs take their height from their mark's font, here 20 points.
+  for (int i = 0; i < 5; ++i) sel->TypeParagraph();
+  typeFormatted(QStringLiteral("OWNERS"), 2, true, 14, 0);
   sel->InsertBreak(word::wdSectionBreakNextPage);
   typeFormatted(QStringLiteral("II\tSummary"), 0, true, 16, 1);
   word::Ref<word::ListTemplate> list = doc->ListTemplates()->Add(false, QStringLiteral("my list1"));

@@ -36,6 +36,24 @@ TEST_F(TablesTest, NewTableHasGridStyleEqualColumnsAndTheSelectionInItsFirstCell
   EXPECT_EQ(app->ActiveDocument()->Tables()->Count(), 1);
 }
 
+TEST_F(TablesTest, ATableAddedAtTheStartOfAParagraphGoesBeforeIt) {
+  sel->TypeText(QStringLiteral("Above"));
+  sel->TypeParagraph();
+  sel->TypeText(QStringLiteral("Below"));
+  sel->HomeKey(word::wdLine, word::wdMove);
+  addTable(1, 1);
+  sel->TypeText(QStringLiteral("cell"));
+  EXPECT_EQ(bodyTexts(), (std::vector<QString>{QStringLiteral("Above"), QStringLiteral("Below")}));
+  EXPECT_EQ(info().tables.at(0).cells[0][0].text, QStringLiteral("cell"));
+}
+
+TEST_F(TablesTest, ATableAddedInsideAParagraphSplitsIt) {
+  sel->TypeText(QStringLiteral("leftright"));
+  sel->MoveLeft(word::wdCharacter, 5, word::wdMove);
+  addTable(1, 1);
+  EXPECT_EQ(bodyTexts(), (std::vector<QString>{QStringLiteral("left"), QStringLiteral("right")}));
+}
+
 TEST_F(TablesTest, WidthsHeightsStyleAndOptionsAreKept) {
   word::Ref<word::Table> table = addTable(15, 7);
   for (int c = 5; c <= 7; ++c) table->Columns(c)->SetWidth(80);
