@@ -109,7 +109,9 @@ struct ParagraphValues {
                                // 3 at least, 4 exactly, 5 multiple
   double lineSpacing = 12.95;  // points; for rule 5, 12 points = one line (1.08 lines)
   double spaceBefore = 0;      // points
-  double spaceAfter = 8;       // points
+  // No space after: the classic Normal, on which the plan's own table of contents counts
+  // its pages (with 8 pt after, its cover page spills onto a page of its own).
+  double spaceAfter = 0;  // points
   bool spaceBeforeAuto = false;
   bool spaceAfterAuto = false;
   double leftIndent = 0;       // points from the left margin
@@ -192,7 +194,7 @@ void setCellValues(QTextTableCellFormat& format, const CellValues& values);
 class DocumentModel {
  public:
   // A new empty document from the default template (US Letter, 1-inch margins, Normal =
-  // Calibri 11 pt, 8 pt after, 1.08 lines; one empty paragraph).
+  // Calibri 11 pt, no space after, 1.08 lines; one empty paragraph).
   DocumentModel();
   ~DocumentModel();
   DocumentModel(DocumentModel&&) noexcept;

@@ -158,7 +158,7 @@ TEST(DocxParts, StylesAndSettingsGiveWordsDefaults) {
   EXPECT_EQ(fonts[0].attrs.value("w:ascii"), "Calibri");
   EXPECT_EQ(withPath(styles, "docDefaults/rPrDefault/rPr/sz")[0].attrs.value("w:val"), "22");
   const Element spacing = withPath(styles, "docDefaults/pPrDefault/pPr/spacing")[0];
-  EXPECT_EQ(spacing.attrs.value("w:after"), "160");  // 8 pt
+  EXPECT_EQ(spacing.attrs.value("w:after"), "0");
   EXPECT_EQ(spacing.attrs.value("w:line"), "259");   // 1.08 lines
   EXPECT_EQ(spacing.attrs.value("w:lineRule"), "auto");
 

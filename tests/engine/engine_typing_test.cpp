@@ -23,7 +23,7 @@ TEST_F(TypingTest, NewDocumentHasTheDefaultTemplate) {
   EXPECT_DOUBLE_EQ(model.page.pageHeight, 792);
   EXPECT_DOUBLE_EQ(model.page.leftMargin, 72);
   EXPECT_DOUBLE_EQ(model.page.headerDistance, 36);
-  EXPECT_DOUBLE_EQ(engine::paragraphValues(QTextBlockFormat()).spaceAfter, 8);
+  EXPECT_DOUBLE_EQ(engine::paragraphValues(QTextBlockFormat()).spaceAfter, 0);
 }
 
 TEST_F(TypingTest, ApplicationAnswersItsOwnNameAndConversions) {
