@@ -22,12 +22,13 @@ namespace {
 
 using namespace docx;
 
-// Bounds on what one document may hold; the plan this program writes uses a small part.
-constexpr int kMaxParagraphs = 200000;
-constexpr int kMaxRuns = 1000000;
+// Bounds on what one document may hold: the plan this program writes uses a small part of
+// each, and they keep a hostile file from holding the reader for more than seconds.
+constexpr int kMaxParagraphs = 50000;
+constexpr int kMaxRuns = 200000;
 constexpr int kMaxTableColumns = 63;  // Word's own limit
 constexpr int kMaxTableRows = 10000;
-constexpr int kMaxTableCells = 200000;  // all tables together
+constexpr int kMaxTableCells = 50000;  // all tables together
 constexpr int kMaxListTemplates = 1000;
 // Lengths in twips: a generous bound around the largest page Word allows (22 inches).
 constexpr int kMaxTwips = 63360;
