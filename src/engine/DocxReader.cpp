@@ -852,6 +852,9 @@ class DocumentReader {
     if (columns == 0) return;  // rows without cells: nothing to show
     if (columns > kMaxTableColumns) fail(QStringLiteral("a table has too many columns"));
     const int rows = static_cast<int>(data.rows.size());
+    // Every grid position becomes a cell, spanned or not, so the grid is what costs.
+    gridCells_ += static_cast<qint64>(rows) * columns;
+    if (gridCells_ > kMaxTableCells) fail(QStringLiteral("the document has too many table cells"));
     while (data.values.columnWidths.size() < columns) data.values.columnWidths.append(0);
     data.values.rowHeights.clear();
     data.values.rowHeightRules.clear();
@@ -962,6 +965,7 @@ class DocumentReader {
   bool pendingSectionStart_ = false;
   int sectionsSeen_ = 0;
   int paragraphs_ = 0, runs_ = 0, cells_ = 0, tables_ = 0;
+  qint64 gridCells_ = 0;
 };
 
 }  // namespace
