@@ -254,9 +254,12 @@ void DocumentModel::refreshLayout() {
   base.setHintingPreference(QFont::PreferNoHinting);
   doc->setDefaultFont(base);
 
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames())
     if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
+  edit.endEditBlock();
 }
 
 void DocumentModel::refreshParagraph(const QTextBlock& block) {
@@ -281,15 +284,21 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   if (left + first < 0) first = -left;
   f.setLeftMargin(left);
   f.setTextIndent(first);
+  // Word's single line is the font's Windows line height; the paragraph's first run (or
+  // its mark, when empty) names the font.
+  const QTextBlock::iterator firstRun = block.begin();
+  const QTextCharFormat runFormat =
+      !firstRun.atEnd() ? firstRun.fragment().charFormat() : block.charFormat();
+  const double single = 100.0 * wordLineHeightRatio(runValues(runFormat).fontName);
   switch (v.lineSpacingRule) {
     case 0:
-      f.setLineHeight(100, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
       break;
     case 1:
-      f.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
       break;
     case 2:
-      f.setLineHeight(200, QTextBlockFormat::ProportionalHeight);
+      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
       break;
     case 3:
       f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
@@ -298,15 +307,16 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
       f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
       break;
     default:
-      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * 100.0),
+      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
                       QTextBlockFormat::ProportionalHeight);
       break;
   }
   QList<QTextOption::Tab> tabs;
   for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
   f.setTabPositions(tabs);
-  f.setPageBreakPolicy(v.sectionStart ? QTextFormat::PageBreak_AlwaysBefore
-                                      : QTextFormat::PageBreak_Auto);
+  // The first paragraph already starts a page.
+  f.setPageBreakPolicy(v.sectionStart && block.position() > 0 ? QTextFormat::PageBreak_AlwaysBefore
+                                                              : QTextFormat::PageBreak_Auto);
   if (f != current) {
     QTextCursor c(block);
     c.setBlockFormat(f);
@@ -338,7 +348,11 @@ void DocumentModel::refreshTable(QTextTable* table) {
   double total = 0;
   for (const QTextLength& l : widths) total += l.rawValue();
   f.setWidth(QTextLength(QTextLength::FixedLength, total));
-  table->setFormat(f);
+  // One edit for the whole table, and only real changes: every change of a table's
+  // formats lays the table out again.
+  QTextCursor edit(text_.get());
+  edit.beginEditBlock();
+  if (f != table->format()) table->setFormat(f);
   for (int r = 0; r < table->rows(); ++r) {
     for (int c = 0; c < table->columns(); ++c) {
       QTextTableCell cell = table->cellAt(r, c);
@@ -356,14 +370,19 @@ void DocumentModel::refreshTable(QTextTable* table) {
         cf.setBackground(bg);
       else
         cf.clearBackground();
-      cell.setFormat(cf);
+      if (cf != cell.format()) cell.setFormat(cf);
     }
   }
+  edit.endEditBlock();
 }
 
 DocumentModel DocumentModel::clone() const {
   DocumentModel copy;
   copy.text_.reset(text_->clone());
+  // Qt's clone leaves out the first paragraph's own formats; carry them over.
+  QTextCursor first(copy.text_.get());
+  first.setBlockFormat(text_->begin().blockFormat());
+  first.setBlockCharFormat(text_->begin().charFormat());
   copy.text_->documentLayout()->setPaintDevice(layoutDevice());
   copy.text_->setUseDesignMetrics(true);
   copy.text_->setUndoRedoEnabled(false);

@@ -35,7 +35,9 @@ word::Ref<word::Document> EngineDocuments::Open(const QString& fileName) {
     fail(QStringLiteral(
              "Sorry, we couldn't find your file. Was it moved, renamed, or deleted?\n(%1)")
              .arg(fileName));
-  return adopt(loadDocx(fileName));
+  word::Ref<word::Document> document = adopt(loadDocx(fileName));
+  static_cast<EngineDocument*>(document.get())->state()->path = fileName;
+  return document;
 }
 
 int EngineDocuments::Count() {

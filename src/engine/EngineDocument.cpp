@@ -26,14 +26,21 @@ void EngineDocument::SaveAs(const QString& fileName) {
   if (fileName.isEmpty()) fail(QStringLiteral("The file name is not valid."));
   doc_->beginEdit();  // pages removed by navigation are gone from what is saved
   saveDocx(doc_->model, fileName);
+  doc_->path = fileName;
 }
 
 void EngineDocument::Close(const QVariant& saveChanges) {
   word::announceCall("Document.Close");
   doc_->ensureOpen();
-  // Nothing is ever saved implicitly: the document has no file of its own to save to
-  // unless SaveAs named one, and the program always saves explicitly first.
-  (void)saveChanges;
+  // Only an explicit wdSaveChanges saves, to the file the document came from or was last
+  // saved as; by default the engine never saves on its own (it asks no questions).
+  if (saveChanges.isValid() && !saveChanges.isNull() &&
+      saveChanges.toInt() == word::wdSaveChanges) {
+    if (doc_->path.isEmpty())
+      fail(QStringLiteral("The document has no file name yet: save it with SaveAs first."));
+    doc_->beginEdit();
+    saveDocx(doc_->model, doc_->path);
+  }
   doc_->closed = true;
   if (auto app = doc_->application.lock()) {
     auto& docs = app->documents;
@@ -144,16 +151,13 @@ void refreshListParagraphs(DocumentState& doc, const QString& name) {
 word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, const QString& name) {
   word::announceCall("ListTemplates.Add");
   doc_->ensureOpen();
+  if (!name.isEmpty() && findTemplate(*doc_, name))
+    fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
   QString unique = name;
-  if (unique.isEmpty() || findTemplate(*doc_, unique)) {
-    // Word keeps names unique; an unnamed template gets a name of its own.
-    int n = int(doc_->model.listTemplates.size()) + 1;
-    do {
-      unique = QStringLiteral("List %1").arg(n++);
-    } while (findTemplate(*doc_, unique));
-    if (!name.isEmpty())
-      fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
-  }
+  // An unnamed template gets a name of its own, so that paragraphs can refer to it.
+  for (int n = int(doc_->model.listTemplates.size()) + 1;
+       unique.isEmpty() || findTemplate(*doc_, unique); ++n)
+    unique = QStringLiteral("List %1").arg(n);
   ListTemplateDefinition t;
   t.name = unique;
   t.outlineNumbered = outlineNumbered;
@@ -175,9 +179,9 @@ QString EngineListTemplate::Name() {
   return name_;
 }
 
+// Setters announce themselves before their checks, then change the level through here.
 template <class F>
-void EngineListLevel::set(F change, const char* member) {
-  word::announceCall(member);
+void EngineListLevel::set(F change) {
   doc_->ensureOpen();
   ListTemplateDefinition* t = findTemplate(*doc_, template_);
   if (!t) failObjectDeleted();
@@ -191,42 +195,52 @@ void EngineListLevel::set(F change, const char* member) {
 }
 
 void EngineListLevel::SetNumberFormat(const QString& v) {
-  set([&](ListLevelDefinition& l) { l.numberFormat = v; }, "ListLevel.NumberFormat");
+  word::announceCall("ListLevel.NumberFormat");
+  set([&](ListLevelDefinition& l) { l.numberFormat = v; });
 }
 void EngineListLevel::SetTrailingCharacter(int v) {
+  word::announceCall("ListLevel.TrailingCharacter");
   if (v < 0 || v > 2) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.trailingCharacter = v; }, "ListLevel.TrailingCharacter");
+  set([&](ListLevelDefinition& l) { l.trailingCharacter = v; });
 }
 void EngineListLevel::SetNumberStyle(int v) {
-  set([&](ListLevelDefinition& l) { l.numberStyle = v; }, "ListLevel.NumberStyle");
+  word::announceCall("ListLevel.NumberStyle");
+  set([&](ListLevelDefinition& l) { l.numberStyle = v; });
 }
 void EngineListLevel::SetNumberPosition(double v) {
+  word::announceCall("ListLevel.NumberPosition");
   if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.numberPosition = v; }, "ListLevel.NumberPosition");
+  set([&](ListLevelDefinition& l) { l.numberPosition = v; });
 }
 void EngineListLevel::SetAlignment(int v) {
+  word::announceCall("ListLevel.Alignment");
   if (v < 0 || v > 2) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.alignment = v; }, "ListLevel.Alignment");
+  set([&](ListLevelDefinition& l) { l.alignment = v; });
 }
 void EngineListLevel::SetTextPosition(double v) {
+  word::announceCall("ListLevel.TextPosition");
   if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.textPosition = v; }, "ListLevel.TextPosition");
+  set([&](ListLevelDefinition& l) { l.textPosition = v; });
 }
 void EngineListLevel::SetTabPosition(double v) {
+  word::announceCall("ListLevel.TabPosition");
   if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > 1584)) failValueOutOfRange();
-  set([&](ListLevelDefinition& l) { l.tabPosition = v; }, "ListLevel.TabPosition");
+  set([&](ListLevelDefinition& l) { l.tabPosition = v; });
 }
 void EngineListLevel::SetResetOnHigher(int v) {
-  set([&](ListLevelDefinition& l) { l.resetOnHigher = v; }, "ListLevel.ResetOnHigher");
+  word::announceCall("ListLevel.ResetOnHigher");
+  set([&](ListLevelDefinition& l) { l.resetOnHigher = v; });
 }
 void EngineListLevel::SetStartAt(int v) {
-  set([&](ListLevelDefinition& l) { l.startAt = v; }, "ListLevel.StartAt");
+  word::announceCall("ListLevel.StartAt");
+  set([&](ListLevelDefinition& l) { l.startAt = v; });
 }
 void EngineListLevel::SetLinkedStyle(const QString& v) {
+  word::announceCall("ListLevel.LinkedStyle");
   if (!v.isEmpty() && v != QLatin1String("Normal") && v != QLatin1String("List Paragraph"))
     throw word::AutomationError(
         QStringLiteral("The requested member of the collection does not exist."));
-  set([&](ListLevelDefinition& l) { l.linkedStyle = v; }, "ListLevel.LinkedStyle");
+  set([&](ListLevelDefinition& l) { l.linkedStyle = v; });
 }
 word::Ref<word::Font> EngineListLevel::Font() {
   word::announceCall("ListLevel.Font");
@@ -259,8 +273,10 @@ long EngineListLevelFont::Bold() {
   return level().font.bold;
 }
 void EngineListLevelFont::SetSize(double v) {
+  word::announceCall("Font.Size");
   if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > 1638))) failValueOutOfRange();
-  set([&](ListLevelFont& f) { f.size = v; }, "Font.Size");
+  level().font.size = v;
+  refreshListParagraphs(*doc_, template_);
 }
 double EngineListLevelFont::Size() {
   word::announceCall("Font.Size");
@@ -290,7 +306,8 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   if (cursor.hasSelection()) cursor.removeSelectedText();
 
   // Cells take the paragraph and text formatting at the insertion point, outside any list.
-  QTextBlockFormat cellBlock = cursor.blockFormat();
+  const QTextBlockFormat originalBlock = cursor.blockFormat();
+  QTextBlockFormat cellBlock = originalBlock;
   ParagraphValues pv = paragraphValues(cellBlock);
   pv.listTemplate.clear();
   pv.listLevel = 0;
@@ -314,8 +331,40 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
     tv.rowHeightRules.append(word::wdRowHeightAuto);
   }
   setTableValues(format, tv);
-  // A table starts a paragraph of its own: split a paragraph that has text before us.
+  // The table goes before the paragraph at the insertion point; text before the point
+  // stays in a paragraph of its own above the table.
+  const bool atParagraphStart = cursor.atBlockStart() && cursor.block().position() > 0;
+  QTextCursor edit(doc_->model.text());
+  edit.beginEditBlock();  // the table is laid out once, when it is complete
   QTextTable* table = cursor.insertTable(rows, columns, format);
+  if (atParagraphStart) {
+    // Qt leaves an empty paragraph above the table when it goes in at the start of one;
+    // join it to the paragraph before, as Word has no paragraph there.
+    const int frameStart = table->firstPosition() - 1;
+    QTextCursor before(doc_->model.text());
+    before.setPosition(frameStart - 1);
+    if (!before.currentTable() && before.block().length() >= 1 &&
+        before.block().next().position() == frameStart && frameStart - 1 >= 0) {
+      QTextCursor join(doc_->model.text());
+      join.setPosition(frameStart - 1);
+      const QTextBlock previous = join.block();
+      if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
+        join.deleteChar();
+    }
+  }
+  // The paragraph after the table is the one the table was added at: it keeps its formats
+  // (Qt starts it with blank ones).
+  {
+    QTextCursor after(doc_->model.text());
+    after.setPosition(table->lastPosition() + 1);
+    QTextBlockFormat afterFormat = originalBlock;
+    ParagraphValues av = paragraphValues(afterFormat);
+    av.sectionStart = false;
+    setParagraphValues(afterFormat, av);
+    after.setBlockFormat(afterFormat);
+    after.setBlockCharFormat(cellChars);
+    doc_->model.refreshParagraph(after.block());
+  }
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
       QTextCursor cc = table->cellAt(r, c).firstCursorPosition();
@@ -327,6 +376,7 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c)
       doc_->model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
+  edit.endEditBlock();
   doc_->cursor = table->cellAt(0, 0).firstCursorPosition();
   doc_->typing = cellChars;
   return word::Ref<word::Table>(std::make_shared<EngineTable>(doc_, table));

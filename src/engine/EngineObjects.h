@@ -172,7 +172,7 @@ class EngineListLevel : public word::ListLevel {
 
  private:
   template <class F>
-  void set(F change, const char* member);
+  void set(F change);
   DocPtr doc_;
   QString template_;
   int level_;

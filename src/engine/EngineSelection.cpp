@@ -107,6 +107,7 @@ void SelectionFont::apply(const RunValues& values) {
   if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
     QTextCursor c(d.cursor.block());
     c.setBlockCharFormat(d.typing);
+    d.model.refreshParagraph(d.cursor.block());
   }
 }
 
@@ -374,19 +375,17 @@ void SelectionParagraphs::Outdent() {
   });
 }
 
-// ---- Range of the selection -------------------------------------------------------------
-
 // ---- Cells ------------------------------------------------------------------------------
 
 template <class F>
 void SelectionShading::change(F f) {
   doc_->ensureOpen();
+  doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
     fail(
         QStringLiteral("This method or property is not available because the object refers to a "
                        "table cell that does not exist."));
-  doc_->beginEdit();
   for (int r = cells.row; r < cells.row + cells.rows; ++r) {
     for (int c = cells.column; c < cells.column + cells.columns; ++c) {
       QTextTableCell cell = cells.table->cellAt(r, c);
@@ -426,12 +425,12 @@ word::Ref<word::Shading> SelectionCells::Shading() {
 void SelectionCells::Merge() {
   word::announceCall("Cells.Merge");
   doc_->ensureOpen();
+  doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
     fail(QStringLiteral("This command is available only when the insertion point is in a table."));
   if (cells.rows * cells.columns < 2)
     fail(QStringLiteral("The selection must contain at least two cells to merge."));
-  doc_->beginEdit();
   cells.table->mergeCells(cells.row, cells.column, cells.rows, cells.columns);
   const QTextTableCell merged = cells.table->cellAt(cells.row, cells.column);
   doc_->cursor.setPosition(merged.firstPosition());
@@ -461,7 +460,10 @@ void EngineSelection::TypeText(const QString& text) {
     if (i > 0) TypeParagraph();
     if (!parts[i].isEmpty()) d.cursor.insertText(parts[i], d.typing);
   }
-  if (parts.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  // The line height follows the font of the paragraph's text.
+  d.model.refreshParagraph(d.cursor.block());
+  // Typing nothing over a selection still replaces it.
+  if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
 }
 
 void EngineSelection::TypeParagraph() {
@@ -573,8 +575,6 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
     }
     for (; remaining > 0; --remaining, ++moved)
       if (!c.movePosition(op, mode)) break;
-  } else if (unit == word::wdLine) {
-    return moveVertical(unit, count, extend, right, member);
   } else {
     fail(QStringLiteral("Bad parameter"));
   }
@@ -583,7 +583,7 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
 }
 
 int EngineSelection::moveVertical(int unit, int count, int extend, bool down, const char* member) {
-  if (member != nullptr && unit != word::wdLine) word::announceCall(member);
+  (void)member;  // announced by the caller
   DocumentState& d = *doc_;
   d.ensureOpen();
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
@@ -596,8 +596,15 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
   settleLayout(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
-  if (mode == QTextCursor::MoveAnchor && c.hasSelection())
-    c.setPosition(down ? c.selectionEnd() : c.selectionStart());
+  if (mode == QTextCursor::MoveAnchor && c.hasSelection()) {
+    // A selection collapses before the move: upwards to its start, downwards to its end,
+    // except that a selection of table cells goes down from the column where it starts.
+    const bool cells = c.hasComplexSelection() ||
+                       d.tableAt(c.anchor()) != d.tableAt(c.position()) ||
+                       (c.currentTable() && c.currentTable()->cellAt(c.anchor()) !=
+                                                c.currentTable()->cellAt(c.position()));
+    c.setPosition(down && !cells ? c.selectionEnd() : c.selectionStart());
+  }
   for (; moved < count; ++moved)
     if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
   d.takeTypingFormatFromCursor();
@@ -688,8 +695,10 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
       failValueOutOfRange();
   }
   target = std::clamp(target, d.removedPages, pages - 1);
-  const int position = pageStartPosition(d.model, target);
-  d.cursor.setPosition(std::max(0, position));
+  const int position = std::max(0, pageStartPosition(d.model, target));
+  d.cursor.setPosition(position);
+  d.navigationPage = target;
+  d.navigationPosition = position;
   d.takeTypingFormatFromCursor();
 }
 
@@ -704,11 +713,25 @@ int EngineSelection::Delete(int unit, int count) {
     // A selection from the start of the story to the start of a later page removes the
     // whole leading pages; the pages after them keep the layout they had.
     const int storyStart = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    if (c.selectionStart() == std::max(0, storyStart)) {
-      const int endPage = pageOfPosition(d.model, c.selectionEnd());
-      if (endPage > d.removedPages && pageStartPosition(d.model, endPage) == c.selectionEnd()) {
+    if (c.selectionStart() <= std::max(0, storyStart)) {
+      int endPage = -1;
+      int endPosition = -1;
+      if (d.navigationPage > d.removedPages && c.selectionEnd() >= d.navigationPosition &&
+          (c.anchor() == d.navigationPosition || c.position() == d.navigationPosition ||
+           c.hasComplexSelection() || d.tableAt(d.navigationPosition))) {
+        endPage = d.navigationPage;
+        endPosition = d.navigationPosition;
+      } else {
+        const int page = pageOfPosition(d.model, c.selectionEnd());
+        if (page > d.removedPages && pageStartPosition(d.model, page) == c.selectionEnd()) {
+          endPage = page;
+          endPosition = c.selectionEnd();
+        }
+      }
+      if (endPage > d.removedPages) {
         d.removedPages = endPage;
-        c.setPosition(c.selectionEnd());
+        d.navigationPage = -1;
+        c.setPosition(endPosition);
         return 1;
       }
     }

@@ -30,6 +30,8 @@ void DocumentState::ensureOpen() const {
 
 void DocumentState::beginEdit() {
   ensureOpen();
+  navigationPage = -1;
+  navigationPosition = -1;
   if (removedPages <= 0) return;
   const int end = pageStartPosition(model, removedPages);
   removedPages = 0;
@@ -37,6 +39,16 @@ void DocumentState::beginEdit() {
   c.setPosition(0);
   c.setPosition(end < 0 ? model.text()->characterCount() - 1 : end, QTextCursor::KeepAnchor);
   c.removeSelectedText();
+  // What is left starts the document: no section break before it.
+  QTextBlock first = model.text()->begin();
+  QTextBlockFormat f = first.blockFormat();
+  ParagraphValues v = paragraphValues(f);
+  if (v.sectionStart) {
+    v.sectionStart = false;
+    setParagraphValues(f, v);
+    QTextCursor(first).setBlockFormat(f);
+    model.refreshParagraph(first);
+  }
   if (cursor.position() > model.text()->characterCount() - 1) cursor.movePosition(QTextCursor::End);
 }
 

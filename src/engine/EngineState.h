@@ -26,7 +26,14 @@ struct DocumentState {
   // Leading pages removed by page navigation (the layout itself is kept, so every later
   // page still shows as laid out before the removal). Any edit makes the removal real.
   int removedPages = 0;
+  // Where the last GoTo page went: the page and its first position. A selection from the
+  // start of the story up to there covers whole leading pages, even where the text store
+  // had to widen it to whole table rows.
+  int navigationPage = -1;
+  int navigationPosition = -1;
   bool closed = false;
+  // The file the document was last saved as or opened from; empty for a new one.
+  QString path;
   std::weak_ptr<ApplicationState> application;
 
   explicit DocumentState(DocumentModel m);

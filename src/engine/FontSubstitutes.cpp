@@ -1,5 +1,12 @@
 #include "engine/FontSubstitutes.h"
 
+#include <QFontMetricsF>
+#include <QHash>
+#include <QRawFont>
+#include <QtEndian>
+
+#include "engine/LayoutDevice.h"
+
 namespace engine {
 
 void installFontSubstitutes() {
@@ -38,6 +45,31 @@ QString displayBullet(const QString& numberFormat) {
       out += ch;
   }
   return out;
+}
+
+double wordLineHeightRatio(const QString& family) {
+  static QHash<QString, double> cache;
+  const auto found = cache.constFind(family);
+  if (found != cache.constEnd()) return *found;
+  installFontSubstitutes();
+  QFont font(family);
+  font.setPointSizeF(100);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  double ratio = 1.0;
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray os2 = raw.fontTable("OS/2");
+  // Qt spaces document lines by ascent, descent and the font's line gap.
+  const double qtHeight = QFontMetricsF(font, layoutDevice()).lineSpacing();
+  // usWinAscent and usWinDescent sit at bytes 74 and 76 of the OS/2 table.
+  if (raw.isValid() && os2.size() >= 78 && raw.unitsPerEm() > 0 && qtHeight > 0) {
+    const double winHeight = qFromBigEndian<quint16>(os2.constData() + 74) +
+                             qFromBigEndian<quint16>(os2.constData() + 76);
+    const double wordHeight = winHeight / raw.unitsPerEm() * 100.0;
+    // Guard against broken tables: keep the ratio within sensible bounds.
+    ratio = std::clamp(wordHeight / qtHeight, 0.8, 1.6);
+  }
+  cache.insert(family, ratio);
+  return ratio;
 }
 
 QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text) {

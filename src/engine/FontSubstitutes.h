@@ -17,6 +17,10 @@ void installFontSubstitutes();
 // equivalents (U+F0B7 -> U+2022 bullet).
 QString displayBullet(const QString& numberFormat);
 
+// How much taller Word's single line is than Qt's natural line for the font family: Word
+// spaces lines by the font's Windows ascent plus descent, Qt by its typographic ones.
+double wordLineHeightRatio(const QString& family);
+
 // The font a list level's bullet is drawn in, given the run values of the paragraph text.
 QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text);
 

@@ -55,15 +55,13 @@ void drawBullets(const DocumentModel& model, QPainter& painter, double top, doub
   }
 }
 
-// The top of a row's content in document coordinates (from a cell that starts in the
-// row), or a negative value when every cell of the row is covered by a merge.
-double rowTop(const QTextDocument* doc, QTextTable* table, int row) {
-  for (int c = 0; c < table->columns(); ++c) {
-    const QTextTableCell cell = table->cellAt(row, c);
-    if (cell.isValid() && cell.row() == row)
-      return doc->documentLayout()->blockBoundingRect(cell.firstCursorPosition().block()).top();
-  }
-  return -1;
+// The height of a cell's text: from the top of its first paragraph to the bottom of its
+// last (the layout leaves out the outer spacing of a cell's paragraphs). It does not
+// depend on where the row falls on the page.
+double cellContentHeight(const QTextDocument* doc, const QTextTableCell& cell) {
+  const QRectF first = doc->documentLayout()->blockBoundingRect(cell.firstCursorPosition().block());
+  const QRectF last = doc->documentLayout()->blockBoundingRect(cell.lastCursorPosition().block());
+  return std::max(0.0, last.bottom() - first.top());
 }
 
 }  // namespace
@@ -71,37 +69,24 @@ double rowTop(const QTextDocument* doc, QTextTable* table, int row) {
 void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
   doc->documentLayout()->documentSize();
-  // Rows with a minimum or exact height: every cell of the row gets the missing height as
-  // padding below its text (Qt's tables know no row heights of their own). The natural
-  // height of a row is its laid-out height less the padding it already has.
+  // Rows with a minimum or exact height: each cell gets the height its text lacks as
+  // padding below it (Qt's tables know no row heights of their own).
   bool changed = false;
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
     const TableValues v = tableValues(table->format());
-    const QRectF box = doc->documentLayout()->frameBoundingRect(table);
     for (int r = 0; r < table->rows(); ++r) {
       const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
                          r < v.rowHeights.size() && v.rowHeights[r] > 0;
-      const double top = rowTop(doc, table, r);
-      double padding = 0;
-      double current = 0;
-      for (int c = 0; c < table->columns(); ++c) {
-        const QTextTableCell cell = table->cellAt(r, c);
-        if (cell.isValid() && cell.row() == r)
-          current =
-              std::max(current, fromQtLength(cell.format().toTableCellFormat().bottomPadding()));
-      }
-      if (fixed && top >= 0) {
-        const double nextTop = r + 1 < table->rows() ? rowTop(doc, table, r + 1) : -1;
-        // The last row (or one followed by covered rows) ends at the table's bottom edge.
-        const double bottom = nextTop >= 0 ? nextTop : box.bottom();
-        const double natural = bottom - top - current;
-        padding = std::max(0.0, v.rowHeights[r] - natural);
-      }
       for (int c = 0; c < table->columns(); ++c) {
         QTextTableCell cell = table->cellAt(r, c);
         if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+        double padding = 0;
+        if (fixed && cell.rowSpan() == 1)
+          padding = std::max(0.0, v.rowHeights[r] - cellContentHeight(doc, cell));
         QTextTableCellFormat format = cell.format().toTableCellFormat();
         if (std::abs(format.bottomPadding() - qtLength(padding)) > 0.01) {
           format.setBottomPadding(qtLength(padding));
@@ -111,6 +96,7 @@ void settleLayout(const DocumentModel& model) {
       }
     }
   }
+  edit.endEditBlock();
   if (changed) doc->documentLayout()->documentSize();
 }
 

@@ -158,8 +158,8 @@ Recipe economics() {
                "and on which evidence do you base that estimate?"),
            QStringLiteral("Current demand in target market."),
            QStringLiteral(
-               "Trends in target market-growth trends, trends in what buyers prefer, and new "
-               "products that may change it."),
+               "Trends in target market-growth trends, trends in pricing, and the changes which "
+               "shape demand in it today."),
            QStringLiteral("Growth potential and opportunity for a business of your "
                           "size."),
            QStringLiteral(

@@ -14,8 +14,8 @@ Recipe product() {
   return join({
       SubHeading(500, QStringLiteral("Product")),
       Body(502, QStringLiteral(
-                    "In the Products and Services section, you described what you sell from your "
-                    "point of view. Here, look at the same offer through your customers' eyes.")),
+                    "In the Products and Services section, you described your offer in technical "
+                    "terms. This part now asks another question: why would a buyer pay for it?")),
       MinorHeading(504, QStringLiteral("Features and Benefits")),
       Body(506, QStringLiteral("List all of your major products or services.")),
       Body(508, QStringLiteral("For each product or service:")),
@@ -36,9 +36,9 @@ Recipe product() {
                 "feeling safer or looking good. People buy benefits, so describe each feature in "
                 "terms of the benefit it brings, and say which benefits matter most to the "
                 "customers you have in mind.")),
-      Body(530, QStringLiteral(
-                    "What after-sale services will you give? Some examples are delivery, setup, "
-                    "training, repairs, a guarantee, refunds and ongoing support.")),
+      Body(530,
+           QStringLiteral("What after-sale services will you give? Some examples are installation, "
+                          "delivery, a hotline, repairs, spare parts and a refund promise.")),
   });
 }
 
@@ -103,8 +103,8 @@ Recipe competition() {
       Body(616, QStringLiteral("(Names and addresses)")),
       Body(618,
            QStringLiteral(
-               "Will they compete with you across the whole range of your products or services, "
-               "or only in part of it, or in one area?")),
+               "Will they compete with you across the whole of your offer, or meet you only in "
+               "some products, customers or some towns?")),
       Body(620, QStringLiteral(
                     "Will you have important indirect competitors? (For example, a cinema competes "
                     "with streaming services and restaurants for an evening out.) Who are they?")),
@@ -124,18 +124,19 @@ Recipe competition() {
                "point to in your marketing. A weakness is something to fix, to work around, or "
                "at least to keep in mind when you set prices and decide where your money and "
                "effort should go first.")),
-      Body(628, QStringLiteral(
-                    "Now analyze each major competitor. In a few words, state how you think they "
-                    "compare.")),
-      Body(630,
+      Body(628,
            QStringLiteral(
-               "In the final column, estimate the importance of every factor to your customers, "
-               "from  1 for critical down to 5 for unimportant.")),
+               "Now analyze each major competitor. In a line or two, state where each one beats "
+               "you.")),
+      Body(630, QStringLiteral(
+                    "In the final column, estimate the importance of each factor in the buying "
+                    "decision, from  1 (critical) to 5 (of little weight).")),
       MinorHeading(632, QStringLiteral("Table 1:  Competitive Analysis")),
       competitiveAnalysisTable(),
-      Body(768, QStringLiteral(
-                    "Now, write a short paragraph stating your main advantages and your main weak "
-                    "spots.")),
+      Body(768,
+           QStringLiteral(
+               "Now, write a short paragraph stating your status: where you lead and where you "
+               "lag.")),
   });
 }
 
@@ -182,9 +183,9 @@ Recipe nicheAndStrategy() {
       SubHeading(770, QStringLiteral("Niche")),
       Body1(772,
             QStringLiteral(
-                "Now that you have systematically analyzed your industry, your product, your "
-                "customers and your competitors, pull what you learned together into a picture of"
-                " your place in the market.")),
+                "Now that you have systematically analyzed your industry, its buyers and its "
+                "sellers, step back and decide which part of the market you can serve better than"
+                " anybody else, and why so.")),
       Body(774,
            QStringLiteral(
                "In one short paragraph, define your niche, your unique corner of the market.")),
@@ -196,24 +197,23 @@ Recipe nicheAndStrategy() {
       Body(784, QStringLiteral("Advertising: What media, why, and how often? Why this mix and not "
                                "some other?")),
       Body(786, QStringLiteral(
-                    "Have you identified low-cost methods to get the most out of your promotional "
-                    "budget?")),
+                    "Have you identified low-cost methods to get noticed, such as word of mouth or "
+                    "event?")),
       Body(788,
            QStringLiteral(
-               "Will you use methods other than paid advertising, such as trade shows, events, "
-               "newsletters, social media, referrals from happy customers, or stories in the "
-               "local press? Which, and how?")),
+               "Will you use methods other than paid advertising, for example talks at local "
+               "clubs, open days, newsletters, social media or referrals from customers who are "
+               "happy? Which ones, and why?")),
       Body(790, QStringLiteral(
                     "What image do you want to project? How do you want customers to see you?")),
-      Body(792,
-           QStringLiteral(
-               "In addition to advertising, what plans do you have for the look of your "
-               "business: a logo, signs, cards, packaging, a website and printed material? A "
-               "consistent image makes the company easier to remember. Who will design them?")),
+      Body(792, QStringLiteral(
+                    "In addition to advertising, what plans do you have to give the business a "
+                    "recognizable face, so that your name, colors and style look the same on your "
+                    "shopfront, your trucks, your website and each piece of paper you hand out?")),
       Body(794,
            QStringLiteral(
-               "Should you have a system to identify loyal customers and keep in touch with them"
-               " regularly?")),
+               "Should you have a system to identify regular buyers and remind them of you once "
+               "in a while?")),
       MinorHeading(796, QStringLiteral("Promotional Budget")),
       Body1(798, QStringLiteral("How much will you spend on the items listed above?")),
       Body(800,
@@ -228,16 +228,16 @@ Recipe nicheAndStrategy() {
                 " others charge what their special value allows. Whichever way you choose, make "
                 "sure that the price covers all your costs, including your own time, and still "
                 "leaves a profit that lets you grow.")),
-      Body(808, QStringLiteral(
-                    "Does your pricing strategy fit with what you saw in the competitive analysis "
-                    "above?")),
-      Body(810, QStringLiteral(
-                    "Compare your prices with those of the competition. Are they higher, lower, or "
-                    "about even?")),
-      Body(812,
+      Body(808,
            QStringLiteral(
-               "How important is price as a competitive factor in your market? Do your customers"
-               " normally choose by price, or by something else?")),
+               "Does your pricing strategy fit with what your customers expect and what rivals "
+               "ask?")),
+      Body(810, QStringLiteral(
+                    "Compare your prices with those of the rivals you listed. Where, and why, do "
+                    "yours differ?")),
+      Body(812, QStringLiteral(
+                    "How important is price as a competitive weapon in your trade, compared with "
+                    "quality, service, speed, reliability and warranties?")),
       Body(814, QStringLiteral("What will be your customer service and credit policies?")),
   });
 }
@@ -247,12 +247,13 @@ Recipe locationAndDistribution() {
       MinorHeading(816, QStringLiteral("Proposed Location")),
       Body1(818,
             QStringLiteral(
-                "Probably you do not have a precise location picked out yet. This is the right "
-                "time to think about what you want and need in a location, and which areas would "
-                "suit your customers best.")),
-      Body(820, QStringLiteral(
-                    "You will describe your physical needs later, in the Operational Plan section. "
-                    "Here, think about the location only from the point of view of marketing.")),
+                "Probably you do not have a precise location in mind yet. Even so, describe the "
+                "kind of area, building and neighbours that would suit both your customers and "
+                "your budget, and tell why.")),
+      Body(820,
+           QStringLiteral(
+               "You will describe your physical needs later, in the Operational Plan. Here the "
+               "question is just how the place you pick will help or hinder your sales.")),
       Body(822, QStringLiteral("Is your location important to your customers? If yes, how?")),
       Body(824, QStringLiteral("If customers come to your place of business:")),
       Body(826, QStringLiteral("Is it convenient? Parking? Interior spaces? Not out of the way?")),
@@ -281,21 +282,21 @@ Recipe salesForecast() {
       SubHeading(854, QStringLiteral("Sales Forecast")),
       Body1(856,
             QStringLiteral(
-                "Now that you have described your products, services, customers, markets and "
-                "marketing plans in detail, it's time to attach real numbers to your plan. Use a "
-                "sales forecast worksheet to estimate your sales month by month for the first "
-                "year and then year by year for a few years more. Base each figure on the "
-                "research you've done, and on the prices and the promotion you have planned so "
-                "far.")),
+                "Now that you have described your products, services, buyers and promotion, turn "
+                "those words into figures. Estimate how many units or hours you will sell in each"
+                " month of the first year, at what price, and then give yearly totals for the "
+                "following years. Show how each figure follows from your research and your "
+                "pricing, and be ready to explain any sharp rise or fall in sales to a reader.")),
       Body(858,
            QStringLiteral(
-               "You may want to do two forecasts: 1) a best guess, which is what you really "
-               "expect to happen, and 2) a worst case, which is low enough to feel safe whatever"
-               " happens to the business.")),
-      Body(860, QStringLiteral(
-                    "Remember to keep notes on your research and on the assumptions behind each "
-                    "figure as you build the forecast and the other worksheets. You will need them "
-                    "when you show the plan, and when you review it later.")),
+               "You may want to do two forecasts: 1) the figures you consider most likely, and "
+               "2) a cautious version with slower sales and higher cost, to see whether the "
+               "whole plan still holds up.")),
+      Body(860,
+           QStringLiteral(
+               "Remember to keep notes on your research and on each assumption behind the "
+               "forecast and the worksheets that follow it. A lender or partner will ask where "
+               "the numbers came from, and so will you, months later.")),
       SectionBreak(862),
   });
 }

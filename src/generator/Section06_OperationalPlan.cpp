@@ -21,7 +21,7 @@ std::vector<Step> AgingTable(long first, const QString& rowLabel, bool shaded) {
       TableGridIfNot(first + 12, first + 14),
   };
   for (Step& s : ApplyStyleOptions(first + 16)) steps.push_back(std::move(s));
-  // Releasing the table is not a statement of its own: nothing in it can fail.
+  // Letting the table go has no statement number of its own (it cannot fail).
   steps.push_back(ReleaseTable(first + 22));
 
   long n = first + 24;
@@ -80,7 +80,7 @@ Recipe operationalPlan() {
            "workshop or production lines."),
       Body(930,
            "Construction? Most new companies should not sink capital into brick and mortar. If "
-           "you must build or fit out a site, give its specification, its cost and the "
+           "you must build or fit out a site, give its building plan, its cost and the "
            "schedule."),
       Body(932,
            "Cost: Estimate your occupation expenses, including rent, but do not forget repairs "

@@ -17,7 +17,7 @@ std::vector<Step> BreakEvenTable() {
       TableGridIfNot(1380, 1382),
   };
   for (Step& s : ApplyStyleOptions(1384)) steps.push_back(std::move(s));
-  // Releasing the table is not a statement of its own: nothing in it can fail.
+  // Letting the table go has no statement number of its own (it cannot fail).
   steps.push_back(ReleaseTable(1390));
   for (Step& s : std::vector<Step>{
            MoveRight(1392, word::wdCell, 2),

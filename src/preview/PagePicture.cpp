@@ -20,13 +20,15 @@ void PagePicture::setPicture(const QPicture& picture) {
 }
 
 long PagePicture::pictureWidthTwips() const {
-  return picture_.isNull() ? 0
-                           : static_cast<long>(picture_.boundingRect().width()) * kTwipsPerPixel;
+  return picture_.isNull()
+             ? 0
+             : static_cast<long>(picture_.boundingRect().width()) * kTwipsPerPictureUnit;
 }
 
 long PagePicture::pictureHeightTwips() const {
-  return picture_.isNull() ? 0
-                           : static_cast<long>(picture_.boundingRect().height()) * kTwipsPerPixel;
+  return picture_.isNull()
+             ? 0
+             : static_cast<long>(picture_.boundingRect().height()) * kTwipsPerPictureUnit;
 }
 
 void PagePicture::drawScaled(const QPicture& source, long sourceWidth, long sourceHeight,
@@ -58,10 +60,12 @@ void PagePicture::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   // Replaying the vector picture at the zoomed scale keeps text and lines crisp.
-  painter.scale(static_cast<double>(widthTwips_) / sourceWidth_,
-                static_cast<double>(heightTwips_) / sourceHeight_);
-  painter.setClipRect(QRectF(0, 0, static_cast<double>(sourceWidth_) / kTwipsPerPixel,
-                             static_cast<double>(sourceHeight_) / kTwipsPerPixel));
+  // Pixels per picture unit: the target's pixels over the source's picture units.
+  const double unitsPerTwip = 1.0 / kTwipsPerPictureUnit;
+  painter.scale(
+      widthTwips_ / static_cast<double>(kTwipsPerPixel) / (sourceWidth_ * unitsPerTwip),
+      heightTwips_ / static_cast<double>(kTwipsPerPixel) / (sourceHeight_ * unitsPerTwip));
+  painter.setClipRect(QRectF(0, 0, sourceWidth_ * unitsPerTwip, sourceHeight_ * unitsPerTwip));
   const QRect bounds = picture_.boundingRect();
   painter.drawPicture(-bounds.topLeft(), picture_);
 }

@@ -1,6 +1,7 @@
 // The page picture box: shows one page picture drawn from its vector form, scaled from a
 // source rectangle to the box's whole size, on a white ground. Sizes are in twips
-// (15 twips to a pixel); the picture itself is in pixels.
+// (15 twips to a pixel); page pictures are in points (20 twips to a point), as the word
+// processor draws them, so a US Letter page is 12240 x 15840 twips.
 #pragma once
 
 #include <QPicture>
@@ -11,6 +12,8 @@
 namespace preview {
 
 inline constexpr int kTwipsPerPixel = shell::kTwipsPerPixel;
+
+inline constexpr int kTwipsPerPictureUnit = 20;
 
 inline int pixelsFromTwips(double twips) { return shell::twipsToPixels(twips); }
 

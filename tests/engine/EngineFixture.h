@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QTextDocument>
 
 #include "engine/Inspection.h"
 #include "engine/WordEngine.h"

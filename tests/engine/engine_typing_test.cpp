@@ -1,4 +1,7 @@
 // Typing, character and paragraph formats, breaks and the header page number.
+#include <QTextBlock>
+#include <QTextLayout>
+
 #include "EngineFixture.h"
 
 namespace engine_testing {
@@ -95,6 +98,31 @@ TEST_F(TypingTest, LineSpacingAndParagraphValuesCarryIntoNewParagraphs) {
     EXPECT_DOUBLE_EQ(p.firstLineIndent, -36);
     EXPECT_DOUBLE_EQ(p.leftIndent, 72);
   }
+}
+
+// The distance between the first two lines of the document's last paragraph, in points.
+double linePitch(const word::Ref<word::Document>& doc) {
+  const engine::DocumentModel& model = engine::documentModel(doc);
+  model.text()->documentLayout()->documentSize();
+  const QTextLayout* layout = model.text()->lastBlock().layout();
+  if (!layout || layout->lineCount() < 2) return 0;
+  return layout->lineAt(1).y() - layout->lineAt(0).y();
+}
+
+TEST_F(TypingTest, LinesAreSpacedAsWordSpacesThem) {
+  const QString longText = QStringLiteral(
+      "A paragraph long enough to wrap over several lines of the page, so that the distance "
+      "between its lines can be measured from the layout of the document as it stands.");
+  sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceSingle);
+  sel->TypeText(longText);
+  // Calibri's single line at 11 points is 13.43 points in Word.
+  const double single = linePitch(doc);
+  EXPECT_NEAR(single, 13.43, 0.3);
+  sel->TypeParagraph();
+  sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceMultiple);
+  sel->ParagraphFormat()->SetLineSpacing(app->LinesToPoints(1.3));
+  sel->TypeText(longText);
+  EXPECT_NEAR(linePitch(doc) / single, 1.3, 0.02);
 }
 
 TEST_F(TypingTest, TabStopPositionMovesAnExistingStopOrAddsOne) {

@@ -28,7 +28,7 @@ struct Failure {
   QString description;
 };
 
-// The failures of a message list, from the "Application Error" texts.
+// The failures the generation run reported, from the "Application Error" texts.
 std::vector<Failure> failures(const testing_support::ScriptedDialogs& dialogs);
 // Only those reported before the finish of the run (statements below 1756).
 std::vector<Failure> failuresBeforeFinish(const testing_support::ScriptedDialogs& dialogs);

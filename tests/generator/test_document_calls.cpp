@@ -126,11 +126,22 @@ TEST(EconomicsLists, ParagraphFormatsAndTabStops) {
             "TabStop.Position(72,90) ParagraphFormat.SpaceBeforeAuto(0)");
 }
 
+// The events up to the second table of the plan.
+recording::State firstTableOnly(const recording::State& state) {
+  recording::State cut;
+  int tables = 0;
+  for (const Event& e : state.events) {
+    if (e.member == QLatin1String("Tables.Add") && ++tables == 2) break;
+    cut.events.push_back(e);
+  }
+  return cut;
+}
+
 TEST(CompetitiveAnalysisTable, BuiltSizedStyledAndShadedInOrder) {
   RecordingRun run;
   run.run();
   const auto table = eventsNamed(
-      *run.state,
+      firstTableOnly(*run.state),
       {"Tables.Add", "Column.Width", "Row.SetHeight", "Table.Style", "Table.SetStyle",
        "Table.ApplyStyleHeadingRows", "Table.ApplyStyleLastRow", "Table.ApplyStyleFirstColumn",
        "Table.ApplyStyleLastColumn", "Shading.Texture", "Shading.ForegroundPatternColor",
@@ -164,9 +175,10 @@ TEST(CompetitiveAnalysisTable, AStyleAlreadyTableGridIsNotSetAgain) {
   RecordingRun run;
   run.state->newTableStyle = QStringLiteral("Table Grid");
   run.run();
-  EXPECT_EQ(run.state->count(QStringLiteral("Table.Style")), 1);
-  EXPECT_EQ(run.state->count(QStringLiteral("Table.SetStyle")), 0);
-  EXPECT_EQ(run.state->count(QStringLiteral("Table.ApplyStyleLastColumn")), 1);
+  const recording::State first = firstTableOnly(*run.state);
+  EXPECT_EQ(first.count(QStringLiteral("Table.Style")), 1);
+  EXPECT_EQ(first.count(QStringLiteral("Table.SetStyle")), 0);
+  EXPECT_EQ(first.count(QStringLiteral("Table.ApplyStyleLastColumn")), 1);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 
 #include "engine/Inspection.h"
 #include "support/ScriptedDialogs.h"
+#include "test_second_half_checks.h"
 #include "test_second_half_expected.h"
 #include "test_second_half_run.h"
+#include "word/Automation.h"
 
 namespace {
 
@@ -65,72 +67,12 @@ TEST_F(SecondHalfInEngine, TheRunReportsNoFailure) {
       << plan_->errors.join(QStringLiteral("\n---\n")).toStdString();
 }
 
-bool expectedBold(Kind kind) {
-  return kind == Kind::Heading || kind == Kind::Sub || kind == Kind::Minor;
-}
-double expectedSize(Kind kind) { return kind == Kind::Heading ? 16 : kind == Kind::Sub ? 14 : 11; }
-
 TEST_F(SecondHalfInEngine, ParagraphsFollowTheRecipeWithBreaksFormatsAndLists) {
-  const auto& ps = info().paragraphs;
-  int start = find(QStringLiteral("VI.\tOperational Plan"));
-  ASSERT_GE(start, 0) << "no heading of section VI";
-
-  // Walk back over the empty paragraphs that the heading's breaks made.
-  int first = start;
-  while (first > 0 && ps[first - 1].text.isEmpty() && ps[first - 1].table < 0) --first;
-
-  size_t next = 0;
-  int empties = start - first;
-  for (size_t i = static_cast<size_t>(start); i < ps.size(); ++i) {
-    const engine::ParagraphInfo& p = ps[i];
-    if (p.table >= 0) continue;  // the tables are checked on their own
-    if (p.text.isEmpty()) {
-      ++empties;
-      continue;
-    }
-    ASSERT_LT(next, std::size(second_half::kTexts)) << "extra paragraph: " << p.text.toStdString();
-    const second_half::Text& want = second_half::kTexts[next++];
-    SCOPED_TRACE(testing::Message() << "statement " << want.number << ": " << p.text.toStdString());
-    const QString opening = QString::fromUtf8(want.text);
-    if (want.length == second_half::kWhole) {
-      EXPECT_EQ(p.text, opening);
-    } else {
-      EXPECT_TRUE(p.text.startsWith(opening));
-      EXPECT_EQ(p.text.size(), want.length);
-    }
-    EXPECT_EQ(empties, want.emptyBefore) << "empty paragraphs before it";
-    empties = 0;
-    EXPECT_EQ(p.alignment, want.kind == Kind::Heading ? 1 : 0);
-    for (const engine::RunInfo& r : p.runs) {
-      if (r.text.isEmpty()) continue;
-      EXPECT_EQ(r.bold, expectedBold(want.kind)) << "run " << r.text.toStdString();
-      EXPECT_DOUBLE_EQ(r.size, expectedSize(want.kind)) << "run " << r.text.toStdString();
-    }
-    if (want.list == nullptr) {
-      EXPECT_TRUE(p.listTemplate.isEmpty()) << "in list " << p.listTemplate.toStdString();
-    } else if (QString::fromUtf8(want.list) == QLatin1String(second_half::kAnyList)) {
-      EXPECT_FALSE(p.listTemplate.isEmpty());
-    } else {
-      EXPECT_EQ(p.listTemplate, QString::fromUtf8(want.list));
-    }
-    if (want.level != 0) {
-      EXPECT_EQ(p.listLevel, want.level);
-    }
-  }
-  EXPECT_EQ(next, std::size(second_half::kTexts)) << "paragraphs missing from the document";
+  second_half::expectParagraphsFromSectionSix(info());
 }
 
 TEST_F(SecondHalfInEngine, AllTypedTextIsInGaramondTableCellsIncluded) {
-  const auto& ps = info().paragraphs;
-  int start = find(QStringLiteral("VI.\tOperational Plan"));
-  ASSERT_GE(start, 0);
-  int wrong = 0;
-  for (size_t i = start; i < ps.size(); ++i)
-    for (const engine::RunInfo& r : ps[i].runs)
-      if (!r.text.isEmpty() && r.fontName != QLatin1String("Garamond") && ++wrong <= 5)
-        ADD_FAILURE() << "\"" << r.text.left(40).toStdString() << "\" is in "
-                      << r.fontName.toStdString();
-  EXPECT_EQ(wrong, 0) << "runs not in Garamond";
+  second_half::expectGaramondFromSectionSix(info());
 }
 
 TEST_F(SecondHalfInEngine, SectionsSixToTwelveEachStartANewSectionWithTheirHeading) {
@@ -284,6 +226,25 @@ TEST_F(SecondHalfInEngine, SubListsAreIndentedBeyondTheirMainItems) {
     // Deeper either by list level or by indent, whichever way the engine shows an indent.
     EXPECT_TRUE(s->listLevel > m->listLevel || s->leftIndent > m->leftIndent) << sub;
   }
+}
+
+// The engine's new tables already carry "Table Grid", as Word's do: each table's style is
+// read once and never set.
+TEST(SecondHalfTables, AStyleAlreadyTableGridIsNotSetAgain) {
+  testing_support::ScriptedDialogs dialogs;
+  int styleCalls = 0, tablesAdded = 0;
+  generator::RunContext run;
+  {
+    word::ScopedCallHook hook([&](const char* member) {
+      styleCalls += QLatin1String(member) == QLatin1String("Table.Style");
+      tablesAdded += QLatin1String(member) == QLatin1String("Tables.Add");
+    });
+    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    second_half::typeSecondHalfAlone(g, run);
+  }
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  EXPECT_EQ(tablesAdded, 3);
+  EXPECT_EQ(styleCalls, 3);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "engine/Inspection.h"
 #include "engine/PageLayout.h"
 #include "support/ScriptedDialogs.h"
+#include "test_second_half_checks.h"
 #include "test_second_half_run.h"
 
 namespace {
@@ -91,6 +92,7 @@ class WholePlan : public ::testing::Test {
     QTemporaryDir dir;
     QString docxPath;
     QStringList errors;
+    engine::DocumentInfo info;
     std::vector<int> ourPages;  // 1-based page of each section's heading, 0 when missing
     Output python;
     QJsonObject read;
@@ -106,6 +108,7 @@ class WholePlan : public ::testing::Test {
     generator::RunContext run;
     second_half::typeWholePlan(g, run);
     r.errors = r.dialogs.errorTexts();
+    r.info = engine::inspect(run.plan);
 
     const engine::DocumentModel& model = engine::documentModel(run.plan);
     for (const Section& s : kSections) {
@@ -157,7 +160,7 @@ class WholePlan : public ::testing::Test {
                   qPrintable(QString::fromUtf8(kSections[i].numeral) + QLatin1Char(' ') +
                              QString::fromUtf8(kSections[i].title)),
                   kSections[i].contentsPage, r.ourPages[i], r.officePages[i]);
-    std::printf("pages: ours %d, LibreOffice %d\n\n", engine::inspect(run.plan).pageCount,
+    std::printf("pages: ours %d, LibreOffice %d\n\n", r.info.pageCount,
                 static_cast<int>(r.pdfPages.size()));
   }
 
@@ -174,6 +177,10 @@ WholePlan::Result* WholePlan::r_ = nullptr;
 TEST_F(WholePlan, TypesWithoutAnyFailureReported) {
   EXPECT_TRUE(r_->errors.isEmpty()) << r_->errors.size() << " messages, the first:\n"
                                     << r_->errors.value(0).toStdString();
+}
+
+TEST_F(WholePlan, SectionsSixToTwelveReadAsWhenTypedAlone) {
+  second_half::expectParagraphsFromSectionSix(r_->info);
 }
 
 TEST_F(WholePlan, PythonDocxReadsTheSecondHalfBack) {

@@ -21,11 +21,11 @@ namespace {
 
 using preview_tests::pagePicture;
 
-// A page of the test document: page k is (800 + 10k) x (1000 + 10k) px.
-QPicture testPage(int k) { return pagePicture(k, 800 + 10 * k, 1000 + 10 * k); }
+// A page of the test document, in points: page k is (600 + 10k) x (780 + 10k) pt.
+QPicture testPage(int k) { return pagePicture(k, 600 + 10 * k, 780 + 10 * k); }
 
-long pageWidthTwips(int k) { return (800 + 10 * k) * 15L; }
-long pageHeightTwips(int k) { return (1000 + 10 * k) * 15L; }
+long pageWidthTwips(int k) { return (600 + 10 * k) * 20L; }
+long pageHeightTwips(int k) { return (780 + 10 * k) * 20L; }
 
 class Form2Test : public ::testing::Test {
  protected:
@@ -105,12 +105,12 @@ TEST_F(Form2Test, FirstActivationLaysOutThePageAndSetsUpTheBars) {
   EXPECT_EQ(form.mBaseHeight, pageHeightTwips(1) - 2);
   EXPECT_EQ(form.mZoomWidth, form.mBaseWidth);
   EXPECT_EQ(form.Picture1->widthTwips(), form.mBaseWidth);
-  // 12148 - 9330 = 2818 twips of travel: 282 units of ten.
+  // 12198 - 9330 = 2868 twips of travel: 287 units of ten.
   EXPECT_TRUE(form.HScroll1->isEnabled());
-  EXPECT_EQ(form.HScroll1->maximum(), 282);
+  EXPECT_EQ(form.HScroll1->maximum(), 287);
   EXPECT_EQ(form.mHStep, 10);
-  // 15148 - 7305 = 7843: 784 units.
-  EXPECT_EQ(form.VScroll1->maximum(), 784);
+  // 15798 - 7305 = 8493: 849 units.
+  EXPECT_EQ(form.VScroll1->maximum(), 849);
   EXPECT_EQ(form.mVStep, 10);
   EXPECT_EQ(form.Picture1->leftTwips(), 0);
   EXPECT_EQ(form.Picture1->topTwips(), 0);
@@ -187,11 +187,17 @@ TEST_F(Form2Test, ZoomedPictureIsDrawnFromTheVectorPage) {
   form.SetZoom(3.0);
   const QImage drawn = form.Picture1->grab().toImage();
   EXPECT_EQ(drawn.width(), pixelsFromTwips(form.mZoomWidth));
-  // The page's text is drawn at three times its size, somewhere near the top left.
-  bool inked = false;
-  for (int y = 90; y < 130 && !inked; ++y)
-    for (int x = 60; x < 200 && !inked; ++x) inked = qGray(drawn.pixel(x, y)) < 128;
-  EXPECT_TRUE(inked);
+  // The page's text, at (20, 40) pt, is drawn at three times its size: its baseline at
+  // 40 pt x 4/3 x 3 = 160 px, from x = 80 px; nothing is drawn above it.
+  auto inkIn = [&](int top, int bottom, int left, int right) {
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x)
+        if (qGray(drawn.pixel(x, y)) < 128) return true;
+    return false;
+  };
+  EXPECT_TRUE(inkIn(120, 162, 78, 400));
+  EXPECT_FALSE(inkIn(0, 100, 0, 400));
+  EXPECT_FALSE(inkIn(100, 162, 0, 76));
 }
 
 TEST_F(Form2Test, ScrollBarsMoveThePicture) {
@@ -206,20 +212,20 @@ TEST_F(Form2Test, ScrollBarsMoveThePicture) {
 
 TEST_F(Form2Test, DragPansWithinLimitsAndReleaseSetsTheBars) {
   Form2& form = openWithPages(1);
-  const long width = form.Picture1->widthTwips();    // 12148
-  const long height = form.Picture1->heightTwips();  // 15148
+  const long width = form.Picture1->widthTwips();    // 12198
+  const long height = form.Picture1->heightTwips();  // 15798
   mouseOnPicture(form, QEvent::MouseButtonPress, 1500, 1500, Qt::LeftButton, Qt::LeftButton);
   EXPECT_FLOAT_EQ(form.mDragX, 1500);
   mouseOnPicture(form, QEvent::MouseMove, 1000, 900, Qt::NoButton, Qt::LeftButton);
   EXPECT_EQ(form.Picture1->leftTwips(), -500);
   EXPECT_EQ(form.Picture1->topTwips(), -600);
   mouseOnPicture(form, QEvent::MouseButtonRelease, 1000, 900, Qt::LeftButton, Qt::NoButton);
-  // 500 / 2818 = 17.7 % -> 18 % of 282 = 50.76 -> 51 units; 600 / 7843 = 7.65 % -> 8 % of
-  // 784 = 62.72 -> 63 units.
-  EXPECT_EQ(form.HScroll1->value(), 51);
-  EXPECT_EQ(form.Picture1->leftTwips(), -510);
-  EXPECT_EQ(form.VScroll1->value(), 63);
-  EXPECT_EQ(form.Picture1->topTwips(), -630);
+  // 500 / 2868 = 17.4 % -> 17 % of 287 = 48.79 -> 49 units; 600 / 8493 = 7.06 % -> 7 % of
+  // 849 = 59.43 -> 59 units.
+  EXPECT_EQ(form.HScroll1->value(), 49);
+  EXPECT_EQ(form.Picture1->leftTwips(), -490);
+  EXPECT_EQ(form.VScroll1->value(), 59);
+  EXPECT_EQ(form.Picture1->topTwips(), -590);
 
   // Dragging far past the end stops at the view's inner edge; the release gives 100 % or
   // more, which is refused, so the bars keep their values and the picture stays.
@@ -228,8 +234,8 @@ TEST_F(Form2Test, DragPansWithinLimitsAndReleaseSetsTheBars) {
   EXPECT_EQ(form.Picture1->leftTwips(), Form2::viewInnerWidth() - width);
   EXPECT_EQ(form.Picture1->topTwips(), Form2::viewInnerHeight() - height);
   mouseOnPicture(form, QEvent::MouseButtonRelease, 0, 0, Qt::RightButton, Qt::NoButton);
-  EXPECT_EQ(form.HScroll1->value(), 51);
-  EXPECT_EQ(form.VScroll1->value(), 63);
+  EXPECT_EQ(form.HScroll1->value(), 49);
+  EXPECT_EQ(form.VScroll1->value(), 59);
   EXPECT_EQ(form.Picture1->leftTwips(), Form2::viewInnerWidth() - width);
 
   // Back past the start: the picture's corner returns to the view's.
@@ -249,7 +255,7 @@ TEST_F(Form2Test, AClickCanMoveABarToTheNeighbouringUnit) {
   form.HScroll1->setValue(5);  // left -50
   mouseOnPicture(form, QEvent::MouseButtonPress, 300, 300, Qt::LeftButton, Qt::LeftButton);
   mouseOnPicture(form, QEvent::MouseButtonRelease, 300, 300, Qt::LeftButton, Qt::NoButton);
-  // 50 / 2818 = 1.77 % -> 2 % of 282 = 5.64 -> 6.
+  // 50 / 2868 = 1.74 % -> 2 % of 287 = 5.74 -> 6.
   EXPECT_EQ(form.HScroll1->value(), 6);
   EXPECT_EQ(form.Picture1->leftTwips(), -60);
 }
@@ -261,10 +267,10 @@ TEST_F(Form2Test, PercentageSettersRefuseOutOfRange) {
   form.SetHScrollbarByPercent(form.HScroll1, -1);
   EXPECT_EQ(form.HScroll1->value(), 7);
   form.SetHScrollbarByPercent(form.HScroll1, 99);
-  EXPECT_EQ(form.HScroll1->value(), 279);  // 279.18
+  EXPECT_EQ(form.HScroll1->value(), 284);  // 284.13
   form.SetVScrollbarByPercent(form.VScroll1, 50);
-  EXPECT_EQ(form.VScroll1->value(), 392);
-  EXPECT_EQ(form.Picture1->topTwips(), -3920);
+  EXPECT_EQ(form.VScroll1->value(), 424);  // 424.5, half to even
+  EXPECT_EQ(form.Picture1->topTwips(), -4240);
 }
 
 TEST_F(Form2Test, PointerFollowsTheMouseButNeverOverridesWait) {

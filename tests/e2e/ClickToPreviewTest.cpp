@@ -1,0 +1,178 @@
+// Whole runs through the real windows, the built-in engine and the real generator: from
+// "Start Creating Template" to the preview, saving, going back and running again.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "engine/WordEngine.h"
+#include "generator/Generator.h"
+#include "preview/Form2.h"
+#include "preview/PagePicture.h"
+#include "shell/Form1.h"
+#include "support/ScriptedDialogs.h"
+#include "word/ObjectRegistry.h"
+
+namespace {
+
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QString& value) : name_(name), old_(qgetenv(name)) {
+    had_ = qEnvironmentVariableIsSet(name);
+    qputenv(name, QFile::encodeName(value));
+  }
+  ~ScopedEnv() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  QByteArray old_;
+  bool had_ = false;
+};
+
+QByteArray contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The page count of a saved document, asked of a word-processor instance of its own.
+int pageCountOf(const QString& path) {
+  word::Ref<word::Application> app = word::CreateObject(QStringLiteral("Word.Application"));
+  word::Ref<word::Document> doc = app->Documents()->Open(path);
+  doc->Repaginate();
+  const int count = doc->BuiltInDocumentProperties(14).toInt();
+  doc->Close(QVariant(0));
+  app->Quit();
+  return count;
+}
+
+class ClickToPreviewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    engine::registerWordEngine();
+  }
+  void TearDown() override {
+    if (preview::Form2* form = preview::Form2::loaded()) form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  static void clickItem(preview::Form2& form, int row) {
+    QWidget* viewport = form.ListView1->viewport();
+    form.ListView1->scrollToItem(form.ListView1->topLevelItem(row));
+    const QPoint at = form.ListView1->visualItemRect(form.ListView1->topLevelItem(row)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+  }
+
+  static void pressKey(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+  }
+
+  QTemporaryDir folder;
+  ScopedEnv temp{"temp", folder.path()};
+  ScopedEnv bigTemp{"TEMP", folder.path()};
+  word::RegistrySnapshot registry;
+  testing_support::ScriptedDialogs dialogs;
+};
+
+TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
+  shell::Form1 form1({[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  form1.Form_Load();
+  form1.show();
+  form1.PushButton3_Click();  // the sample business
+  const QString businessName = form1.txtBusinessName->text();
+  ASSERT_FALSE(businessName.isEmpty());
+
+  form1.PushButton1->click();
+  // A run that reports failures still ends in the preview; the failures fail the test.
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_FALSE(form1.mBusy);
+  EXPECT_EQ(form1.windowPointer(), shell::WindowPointer::Default);
+  EXPECT_FALSE(form1.isVisible());
+
+  preview::Form2* form = preview::Form2::loaded();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->isVisible());
+  const QString tempDoc = form->mWordFile;
+  ASSERT_TRUE(QFile::exists(tempDoc));
+  EXPECT_TRUE(QFileInfo(tempDoc).fileName().startsWith(QStringLiteral("tovlan")));
+
+  // One entry and one picture per page, page 1 on show.
+  const int pages = pageCountOf(tempDoc);
+  ASSERT_GE(pages, 3);
+  ASSERT_EQ(form->ListView1->topLevelItemCount(), pages);
+  for (int k = 1; k <= pages; ++k)
+    EXPECT_EQ(form->ListView1->topLevelItem(k - 1)->text(0), QStringLiteral("Page %1").arg(k));
+  ASSERT_EQ(form->Image1.size(), static_cast<size_t>(pages));
+  for (const QPicture& page : form->Image1) EXPECT_FALSE(page.isNull());
+  EXPECT_EQ(form->Picture1->picture().size(), form->Image1[0].size());
+  // A US Letter page, 816 x 1056 px.
+  EXPECT_EQ(form->Zoom_Ori->widthTwips(), 12240);
+  EXPECT_EQ(form->Zoom_Ori->heightTwips(), 15840);
+  EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("temp.bmp"))));
+
+  // Page 3 by a click, page 4 by the arrow key.
+  clickItem(*form, 2);
+  EXPECT_EQ(form->Picture1->picture().size(), form->Image1[2].size());
+  EXPECT_EQ(QByteArray(form->Picture1->picture().data(), form->Picture1->picture().size()),
+            QByteArray(form->Image1[2].data(), form->Image1[2].size()));
+  form->ListView1->setFocus();
+  pressKey(form->ListView1, Qt::Key_Down);
+  EXPECT_EQ(QByteArray(form->Picture1->picture().data(), form->Picture1->picture().size()),
+            QByteArray(form->Image1[3].data(), form->Image1[3].size()));
+
+  // Zoom in and out.
+  const long base = form->mBaseWidth;
+  form->PushButton1->click();
+  form->PushButton1->click();
+  EXPECT_FLOAT_EQ(form->mZoom, 1.5f);
+  EXPECT_EQ(form->Picture1->widthTwips(), static_cast<long>(1.5 * base));
+  form->PushButton2->click();
+  EXPECT_FLOAT_EQ(form->mZoom, 1.25f);
+
+  // Save under a new name: the same bytes as the temporary document.
+  const QString saved = folder.filePath(QStringLiteral("My Plan.doc"));
+  dialogs.saveNameNext(saved);
+  form->PushButton6->click();
+  EXPECT_EQ(contentsOf(saved), contentsOf(tempDoc));
+  EXPECT_FALSE(contentsOf(saved).isEmpty());
+  EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("Done."));
+
+  // Back: the temporary document goes, the main window returns with its fields.
+  form->PushButton8->click();
+  EXPECT_FALSE(QFile::exists(tempDoc));
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(form1.txtBusinessName->text(), businessName);
+  EXPECT_EQ(preview::Form2::loaded(), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  // And again.
+  dialogs.messages.clear();
+  form1.PushButton1->click();
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  preview::Form2* again = preview::Form2::loaded();
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(again->mWordFile, tempDoc);
+  EXPECT_EQ(again->ListView1->topLevelItemCount(), pages);
+  EXPECT_TRUE(again->isVisible());
+  EXPECT_FALSE(form1.isVisible());
+}
+
+}  // namespace

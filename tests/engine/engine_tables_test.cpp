@@ -1,0 +1,234 @@
+// Tables: creation, widths, heights, style, moves by cell, line and character, shading
+// and merging, as the plan's tables use them.
+#include "EngineFixture.h"
+
+namespace engine_testing {
+namespace {
+
+class TablesTest : public EngineTest {
+ protected:
+  word::Ref<word::Table> addTable(int rows, int columns) {
+    return app->ActiveDocument()->Tables()->Add(sel->Range(), rows, columns, 1, 0);
+  }
+  // The paragraphs outside any table, in order.
+  std::vector<QString> bodyTexts() const {
+    std::vector<QString> out;
+    for (const engine::ParagraphInfo& p : info().paragraphs)
+      if (p.table < 0) out.push_back(p.text);
+    return out;
+  }
+};
+
+TEST_F(TablesTest, NewTableHasGridStyleEqualColumnsAndTheSelectionInItsFirstCell) {
+  sel->TypeText(QStringLiteral("Before"));
+  sel->TypeParagraph();
+  word::Ref<word::Table> table = addTable(3, 4);
+  EXPECT_EQ(table->Style(), QStringLiteral("Table Grid"));
+  EXPECT_DOUBLE_EQ(table->Columns(1)->Width(), 117);  // 6.5 inches over four columns
+  sel->TypeText(QStringLiteral("first cell"));
+  const engine::DocumentInfo d = info();
+  ASSERT_EQ(d.tables.size(), 1u);
+  EXPECT_EQ(d.tables[0].rows, 3);
+  EXPECT_EQ(d.tables[0].columns, 4);
+  EXPECT_EQ(d.tables[0].cells[0][0].text, QStringLiteral("first cell"));
+  // The empty paragraph the table was added at follows the table; none is left above it.
+  EXPECT_EQ(bodyTexts(), (std::vector<QString>{QStringLiteral("Before"), QString()}));
+  EXPECT_EQ(app->ActiveDocument()->Tables()->Count(), 1);
+}
+
+TEST_F(TablesTest, ATableAddedAtTheStartOfAParagraphGoesBeforeIt) {
+  sel->TypeText(QStringLiteral("Above"));
+  sel->TypeParagraph();
+  sel->TypeText(QStringLiteral("Below"));
+  sel->HomeKey(word::wdLine, word::wdMove);
+  addTable(1, 1);
+  sel->TypeText(QStringLiteral("cell"));
+  EXPECT_EQ(bodyTexts(), (std::vector<QString>{QStringLiteral("Above"), QStringLiteral("Below")}));
+  EXPECT_EQ(info().tables.at(0).cells[0][0].text, QStringLiteral("cell"));
+}
+
+TEST_F(TablesTest, ATableAddedInsideAParagraphSplitsIt) {
+  sel->TypeText(QStringLiteral("leftright"));
+  sel->MoveLeft(word::wdCharacter, 5, word::wdMove);
+  addTable(1, 1);
+  EXPECT_EQ(bodyTexts(), (std::vector<QString>{QStringLiteral("left"), QStringLiteral("right")}));
+}
+
+TEST_F(TablesTest, WidthsHeightsStyleAndOptionsAreKept) {
+  word::Ref<word::Table> table = addTable(15, 7);
+  for (int c = 5; c <= 7; ++c) table->Columns(c)->SetWidth(80);
+  for (int r = 1; r <= 15; ++r) table->Rows(r)->SetHeight(23.35, word::wdRowHeightAtLeast);
+  if (table->Style() != QStringLiteral("Table Grid")) table->SetStyle(QStringLiteral("Table Grid"));
+  table->SetApplyStyleHeadingRows(true);
+  table->SetApplyStyleLastRow(true);
+  table->SetApplyStyleFirstColumn(true);
+  table->SetApplyStyleLastColumn(true);
+  const engine::TableInfo t = info().tables.at(0);
+  EXPECT_DOUBLE_EQ(t.columnWidths[4], 80);
+  EXPECT_DOUBLE_EQ(t.columnWidths[6], 80);
+  EXPECT_NEAR(t.columnWidths[0], 468.0 / 7, 1e-9);
+  ASSERT_EQ(t.rowHeights.size(), 15u);
+  EXPECT_DOUBLE_EQ(t.rowHeights[14], 23.35);
+  EXPECT_EQ(t.rowHeightRules[0], 1);
+  EXPECT_EQ(t.style, QStringLiteral("Table Grid"));
+  EXPECT_TRUE(t.applyHeadingRows && t.applyLastRow && t.applyFirstColumn && t.applyLastColumn);
+}
+
+TEST_F(TablesTest, RowsWithAMinimumHeightAreAtLeastThatTall) {
+  word::Ref<word::Table> table = addTable(4, 2);
+  const double before =
+      engine::documentModel(doc).text()->documentLayout()->documentSize().height();
+  for (int r = 1; r <= 4; ++r) table->Rows(r)->SetHeight(60, word::wdRowHeightAtLeast);
+  doc->Repaginate();
+  const double after = engine::documentModel(doc).text()->documentLayout()->documentSize().height();
+  // Four rows of one text line each grow to 60 points each.
+  EXPECT_GT(after - before, 4 * (60 - 20));
+}
+
+TEST_F(TablesTest, CompetitiveGridMovesFillTheFirstColumnAndShadeTheHeadingRow) {
+  sel->TypeText(QStringLiteral("Table 1:  Competitive Analysis"));
+  word::Ref<word::Table> table = addTable(15, 7);
+  for (int c = 5; c <= 7; ++c) table->Columns(c)->SetWidth(80);
+  for (int r = 1; r <= 15; ++r) table->Rows(r)->SetHeight(23.35, 1);
+  table.release();
+  const QStringList headings{"Me",           "Strength",     "Weakness",
+                             "Competator A", "Competator B", "Importance to customer"};
+  sel->TypeText(QStringLiteral("FACTOR"));
+  for (const QString& h : headings) {
+    EXPECT_EQ(sel->MoveRight(word::wdCell, 1, word::wdMove), 1);
+    sel->TypeText(h);
+  }
+  sel->MoveRight(word::wdCell, 1, word::wdMove);
+  sel->TypeText(QStringLiteral("Products"));
+  EXPECT_EQ(sel->MoveUp(word::wdLine, 1, word::wdMove), 1);
+  EXPECT_EQ(sel->MoveRight(word::wdCharacter, 2, word::wdMove), 2);
+  sel->MoveRight(word::wdCharacter, 8, word::wdExtend);
+  sel->Cells()->Shading()->SetTexture(0);
+  sel->Cells()->Shading()->SetForegroundPatternColor(word::wdColorAutomatic);
+  sel->Cells()->Shading()->SetBackgroundPatternColor(word::wdColorGray25);
+  sel->MoveDown(word::wdLine, 1, word::wdMove);
+  sel->MoveLeft(word::wdCharacter, 1, word::wdMove);
+  sel->MoveDown(word::wdLine, 1, word::wdMove);
+  const QStringList labels{"Price",       "Quantity",   "Selection",    "Service",
+                           "Reliability", "Stability",  "Expertise",    "Company Reputation",
+                           "Location",    "Appearance", "Sales Method", "Credit Policies",
+                           "Advertising", "Image"};
+  for (const QString& l : labels) {
+    sel->TypeText(l);
+    sel->MoveDown(word::wdLine, 1, word::wdMove);
+  }
+  const engine::TableInfo t = info().tables.at(0);
+  EXPECT_EQ(t.cells[0][0].text, QStringLiteral("FACTOR"));
+  EXPECT_EQ(t.cells[0][6].text, QStringLiteral("Importance to customer"));
+  EXPECT_EQ(t.cells[1][0].text, QStringLiteral("Products"));
+  for (int r = 2; r < 15; ++r) EXPECT_EQ(t.cells[r][0].text, labels[r - 2]) << "row " << r;
+  for (int r = 1; r < 15; ++r)
+    for (int c = 1; c < 7; ++c) EXPECT_TRUE(t.cells[r][c].text.isEmpty()) << r << "," << c;
+  // The heading row's cells from "Me" on are shaded light grey; no other row is.
+  EXPECT_FALSE(t.cells[0][0].shaded);
+  for (int c = 1; c < 7; ++c) {
+    EXPECT_TRUE(t.cells[0][c].shaded) << c;
+    EXPECT_EQ(t.cells[0][c].backgroundColor, word::wdColorGray25);
+  }
+  for (int r = 1; r < 15; ++r)
+    for (int c = 0; c < 7; ++c) EXPECT_FALSE(t.cells[r][c].shaded);
+  // Fourteen labels for thirteen rows: the last move down leaves the table.
+  EXPECT_EQ(bodyTexts().back(), QStringLiteral("Image"));
+}
+
+TEST_F(TablesTest, AgingTableMovesShadeRowOneAndLeaveTheTable) {
+  sel->Font()->SetName(QStringLiteral("Garamond"));
+  sel->Font()->SetBold(word::wdTrue);
+  sel->TypeText(QStringLiteral("A payables aging looks like the following table."));
+  word::Ref<word::Table> table = addTable(3, 7);
+  for (int r = 1; r <= 3; ++r) table->Rows(r)->SetHeight(23.35, 1);
+  table.release();
+  for (const char* text : {"Total", "Current", "30 days", "60 days", "90 days", "Over 90 days",
+                           "Accounts Payable Aging"}) {
+    EXPECT_EQ(sel->MoveRight(word::wdCell, 1, word::wdMove), 1);
+    sel->TypeText(QString::fromLatin1(text));
+  }
+  EXPECT_EQ(sel->MoveUp(word::wdLine, 3, word::wdMove), 3);
+  EXPECT_EQ(sel->MoveRight(word::wdCharacter, 7, word::wdExtend), 7);
+  sel->Cells()->Shading()->SetBackgroundPatternColor(word::wdColorGray25);
+  sel->MoveDown(word::wdLine, 5, word::wdMove);
+  sel->TypeText(QStringLiteral("after"));
+  const engine::DocumentInfo d = info();
+  const engine::TableInfo& t = d.tables.at(0);
+  EXPECT_EQ(t.cells[1][0].text, QStringLiteral("Accounts Payable Aging"));
+  EXPECT_TRUE(t.cells[0][0].shaded);
+  EXPECT_TRUE(t.cells[0][1].shaded);
+  for (int c = 0; c < 7; ++c) EXPECT_FALSE(t.cells[2][c].shaded);
+  EXPECT_EQ(bodyTexts().back(), QStringLiteral("after"));
+  // Text typed after the table keeps the font in force before it.
+  const engine::ParagraphInfo& last = d.paragraphs.back();
+  ASSERT_EQ(last.runs.size(), 1u);
+  EXPECT_EQ(last.runs[0].fontName, QStringLiteral("Garamond"));
+  EXPECT_TRUE(last.runs[0].bold);
+}
+
+TEST_F(TablesTest, BreakEvenMergeJoinsTwoCellsOfTheFirstColumn) {
+  sel->TypeText(QStringLiteral("Break-even:"));
+  sel->TypeParagraph();
+  word::Ref<word::Table> table = addTable(4, 2);
+  table->Columns(1)->SetWidth(130);
+  table->Columns(2)->SetWidth(130);
+  table.release();
+  EXPECT_EQ(sel->MoveRight(word::wdCell, 2, word::wdMove), 2);
+  sel->TypeText(QStringLiteral("Breakeven Sales          ="));
+  EXPECT_EQ(sel->MoveDown(word::wdLine, 1, word::wdExtend), 1);
+  sel->Cells()->Merge();
+  sel->MoveRight(word::wdCell, 1, word::wdMove);
+  sel->TypeText(QStringLiteral("Fixed Cost"));
+  sel->MoveDown(word::wdLine, 1, word::wdMove);
+  sel->TypeText(QStringLiteral("1 - Variable Cost"));
+  sel->MoveDown(word::wdLine, 2, word::wdMove);
+  sel->TypeText(QStringLiteral("after"));
+  const engine::DocumentInfo d = info();
+  const engine::TableInfo& t = d.tables.at(0);
+  EXPECT_EQ(t.cells[1][0].text, QStringLiteral("Breakeven Sales          ="));
+  EXPECT_EQ(t.cells[1][0].rowSpan, 2);
+  EXPECT_TRUE(t.cells[2][0].coveredByMerge);
+  EXPECT_EQ(t.cells[1][1].text, QStringLiteral("Fixed Cost"));
+  EXPECT_EQ(t.cells[2][1].text, QStringLiteral("1 - Variable Cost"));
+  EXPECT_EQ(t.columnWidths, (std::vector<double>{130, 130}));
+  EXPECT_EQ(bodyTexts(),
+            (std::vector<QString>{QStringLiteral("Break-even:"), QStringLiteral("after")}));
+}
+
+TEST_F(TablesTest, CellMovesStopAtTheTableEnds) {
+  addTable(1, 2);
+  EXPECT_EQ(sel->MoveLeft(word::wdCell, 1, word::wdMove), 0);
+  EXPECT_EQ(sel->MoveRight(word::wdCell, 5, word::wdMove), 1);
+  sel->TypeText(QStringLiteral("last"));
+  EXPECT_EQ(info().tables[0].cells[0][1].text, QStringLiteral("last"));
+}
+
+TEST_F(TablesTest, BadArgumentsGiveWordErrorsAndChangeNothing) {
+  EXPECT_THROW(addTable(0, 3), word::AutomationError);
+  EXPECT_THROW(addTable(3, 0), word::AutomationError);
+  EXPECT_THROW(addTable(2, 64), word::AutomationError);
+  EXPECT_TRUE(info().tables.empty());
+  word::Ref<word::Table> table = addTable(2, 2);
+  try {
+    table->Columns(3);
+    FAIL() << "column 3 of 2";
+  } catch (const word::AutomationError& e) {
+    EXPECT_EQ(e.description(),
+              QStringLiteral("The requested member of the collection does not exist."));
+  }
+  EXPECT_THROW(table->Columns(0), word::AutomationError);
+  EXPECT_THROW(table->Rows(3), word::AutomationError);
+  EXPECT_THROW(table->SetStyle(QStringLiteral("No Such Style")), word::AutomationError);
+  EXPECT_EQ(table->Style(), QStringLiteral("Table Grid"));
+  EXPECT_THROW(table->Columns(1)->SetWidth(-5), word::AutomationError);
+  EXPECT_THROW(table->Rows(1)->SetHeight(20, 7), word::AutomationError);
+  EXPECT_THROW(addTable(2, 2), word::AutomationError);  // inside the first table
+  // Merging a single cell and shading outside a table are refused.
+  EXPECT_THROW(sel->Cells()->Merge(), word::AutomationError);
+  sel->MoveDown(word::wdLine, 5, word::wdMove);
+  EXPECT_THROW(sel->Cells(), word::AutomationError);
+}
+
+}  // namespace
+}  // namespace engine_testing
