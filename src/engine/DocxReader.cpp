@@ -22,12 +22,13 @@ namespace {
 
 using namespace docx;
 
-// Bounds on what one document may hold; the plan this program writes uses a small part.
-constexpr int kMaxParagraphs = 200000;
-constexpr int kMaxRuns = 1000000;
+// Bounds on what one document may hold: the plan this program writes uses a small part of
+// each, and they keep a hostile file from holding the reader for more than seconds.
+constexpr int kMaxParagraphs = 50000;
+constexpr int kMaxRuns = 200000;
 constexpr int kMaxTableColumns = 63;  // Word's own limit
 constexpr int kMaxTableRows = 10000;
-constexpr int kMaxTableCells = 200000;  // all tables together
+constexpr int kMaxTableCells = 50000;  // all tables together
 constexpr int kMaxListTemplates = 1000;
 // Lengths in twips: a generous bound around the largest page Word allows (22 inches).
 constexpr int kMaxTwips = 63360;
@@ -851,6 +852,9 @@ class DocumentReader {
     if (columns == 0) return;  // rows without cells: nothing to show
     if (columns > kMaxTableColumns) fail(QStringLiteral("a table has too many columns"));
     const int rows = static_cast<int>(data.rows.size());
+    // Every grid position becomes a cell, spanned or not, so the grid is what costs.
+    gridCells_ += static_cast<qint64>(rows) * columns;
+    if (gridCells_ > kMaxTableCells) fail(QStringLiteral("the document has too many table cells"));
     while (data.values.columnWidths.size() < columns) data.values.columnWidths.append(0);
     data.values.rowHeights.clear();
     data.values.rowHeightRules.clear();
@@ -961,6 +965,7 @@ class DocumentReader {
   bool pendingSectionStart_ = false;
   int sectionsSeen_ = 0;
   int paragraphs_ = 0, runs_ = 0, cells_ = 0, tables_ = 0;
+  qint64 gridCells_ = 0;
 };
 
 }  // namespace

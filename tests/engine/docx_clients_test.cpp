@@ -18,6 +18,7 @@
 
 #include "docx_test_documents.h"
 #include "engine/Docx.h"
+#include "word/WordConstants.h"
 
 using namespace engine;
 using namespace docx_test;
@@ -151,4 +152,40 @@ TEST(DocxClients, LibreOfficeConvertsToAPdfWithPages) {
   ASSERT_TRUE(pages.hasMatch()) << info.out.toStdString();
   // Three sections, each starting on a new page.
   EXPECT_GE(pages.captured(1).toInt(), 3);
+}
+
+TEST(DocxClients, WhatLibreOfficeSavesBackOpensWithTheSameText) {
+  const QString soffice = QStringLiteral("/usr/bin/soffice");
+  if (!QFileInfo(soffice).isExecutable()) GTEST_SKIP() << "LibreOffice is not installed";
+  const DocumentModel model = samplePlan();
+  const QString path = scratchPath(QStringLiteral("resave.docx"));
+  saveDocx(model, path);
+  const QString outDir = scratchPath(QStringLiteral("resaved"));
+  QDir().mkpath(outDir);
+  const QString profile = QUrl::fromLocalFile(scratchPath(QStringLiteral("lo-profile"))).toString();
+  const Result converted =
+      run(soffice,
+          {QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
+           QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+           QStringLiteral("docx:MS Word 2007 XML"), QStringLiteral("--outdir"), outDir, path},
+          240000);
+  ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
+  const DocumentModel resaved = loadDocx(outDir + QStringLiteral("/resave.docx"));
+
+  // LibreOffice rewrites formats its own way; the text and the tables' cells stay.
+  QStringList expectedTexts, seenTexts;
+  for (const QTextBlock& block : bodyParagraphs(model))
+    if (!block.text().isEmpty()) expectedTexts << block.text();
+  for (const QTextBlock& block : bodyParagraphs(resaved))
+    if (!block.text().isEmpty()) seenTexts << block.text();
+  EXPECT_EQ(seenTexts, expectedTexts);
+  std::vector<QTextTable*> tables;
+  for (QTextFrame* frame : resaved.text()->rootFrame()->childFrames())
+    if (auto* table = qobject_cast<QTextTable*>(frame)) tables.push_back(table);
+  ASSERT_EQ(tables.size(), 2u);
+  EXPECT_EQ(tables[0]->rows(), 15);
+  EXPECT_EQ(tables[0]->columns(), 7);
+  EXPECT_EQ(tables[1]->cellAt(2, 0).rowSpan(), 2);
+  const CellValues head = cellValues(tables[0]->cellAt(0, 0).format().toTableCellFormat());
+  EXPECT_EQ(head.backgroundColor, word::wdColorGray25);
 }

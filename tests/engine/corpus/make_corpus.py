@@ -136,6 +136,15 @@ add('huge_table.docx', minimal(document_xml=document(
 add('huge_span.docx', minimal(document_xml=document(
     '<w:tbl><w:tblGrid><w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:tcPr>'
     '<w:gridSpan w:val="2000000000"/></w:tcPr><w:p/></w:tc></w:tr></w:tbl>')), 'gridSpan')
+add('too_many_rows.docx', minimal(document_xml=document(
+    '<w:tbl><w:tblGrid><w:gridCol w:w="10"/></w:tblGrid>' + '<w:tr/>' * 10001 + '</w:tbl>')),
+    'too many rows')
+add('huge_grid.docx', minimal(document_xml=document(
+    '<w:tbl><w:tblGrid>' + '<w:gridCol w:w="10"/>' * 63 + '</w:tblGrid>' +
+    '<w:tr><w:tc><w:tcPr><w:gridSpan w:val="63"/></w:tcPr><w:p/></w:tc></w:tr>' * 1000 +
+    '</w:tbl>')), 'too many table cells')
+add('deep_nesting.docx', minimal(document_xml=document(
+    '<w:p>' + '<w:hyperlink>' * 5000 + '</w:hyperlink>' * 5000 + '</w:p>')), 'nested too deeply')
 add('nested_table.docx', minimal(document_xml=document(
     '<w:tbl><w:tblGrid><w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:tbl><w:tblGrid>'
     '<w:gridCol w:w="10"/></w:tblGrid><w:tr><w:tc><w:p/></w:tc></w:tr></w:tbl><w:p/></w:tc>'
