@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
-#include <QtEndian>
 #include <stdexcept>
 
 #include "shell/SharedRoutines.h"
@@ -19,11 +18,14 @@ QCursor loadCursorFile(const QString& path) {
   const QByteArray header = file.read(22);
   // A .cur file: reserved 0, type 2, at least one entry; the first entry's planes and
   // bit-count words hold the hot spot.
-  if (header.size() < 22 || qFromLittleEndian<quint16>(header.constData() + 2) != 2 ||
-      qFromLittleEndian<quint16>(header.constData() + 4) == 0)
+  auto word16 = [&header](int at) {
+    return static_cast<int>(static_cast<uchar>(header.at(at)) |
+                            static_cast<uchar>(header.at(at + 1)) << 8);
+  };
+  if (header.size() < 22 || word16(2) != 2 || word16(4) == 0)
     throw std::runtime_error(("Invalid picture: " + path).toStdString());
-  const int hotX = qFromLittleEndian<quint16>(header.constData() + 10);
-  const int hotY = qFromLittleEndian<quint16>(header.constData() + 12);
+  const int hotX = word16(10);
+  const int hotY = word16(12);
   const QImage image(path, "CUR");
   if (image.isNull()) throw std::runtime_error(("Invalid picture: " + path).toStdString());
   return QCursor(QPixmap::fromImage(image), qMin(hotX, image.width() - 1),

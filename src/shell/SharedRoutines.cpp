@@ -47,7 +47,19 @@ void ApplyFaceColor(QWidget* window) {
   }
 }
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+namespace {
+QString& programFolderOverride() {
+  static QString folder;
+  return folder;
+}
+}  // namespace
+
+QString programFolder() {
+  return programFolderOverride().isEmpty() ? QCoreApplication::applicationDirPath()
+                                           : programFolderOverride();
+}
+
+void setProgramFolder(const QString& folder) { programFolderOverride() = folder; }
 
 QIcon programIcon() { return QIcon(QStringLiteral(":/halvenor/halvenor.svg")); }
 

@@ -22,7 +22,9 @@ bool ForceDeleteFile(const QString& path);
 // system's button-face colour.
 void ApplyFaceColor(QWidget* window);
 
-// The program's folder and its icon.
+// The program's folder (where the optional skin and cursor files are looked for) and its
+// icon. Tests point the folder elsewhere with setProgramFolder; "" restores the real one.
 QString programFolder();
+void setProgramFolder(const QString& folder);
 QIcon programIcon();
 }  // namespace shell

@@ -126,13 +126,12 @@ TEST(CursorFile, LoadsWithItsHotSpotAndRefusesOtherFiles) {
                std::runtime_error);
 }
 
-// Files beside the program (the test program's folder) for one test, removed afterwards.
+// Files beside the program, in a program folder of the test's own.
 class FilesBesideProgram : public ::testing::Test {
  protected:
-  void TearDown() override {
-    QFile::remove(shell::programFolder() + QStringLiteral("/HAND-M.CUR"));
-    QDir(shell::programFolder() + QStringLiteral("/x")).removeRecursively();
-  }
+  void SetUp() override { shell::setProgramFolder(folder_.path()); }
+  void TearDown() override { shell::setProgramFolder(QString()); }
+  QTemporaryDir folder_;
   void put(const QString& relative, const QByteArray& bytes) {
     const QString path = shell::programFolder() + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(path).path());
