@@ -14,30 +14,16 @@
 #include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
 namespace {
 
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const QString& value) : name_(name), old_(qgetenv(name)) {
-    had_ = qEnvironmentVariableIsSet(name);
-    qputenv(name, QFile::encodeName(value));
-  }
-  ~ScopedEnv() {
-    if (had_)
-      qputenv(name_, old_);
-    else
-      qunsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  QByteArray old_;
-  bool had_ = false;
-};
+using preview_tests::clickItem;
+using preview_tests::pressKey;
+using preview_tests::ScopedEnv;
 
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
@@ -64,25 +50,6 @@ class ClickToPreviewTest : public ::testing::Test {
   void TearDown() override {
     if (preview::Form2* form = preview::Form2::loaded()) form->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  static void clickItem(preview::Form2& form, int row) {
-    QWidget* viewport = form.ListView1->viewport();
-    form.ListView1->scrollToItem(form.ListView1->topLevelItem(row));
-    const QPoint at = form.ListView1->visualItemRect(form.ListView1->topLevelItem(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
-  }
-
-  static void pressKey(QWidget* target, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
   }
 
   QTemporaryDir folder;

@@ -19,7 +19,9 @@
 namespace preview {
 namespace {
 
+using preview_tests::clickItem;
 using preview_tests::pagePicture;
+using preview_tests::pressKey;
 
 // A page of the test document, in points: page k is (600 + 10k) x (780 + 10k) pt.
 QPicture testPage(int k) { return pagePicture(k, 600 + 10 * k, 780 + 10 * k); }
@@ -42,24 +44,6 @@ class Form2Test : public ::testing::Test {
     if (pages > 0) form.setPicture1Picture(form.Image1.at(0));
     form.show();
     return form;
-  }
-
-  static void clickItem(Form2& form, int row) {
-    QWidget* viewport = form.ListView1->viewport();
-    const QPoint at = form.ListView1->visualItemRect(form.ListView1->topLevelItem(row)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &release);
-  }
-
-  static void pressKey(QWidget* target, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
   }
 
   // Sends a mouse event to the page picture at a point given in twips of the picture.
