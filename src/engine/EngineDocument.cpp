@@ -229,10 +229,12 @@ void EngineListLevel::SetTabPosition(double v) {
 }
 void EngineListLevel::SetResetOnHigher(int v) {
   word::announceCall("ListLevel.ResetOnHigher");
+  if (v < 0 || v > 9) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.resetOnHigher = v; });
 }
 void EngineListLevel::SetStartAt(int v) {
   word::announceCall("ListLevel.StartAt");
+  if (v < 0 || v > 32767) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.startAt = v; });
 }
 void EngineListLevel::SetLinkedStyle(const QString& v) {

@@ -14,6 +14,10 @@ namespace {
 
 // Half an inch: the step of Paragraphs.Indent and Outdent.
 constexpr double kIndentStep = 36.0;
+// The largest indent or tab position, in points (22 inches, the widest page).
+constexpr double kMaxLength = 1584.0;
+// Tab stops one paragraph may hold; a saved document with more would not open again.
+constexpr int kMaxTabStops = 64;
 
 bool wordBool(long value, bool current) {
   if (value == kUndefined) return current;
@@ -22,7 +26,7 @@ bool wordBool(long value, bool current) {
 }
 
 void checkLength(double points) {
-  if (!std::isfinite(points) || std::abs(points) > 1584) failValueOutOfRange();
+  if (!std::isfinite(points) || std::abs(points) > kMaxLength) failValueOutOfRange();
 }
 
 // The cells a selection covers: (firstRow, rows, firstColumn, columns) of one table, the
@@ -236,6 +240,15 @@ void SelectionTabStop::SetPosition(double points) {
   checkLength(points);
   if (points < 0) failValueOutOfRange();
   const double from = position_;
+  // Checked on every paragraph before any changes, so a refusal leaves all as they were.
+  const QTextBlock last = doc_->lastSelectedBlock();
+  for (QTextBlock b = doc_->firstSelectedBlock(); b.isValid(); b = b.next()) {
+    QList<double> stops = paragraphValues(b.blockFormat()).tabStops;
+    stops.removeIf(
+        [&](double t) { return std::abs(t - from) < 0.05 || std::abs(t - points) < 0.05; });
+    if (stops.size() >= kMaxTabStops) fail(QStringLiteral("Too many tab stops are set."));
+    if (b == last) break;
+  }
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.tabStops.removeIf(
         [&](double t) { return std::abs(t - from) < 0.05 || std::abs(t - points) < 0.05; });
@@ -362,7 +375,9 @@ void SelectionListFormat::RemoveNumbers(int numberType) {
 void SelectionParagraphs::Indent() {
   word::announceCall("Paragraphs.Indent");
   doc_->ensureOpen();
-  doc_->changeParagraphs([&](ParagraphValues& v) { v.leftIndent += kIndentStep; });
+  // Indenting stops at the largest indent a paragraph may have.
+  doc_->changeParagraphs(
+      [&](ParagraphValues& v) { v.leftIndent = std::min(kMaxLength, v.leftIndent + kIndentStep); });
 }
 
 void SelectionParagraphs::Outdent() {
