@@ -1,6 +1,7 @@
 // Whatever the object model accepts, a saved document holds in a form that opens again.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "EngineFixture.h"
@@ -66,6 +67,25 @@ TEST_F(SavedValuesTest, ManyTabStopsReopen) {
   word::Ref<word::Document> reopened;
   ASSERT_NO_THROW(reopened = saveAndReopen());
   EXPECT_EQ(engine::inspect(reopened).paragraphs.at(1).tabStops.size(), 64u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SavedValuesTest, SavingKeepsTheFilesPrivateMode) {
+  const QString path = dir.filePath(QStringLiteral("private.docx"));
+  {
+    QFile reserved(path);
+    ASSERT_TRUE(reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly));
+    ASSERT_TRUE(reserved.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+  }
+  sel->TypeText(QStringLiteral("private"));
+  doc->SaveAs(path);
+  EXPECT_EQ(QFile(path).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
+                                         QFileDevice::WriteGroup | QFileDevice::WriteOther),
+            QFileDevice::Permissions());
+  EXPECT_GT(QFileInfo(path).size(), 0);
 }
 
 }  // namespace
