@@ -18,6 +18,8 @@ constexpr double kIndentStep = 36.0;
 constexpr double kMaxLength = 1584.0;
 // Tab stops one paragraph may hold; a saved document with more would not open again.
 constexpr int kMaxTabStops = 64;
+// WdListApplyTo's remaining value: the selected paragraphs only.
+constexpr int kListApplyToSelection = 1;
 
 bool wordBool(long value, bool current) {
   if (value == kUndefined) return current;
@@ -315,16 +317,19 @@ void SelectionListFormat::ApplyListTemplate(const word::Ref<word::ListTemplate>&
   if (applyTo < 0 || applyTo > 2) failValueOutOfRange();
   const QString name = tmpl->templateName();
   doc_->beginEdit();
-  // "This point forward" and "whole list" carry on through the list paragraphs that
-  // follow the selection directly.
+  // "This point forward" carries on through the list paragraphs that follow the selection
+  // directly; "whole list" also reaches back through those before it; "selection" covers
+  // the selected paragraphs only.
   QTextBlock first = doc_->firstSelectedBlock();
   QTextBlock last = doc_->lastSelectedBlock();
   const QString oldList = paragraphValues(first.blockFormat()).listTemplate;
-  if (!oldList.isEmpty()) {
-    for (QTextBlock b = last.next(); b.isValid(); b = b.next()) {
-      if (paragraphValues(b.blockFormat()).listTemplate != oldList) break;
-      last = b;
-    }
+  const auto inOldList = [&](const QTextBlock& b) {
+    return b.isValid() && paragraphValues(b.blockFormat()).listTemplate == oldList;
+  };
+  if (!oldList.isEmpty() && applyTo != kListApplyToSelection) {
+    while (inOldList(last.next())) last = last.next();
+    if (applyTo == word::wdListApplyToWholeList)
+      while (inOldList(first.previous())) first = first.previous();
   }
   for (QTextBlock b = first; b.isValid(); b = b.next()) {
     QTextBlockFormat f = b.blockFormat();

@@ -157,6 +157,32 @@ TEST_F(ListsTest, ApplyingFromThisPointForwardCoversTheRestOfTheList) {
   EXPECT_EQ(d.paragraphs[2].listTemplate, QStringLiteral("my list2"));
 }
 
+TEST_F(ListsTest, ApplyingToTheSelectionOrTheWholeListCoversJustThat) {
+  startList(list1);
+  item(QStringLiteral("one"));
+  item(QStringLiteral("two"));
+  sel->TypeText(QStringLiteral("three"));
+  auto templates = [&] {
+    QStringList names;
+    for (const auto& p : info().paragraphs) names << p.listTemplate;
+    return names.join(QLatin1Char(',')).toStdString();
+  };
+  const QString l1 = QStringLiteral("my list1"), l2 = QStringLiteral("my list2");
+  // The middle item alone.
+  sel->MoveUp(word::wdLine, 1, word::wdMove);
+  sel->Range()->ListFormat()->ApplyListTemplate(list2, false, 1, word::wdWord10ListBehavior);
+  EXPECT_EQ(templates(), QStringList({l1, l2, l1}).join(QLatin1Char(',')).toStdString());
+  // The whole list around the insertion point, items before it included.
+  sel->MoveDown(word::wdLine, 1, word::wdMove);
+  sel->Range()->ListFormat()->ApplyListTemplate(list2, false, word::wdListApplyToWholeList,
+                                                word::wdWord10ListBehavior);
+  EXPECT_EQ(templates(), QStringList({l1, l2, l2}).join(QLatin1Char(',')).toStdString());
+  sel->MoveUp(word::wdLine, 1, word::wdMove);
+  sel->Range()->ListFormat()->ApplyListTemplate(list1, false, word::wdListApplyToWholeList,
+                                                word::wdWord10ListBehavior);
+  EXPECT_EQ(templates(), QStringList({l1, l1, l1}).join(QLatin1Char(',')).toStdString());
+}
+
 TEST_F(ListsTest, InvestorItemsKeepTheirPlaceAfterTheMovesUpAndDown) {
   sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceMultiple);
   sel->ParagraphFormat()->SetLineSpacing(app->LinesToPoints(1.3));
