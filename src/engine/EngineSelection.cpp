@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextTable>
+#include <climits>
 #include <cmath>
 
 #include "engine/EngineObjects.h"
@@ -26,6 +27,9 @@ bool wordBool(long value, bool current) {
   if (value == 9999998) return !current;  // wdToggle
   return value != 0;
 }
+
+// How far a negative move count goes the other way (the smallest int has no negation).
+int distance(int count) { return count == INT_MIN ? INT_MAX : -count; }
 
 void checkLength(double points) {
   if (!std::isfinite(points) || std::abs(points) > kMaxLength) failValueOutOfRange();
@@ -570,7 +574,10 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
   DocumentState& d = *doc_;
   d.ensureOpen();
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
-  if (count < 0) return moveHorizontal(unit, -count, extend, !right, member);
+  if (count < 0) {
+    count = distance(count);
+    right = !right;
+  }
   QTextCursor& c = d.cursor;
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
@@ -609,7 +616,7 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   if (unit != word::wdLine) fail(QStringLiteral("Bad parameter"));
   if (count < 0) {
-    count = -count;
+    count = distance(count);
     down = !down;
   }
   QTextCursor& c = d.cursor;

@@ -1,6 +1,7 @@
 // Typing, character and paragraph formats, breaks and the header page number.
 #include <QTextBlock>
 #include <QTextLayout>
+#include <climits>
 
 #include "EngineFixture.h"
 
@@ -184,6 +185,23 @@ TEST_F(TypingTest, EveryMemberAnnouncesItself) {
   sel->Font()->SetBold(word::wdTrue);
   EXPECT_EQ(calls, (std::vector<std::string>{"Selection.TypeText", "Selection.TypeParagraph",
                                              "Selection.Font", "Font.Bold"}));
+}
+
+TEST_F(TypingTest, NegativeCountsMoveTheOtherWayAndAnnounceOnce) {
+  sel->TypeText(QStringLiteral("abc"));
+  sel->TypeParagraph();
+  sel->TypeText(QStringLiteral("def"));
+  std::vector<std::string> calls;
+  word::ScopedCallHook hook([&](const char* member) { calls.emplace_back(member); });
+  // The smallest count there is moves as far as the story allows, leftwards.
+  EXPECT_EQ(sel->MoveRight(word::wdCharacter, INT_MIN, word::wdMove), 7);
+  EXPECT_EQ(sel->MoveLeft(word::wdCharacter, -2, word::wdExtend), 2);
+  EXPECT_EQ(sel->Range()->Text(), QStringLiteral("ab"));
+  EXPECT_EQ(sel->MoveUp(word::wdLine, INT_MIN, word::wdMove), 1);
+  EXPECT_EQ(sel->MoveDown(word::wdLine, -5, word::wdMove), 1);
+  EXPECT_EQ(calls, (std::vector<std::string>{"Selection.MoveRight", "Selection.MoveLeft",
+                                             "Selection.Range", "Range.Text", "Selection.MoveUp",
+                                             "Selection.MoveDown"}));
 }
 
 TEST_F(TypingTest, AFailingMemberChangesNothing) {
