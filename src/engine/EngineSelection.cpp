@@ -700,17 +700,18 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
   if (what != word::wdGoToPage) fail(QStringLiteral("This GoTo target is not supported."));
   const int pages = pageCount(d.model);
   const int current = std::max(d.removedPages, pageOfPosition(d.model, d.cursor.position()));
-  int n = count.isValid() && !count.isNull() ? count.toInt() : 1;
-  int target = current;
+  // Wide arithmetic: a count near the ends of int must not overflow before the clamp.
+  const qint64 n = count.isValid() && !count.isNull() ? count.toInt() : 1;
+  qint64 target = current;
   switch (which) {
     case word::wdGoToAbsolute:
       target = d.removedPages + n - 1;
       break;
     case word::wdGoToNext:
-      target = current + std::max(1, n);
+      target = current + std::max<qint64>(1, n);
       break;
     case 3:  // wdGoToPrevious
-      target = current - std::max(1, n);
+      target = current - std::max<qint64>(1, n);
       break;
     case 4:  // wdGoToFirst
       target = d.removedPages;
@@ -721,10 +722,11 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
     default:
       failValueOutOfRange();
   }
-  target = std::clamp(target, d.removedPages, pages - 1);
-  const int position = std::max(0, pageStartPosition(d.model, target));
+  target = std::clamp<qint64>(target, d.removedPages, pages - 1);
+  const int page = static_cast<int>(target);
+  const int position = std::max(0, pageStartPosition(d.model, page));
   d.cursor.setPosition(position);
-  d.navigationPage = target;
+  d.navigationPage = page;
   d.navigationPosition = position;
   d.takeTypingFormatFromCursor();
 }

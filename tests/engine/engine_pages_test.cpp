@@ -2,6 +2,7 @@
 // rendering makes, each of which must show the page as laid out before any deletion.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <climits>
 
 #include "EngineFixture.h"
 #include "engine/PageLayout.h"
@@ -57,6 +58,30 @@ class PagesTest : public EngineTest {
                     2, false, 11, 0);
   }
 };
+
+TEST_F(PagesTest, GoToWithExtremeCountsStaysWithinTheDocument) {
+  sel->TypeText(QStringLiteral("one"));
+  sel->InsertBreak(word::wdSectionBreakNextPage);
+  sel->TypeText(QStringLiteral("two"));
+  sel->InsertBreak(word::wdSectionBreakNextPage);
+  sel->TypeText(QStringLiteral("three"));
+  ASSERT_EQ(info().pageCount, 3);
+  auto markHere = [&](const QString& mark) { sel->TypeText(mark); };
+  sel->HomeKey(word::wdStory, word::wdMove);
+  sel->GoTo(word::wdGoToPage, word::wdGoToNext, INT_MAX, QVariant());
+  markHere(QStringLiteral("a"));
+  sel->GoTo(word::wdGoToPage, word::wdGoToAbsolute, INT_MIN, QVariant());
+  markHere(QStringLiteral("b"));
+  sel->GoTo(word::wdGoToPage, word::wdGoToAbsolute, INT_MAX, QVariant());
+  markHere(QStringLiteral("c"));
+  sel->GoTo(word::wdGoToPage, 3 /* previous */, INT_MAX, QVariant());
+  markHere(QStringLiteral("d"));
+  const engine::DocumentInfo d = info();
+  ASSERT_EQ(d.paragraphs.size(), 3u);
+  EXPECT_EQ(d.paragraphs[0].text, QStringLiteral("dbone"));
+  EXPECT_EQ(d.paragraphs[1].text, QStringLiteral("two"));
+  EXPECT_EQ(d.paragraphs[2].text, QStringLiteral("cathree"));
+}
 
 TEST_F(PagesTest, PagePictureIsTheWholePageOnWhite) {
   sel->TypeText(QStringLiteral("Hello"));
