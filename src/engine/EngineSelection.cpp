@@ -384,9 +384,11 @@ void SelectionListFormat::RemoveNumbers(int numberType) {
 void SelectionParagraphs::Indent() {
   word::announceCall("Paragraphs.Indent");
   doc_->ensureOpen();
-  // Indenting stops at the largest indent a paragraph may have.
-  doc_->changeParagraphs(
-      [&](ParagraphValues& v) { v.leftIndent = std::min(kMaxLength, v.leftIndent + kIndentStep); });
+  // Indenting stops at the largest indent a paragraph may be given (a deep list level may
+  // already lie beyond it; that one stays where it is).
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.leftIndent = std::max(v.leftIndent, std::min(kMaxLength, v.leftIndent + kIndentStep));
+  });
 }
 
 void SelectionParagraphs::Outdent() {

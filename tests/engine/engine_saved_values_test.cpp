@@ -35,6 +35,22 @@ TEST_F(SavedValuesTest, DeepIndentReopens) {
   EXPECT_DOUBLE_EQ(info().paragraphs.at(0).leftIndent, 1548.0);
 }
 
+TEST_F(SavedValuesTest, IndentNeverMovesADeepListItemBack) {
+  auto tmpl = doc->ListTemplates()->Add(false, QStringLiteral("far"));
+  tmpl->ListLevels(1)->SetTextPosition(1584);
+  sel->TypeText(QStringLiteral("deep"));
+  sel->Range()->ListFormat()->ApplyListTemplate(tmpl, false, word::wdListApplyToThisPointForward,
+                                                word::wdWord10ListBehavior);
+  for (int i = 0; i < 8; ++i) sel->Range()->ListFormat()->ListIndent();
+  const double deep = info().paragraphs.at(0).leftIndent;
+  ASSERT_GT(deep, 1584.0);
+  sel->Paragraphs()->Indent();
+  EXPECT_DOUBLE_EQ(info().paragraphs.at(0).leftIndent, deep);
+  word::Ref<word::Document> reopened;
+  ASSERT_NO_THROW(reopened = saveAndReopen());
+  EXPECT_DOUBLE_EQ(engine::inspect(reopened).paragraphs.at(0).leftIndent, deep);
+}
+
 TEST_F(SavedValuesTest, ListLevelNumbersOutOfRangeAreRefused) {
   auto tmpl = doc->ListTemplates()->Add(false, QStringLiteral("numbers"));
   auto level = tmpl->ListLevels(2);
