@@ -598,13 +598,13 @@ class DocumentReader {
   }
 
   void readRun(XmlPartReader& xml, ParagraphData& paragraph) {
-    RunValues run = paragraph.mark;
-    bool haveProperties = false;
+    // A run without properties of its own takes the Normal style's, not the paragraph
+    // mark's.
+    RunValues run = DocumentModel::normalRun();
     QString text;
     while (xml.nextChild()) {
       if (xml.isW("rPr")) {
         run = readRunProperties(xml, DocumentModel::normalRun());
-        haveProperties = true;
         continue;
       }
       if (xml.isW("t")) {
@@ -619,7 +619,6 @@ class DocumentReader {
         text += QChar(0x2011);
       xml.skipElement();
     }
-    if (!haveProperties) run = DocumentModel::normalRun();
     if (text.isEmpty()) return;
     countRun();
     if (!paragraph.runs.empty()) {
