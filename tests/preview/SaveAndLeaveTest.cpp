@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
@@ -162,6 +165,26 @@ TEST_F(SaveAndLeaveTest, BackDeletesTheTemporaryDocumentAndShowsTheMainWindow) {
   Form2& fresh = Form2::instance();
   EXPECT_TRUE(fresh.mFirstActivate);
   EXPECT_TRUE(fresh.mWordFile.isEmpty());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveAndLeaveTest, ASecondBackClickWhileTheFirstIsLeavingIsHarmless) {
+  shell::Form1 form1({[] {}, [] {}});
+  form1.hide();
+  Form2& form = Form2::instance();
+  form.show();
+  QPointer<Form2> alive(&form);
+  // A quick second click, handled while the first one lets window events through.
+  QTimer::singleShot(0, form.PushButton8, [&form] { form.PushButton8->click(); });
+  // The first click, delivered as the event loop delivers it.
+  QTimer::singleShot(0, form.PushButton8, [&form] { form.PushButton8->click(); });
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(QFile::exists(tempDoc));
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(Form2::loaded(), nullptr);
+  EXPECT_TRUE(alive.isNull());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
