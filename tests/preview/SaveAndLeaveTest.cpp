@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -85,6 +86,21 @@ TEST_F(SaveAndLeaveTest, ANameWithoutExtensionIsWrittenExactly) {
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), docBytes);
   EXPECT_FALSE(QFile::exists(name + QStringLiteral(".doc")));
+}
+
+TEST_F(SaveAndLeaveTest, TheLongestNameTheFolderAllowsIsSavedToo) {
+  // 255 bytes: the longest file name the file system takes.
+  const QString name = target("p") + QString(250, QLatin1Char('x')) + QStringLiteral(".doc");
+  ASSERT_EQ(QFileInfo(name).fileName().size(), 255);
+  writeFile(name, "the old plan");
+  dialogs.saveNameNext(name);
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), docBytes);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty())
+      << dialogs.errorTexts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(SaveAndLeaveTest, OverwritingAReadOnlyFileAfterYes) {
