@@ -144,6 +144,9 @@ void Form2::buildLayout() {
   trackPointer(ListView1, shell::WindowPointer::Default);
   trackPointer(ListView1->viewport(), shell::WindowPointer::Default);
   trackPointer(Frame1, shell::WindowPointer::Default);
+  // Moves over the bare background and the frame arrive only where they are tracked.
+  setMouseTracking(true);
+  Frame1->setMouseTracking(true);
   for (QPushButton* button : {PushButton1, PushButton2, PushButton8, PushButton6})
     trackPointer(button, shell::WindowPointer::Hand);
 }
@@ -428,7 +431,13 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::HoverMove:
     case QEvent::MouseMove: {
       const QVariant pointer = watched->property("halvenorPointer");
-      if (pointer.isValid() && pointer_ != shell::WindowPointer::Wait)
+      // A move that a child did not take reaches its parent too; the background and the
+      // frame count only where no element lies under the pointer.
+      auto* widget = qobject_cast<QWidget*>(watched);
+      const bool overElement =
+          event->type() == QEvent::MouseMove && (watched == this || watched == Frame1) &&
+          widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      if (pointer.isValid() && !overElement && pointer_ != shell::WindowPointer::Wait)
         setWindowPointer(static_cast<shell::WindowPointer>(pointer.toInt()));
       break;
     }

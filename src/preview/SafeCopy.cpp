@@ -32,8 +32,9 @@ void copyFileReplacing(const QString& source, const QString& target) {
 
   const QFileInfo targetInfo(target);
   if (targetInfo.isDir()) fail(QStringLiteral("\"") + target + QStringLiteral("\" is a folder"));
-  QTemporaryFile out(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
-                     QStringLiteral(".XXXXXX"));
+  // A short name of its own: one built from the target's could pass the longest name the
+  // folder allows when the target's name is already near it.
+  QTemporaryFile out(targetInfo.absolutePath() + QStringLiteral("/.halvenor-save-XXXXXX"));
   if (!out.open())
     fail(QStringLiteral("Cannot write in the folder of \"") + target + QStringLiteral("\": ") +
          out.errorString());

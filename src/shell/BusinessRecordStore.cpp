@@ -4,9 +4,12 @@
 
 namespace shell {
 
-BusinessRecordStore::BusinessRecordStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Drennick"))) {}
+static std::unique_ptr<QSettings> openSettings() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                     QStringLiteral("Drennick"));
+}
+
+BusinessRecordStore::BusinessRecordStore() : settings_(openSettings()) {}
 
 BusinessRecordStore::~BusinessRecordStore() = default;
 
@@ -17,6 +20,9 @@ QString BusinessRecordStore::read(const QString& key) const {
 }
 
 bool BusinessRecordStore::write(const QString& key, const QString& value) {
+  // A QSettings object keeps reporting a failed write even after later writes succeed;
+  // a fresh one (which writes what is still pending) tells this write's own outcome.
+  if (settings_->status() != QSettings::NoError) settings_ = openSettings();
   settings_->setValue(sectionKey(key), value);
   settings_->sync();
   return settings_->status() == QSettings::NoError;

@@ -205,8 +205,7 @@ void Form1::applySkin() {
   // No skin file, no change.
   const QString path = skinPath();
   if (!QFileInfo(path).isFile()) return;
-  ApplyFaceColor(this);
-  ApplyFaceColor(Frame1);
+  ApplyFaceColor(this);  // the window, the frame and the labels inside it
   static SkinFramework SkinFramework1;
   SkinFramework1.LoadSkin(path, QString());
   SkinFramework1.SetOptions(SkinFramework1.Options() | 1);

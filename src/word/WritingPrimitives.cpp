@@ -11,7 +11,8 @@ Ref<Selection> selectionOf(const Ref<Document>& plan) { return plan->ActiveWindo
 
 void TypeFormatted(const Ref<Document>& plan, const QString& text, short breaks, bool bold,
                    short size, long alignment) {
-  for (short i = 1; i <= breaks; ++i) selectionOf(plan)->TypeParagraph();
+  // An int counter: a short one would wrap past the largest count and never stop.
+  for (int i = 1; i <= breaks; ++i) selectionOf(plan)->TypeParagraph();
   selectionOf(plan)->Font()->SetBold(bold ? wdTrue : wdFalse);
   selectionOf(plan)->Font()->SetSize(size);
   selectionOf(plan)->ParagraphFormat()->SetAlignment(static_cast<int>(alignment));

@@ -49,6 +49,20 @@ TEST(TypeFormatted, ZeroOrNegativeBreaksTypeNoMarkAndNoMarkFollowsTheText) {
   }
 }
 
+TEST(TypeFormatted, TheLargestBreakCountTypesExactlyThatManyMarks) {
+  Plan plan;
+  int marks = 0;
+  // A counter that wrapped would type marks for ever: stop it well past the limit.
+  word::ScopedCallHook hook([&marks](const char* member) {
+    if (QLatin1String(member) == QLatin1String("Selection.TypeParagraph") && ++marks > 40000)
+      throw word::AutomationError(QStringLiteral("runaway"));
+  });
+  word::TypeFormatted(plan.document, QStringLiteral("end"), 32767, false, 11, 0);
+  EXPECT_EQ(marks, 32767);
+  ASSERT_EQ(plan.state->typed.size(), 1u);
+  EXPECT_EQ(plan.state->typed[0].text, QStringLiteral("end"));
+}
+
 TEST(TypeFormatted, TabsAreTypedUnchanged) {
   Plan plan;
   word::TypeFormatted(plan.document, QStringLiteral("II.\tExecutive Summary"), 0, true, 16, 1);

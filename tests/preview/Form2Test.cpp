@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "StandInWord.h"
@@ -276,6 +277,33 @@ TEST_F(Form2Test, PointerFollowsTheMouseButNeverOverridesWait) {
   enter(form.ListView1);
   EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Wait);
   EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+}
+
+// The mouse moving as the window system reports it: a move that no widget tracks is
+// dropped before it reaches any event filter.
+TEST_F(Form2Test, MovingFromAButtonOntoTheBackgroundOrTheFrameGivesTheDefaultPointer) {
+  Form2& form = openWithPages(1);
+  auto moveTo = [&form](QWidget* element, QPoint at) {
+    QTest::mouseMove(element, at);
+    QApplication::processEvents();
+  };
+  moveTo(form.PushButton6, QPoint(10, 10));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  moveTo(form.PushButton6, QPoint(20, 12));  // still over the button: still the hand
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  // The strip of background between the view and the zoom frame.
+  moveTo(&form, form.PushButton8->geometry().topLeft() - QPoint(0, 3));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+
+  moveTo(form.PushButton1, QPoint(10, 10));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Hand);
+  moveTo(form.Frame1, form.PushButton1->geometry().bottomLeft() + QPoint(0, 4));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Default);
+
+  form.setWindowPointer(shell::WindowPointer::Wait);
+  moveTo(form.PushButton2, QPoint(10, 10));
+  moveTo(&form, form.PushButton8->geometry().topLeft() - QPoint(0, 3));
+  EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Wait);
 }
 
 }  // namespace

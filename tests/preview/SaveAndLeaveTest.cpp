@@ -4,7 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
@@ -82,6 +86,21 @@ TEST_F(SaveAndLeaveTest, ANameWithoutExtensionIsWrittenExactly) {
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), docBytes);
   EXPECT_FALSE(QFile::exists(name + QStringLiteral(".doc")));
+}
+
+TEST_F(SaveAndLeaveTest, TheLongestNameTheFolderAllowsIsSavedToo) {
+  // 255 bytes: the longest file name the file system takes.
+  const QString name = target("p") + QString(250, QLatin1Char('x')) + QStringLiteral(".doc");
+  ASSERT_EQ(QFileInfo(name).fileName().size(), 255);
+  writeFile(name, "the old plan");
+  dialogs.saveNameNext(name);
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(name), docBytes);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty())
+      << dialogs.errorTexts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(SaveAndLeaveTest, OverwritingAReadOnlyFileAfterYes) {
@@ -162,6 +181,26 @@ TEST_F(SaveAndLeaveTest, BackDeletesTheTemporaryDocumentAndShowsTheMainWindow) {
   Form2& fresh = Form2::instance();
   EXPECT_TRUE(fresh.mFirstActivate);
   EXPECT_TRUE(fresh.mWordFile.isEmpty());
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveAndLeaveTest, ASecondBackClickWhileTheFirstIsLeavingIsHarmless) {
+  shell::Form1 form1({[] {}, [] {}});
+  form1.hide();
+  Form2& form = Form2::instance();
+  form.show();
+  QPointer<Form2> alive(&form);
+  // A quick second click, handled while the first one lets window events through.
+  QTimer::singleShot(0, form.PushButton8, [&form] { form.PushButton8->click(); });
+  // The first click, delivered as the event loop delivers it.
+  QTimer::singleShot(0, form.PushButton8, [&form] { form.PushButton8->click(); });
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(QFile::exists(tempDoc));
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(Form2::loaded(), nullptr);
+  EXPECT_TRUE(alive.isNull());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -205,6 +207,52 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
   EXPECT_TRUE(phone.match(sample[5]).hasMatch());
   EXPECT_TRUE(phone.match(sample[6]).hasMatch());
   EXPECT_TRUE(sample[7].contains(QLatin1Char('@')));
+}
+
+// The store's file made unwritable for a while: a folder stands where the file belongs.
+class BlockedStoreFile {
+ public:
+  BlockedStoreFile() : path_(shell::businessRecordStore().location()) {
+    QFile::rename(path_, path_ + QStringLiteral(".aside"));
+    QDir().mkpath(path_);
+  }
+  ~BlockedStoreFile() { unblock(); }
+  void unblock() {
+    if (!QFileInfo(path_).isDir()) return;
+    QDir(path_).removeRecursively();
+    QFile::rename(path_ + QStringLiteral(".aside"), path_);
+  }
+
+ private:
+  QString path_;
+};
+
+TEST(BusinessRecord, AFailedWriteWarnsOnceAndAWriteAfterRecoveryCountsAsSaved) {
+  ScriptedDialogs dialogs;
+  Form1 form(quietHooks());
+  auto warnings = [&dialogs] {
+    int count = 0;
+    for (const auto& m : dialogs.messages)
+      count += m.text.startsWith(QStringLiteral("The business details could not be saved"));
+    return count;
+  };
+  {
+    BlockedStoreFile blocked;
+    form.txtFax->setText(QStringLiteral("1"));
+    form.txtFax->setText(QStringLiteral("12"));
+    EXPECT_EQ(warnings(), 1);  // once, not at every keystroke
+    blocked.unblock();
+    form.txtFax->setText(QStringLiteral("123"));
+    EXPECT_TRUE(shell::businessRecordStore().write(QStringLiteral("Fax"), QStringLiteral("123")));
+  }
+  EXPECT_EQ(QSettings(shell::businessRecordStore().location(), QSettings::IniFormat)
+                .value(QStringLiteral("Halvenor/Fax"))
+                .toString(),
+            QStringLiteral("123"));
+  // Failing again after a recovery is told again.
+  BlockedStoreFile blockedAgain;
+  form.txtFax->setText(QStringLiteral("1234"));
+  EXPECT_EQ(warnings(), 2);
 }
 
 TEST(StartButton, ASecondClickDuringARunDoesNothing) {

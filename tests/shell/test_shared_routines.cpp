@@ -6,8 +6,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QImageWriter>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -147,6 +149,12 @@ TEST_F(FilesBesideProgram, SkinFileRecoloursTheWindowAndAppliesItsStyle) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
   EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
+  // The frame and the labels inside it take the face colour too.
+  EXPECT_EQ(form.Frame1->palette().color(QPalette::Window),
+            form.Frame1->palette().color(QPalette::Button));
+  EXPECT_EQ(form.Label1[6]->palette().color(QPalette::Window),
+            form.Label1[6]->palette().color(QPalette::Button));
+  EXPECT_NE(form.Frame1->palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_EQ(form.txtCity->palette().color(QPalette::Base), QColor(Qt::white));
 }
 
