@@ -11,7 +11,7 @@ build_packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth
   python3 python3-docx libreoffice-writer-nogui poppler-utils
 )

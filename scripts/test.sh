@@ -12,6 +12,10 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export QT_QPA_PLATFORM=offscreen
 
+echo "== formatting"
+git ls-files 'src/*' 'tests/*' 'bench/*' 'fuzz/*' | grep -E '\.(h|cpp)$' |
+  xargs clang-format --dry-run -Werror
+
 echo "== optimised build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j"$jobs"

@@ -288,7 +288,7 @@ void Form1::setWindowPointer(WindowPointer pointer) {
   for (QWidget* child : findChildren<QWidget*>()) child->setCursor(cursor);
 }
 
-void Form1::trackPointerOver(QWidget* /*element*/, WindowPointer pointer) {
+void Form1::trackPointer(WindowPointer pointer) {
   if (pointer_ == WindowPointer::Wait || pointer_ == pointer) return;
   setWindowPointer(pointer);
 }
@@ -302,12 +302,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         event->type() == QEvent::Enter ||
         !widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
     if (watched == PushButton1 || watched == PushButton2 || watched == PushButton3)
-      trackPointerOver(widget, WindowPointer::Hand);
+      trackPointer(WindowPointer::Hand);
     else if (((watched == this || watched == Frame1) && overSurface) ||
              watched == txtBusinessName || watched == txtStreetAddress2 || watched == txtCity ||
              watched == txtZipCode || watched == txtTelephone || watched == txtFax ||
              watched == txtEmail)
-      trackPointerOver(widget, WindowPointer::Default);
+      trackPointer(WindowPointer::Default);
   } else if (event->type() == QEvent::FocusIn) {
     // A field that takes the focus selects its whole text, so typing replaces it. A click
     // places the caret after the focus arrives, so the selection is made once it has.

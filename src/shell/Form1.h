@@ -72,7 +72,8 @@ class Form1 : public QWidget {
  private:
   void buildLayout();
   void applySkin();
-  void trackPointerOver(QWidget* element, WindowPointer pointer);
+  // The pointer the mouse shows over an element, unless the wait pointer is up.
+  void trackPointer(WindowPointer pointer);
 
   Hooks hooks_;
   WindowPointer pointer_ = WindowPointer::Default;

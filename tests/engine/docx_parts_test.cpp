@@ -159,7 +159,7 @@ TEST(DocxParts, StylesAndSettingsGiveWordsDefaults) {
   EXPECT_EQ(withPath(styles, "docDefaults/rPrDefault/rPr/sz")[0].attrs.value("w:val"), "22");
   const Element spacing = withPath(styles, "docDefaults/pPrDefault/pPr/spacing")[0];
   EXPECT_EQ(spacing.attrs.value("w:after"), "0");
-  EXPECT_EQ(spacing.attrs.value("w:line"), "259");   // 1.08 lines
+  EXPECT_EQ(spacing.attrs.value("w:line"), "259");  // 1.08 lines
   EXPECT_EQ(spacing.attrs.value("w:lineRule"), "auto");
 
   QString gridStyleName;
