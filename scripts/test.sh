@@ -28,8 +28,7 @@ cmake --build build-asan -j"$jobs"
 # Leak checking is off: Qt and fontconfig keep process-lifetime caches that LSan reports.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The real-client tests (python-docx, LibreOffice) ran above; here they would only be slow.
-(cd build-asan && HALVENOR_SKIP_EXTERNAL=1 ctest --output-on-failure -j"$jobs")
+(cd build-asan && ctest --output-on-failure -j"$jobs")
 
 if [[ -x fuzz/run.sh ]]; then
   echo "== fuzzing the .docx reader"
