@@ -117,6 +117,17 @@ std::vector<Step> ListItems(long first, std::initializer_list<QString> texts) {
   return steps;
 }
 
+std::vector<Step> TextInNextCells(long first, std::initializer_list<QString> texts) {
+  std::vector<Step> steps;
+  long n = first;
+  for (const QString& text : texts) {
+    steps.push_back(MoveRight(n, word::wdCell, 1));
+    steps.push_back(PlainText(n + 2, text));
+    n += 4;
+  }
+  return steps;
+}
+
 // --- Lists ---
 
 Step StartList(long number, int listTemplate) {

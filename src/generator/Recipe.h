@@ -251,6 +251,8 @@ Step ApplyStyleLastColumn(long number, bool on = true);
 // The four options on, in Word's order, numbered two apart.
 std::vector<Step> ApplyStyleOptions(long first);
 Step ReleaseTable(long number);
+// For each text: move right one cell, then type it as plain text; numbered two apart.
+std::vector<Step> TextInNextCells(long first, std::initializer_list<QString> texts);
 Step WithCellShading(long number);
 Step ShadingTexture(long number, int texture);
 Step ShadingForeground(long number, long colour);

@@ -24,15 +24,12 @@ std::vector<Step> AgingTable(long first, const QString& rowLabel, bool shaded) {
   // Letting the table go has no statement number of its own (it cannot fail).
   steps.push_back(ReleaseTable(first + 22));
 
-  long n = first + 24;
-  for (const QString& text :
-       {QStringLiteral("Total"), QStringLiteral("Current"), QStringLiteral("30 days"),
-        QStringLiteral("60 days"), QStringLiteral("90 days"), QStringLiteral("Over 90 days"),
-        rowLabel}) {
-    steps.push_back(MoveRight(n, word::wdCell, 1));
-    steps.push_back(PlainText(n + 2, text));
-    n += 4;
-  }
+  for (Step& s : TextInNextCells(
+           first + 24, {QStringLiteral("Total"), QStringLiteral("Current"),
+                        QStringLiteral("30 days"), QStringLiteral("60 days"),
+                        QStringLiteral("90 days"), QStringLiteral("Over 90 days"), rowLabel}))
+    steps.push_back(std::move(s));
+  long n = first + 24 + 7 * 4;
   steps.push_back(MoveUp(n, word::wdLine, 3));
   steps.push_back(MoveRight(n + 2, word::wdCharacter, 7, word::wdExtend));
   n += 4;
