@@ -74,7 +74,8 @@ TEST_F(SaveAndLeaveTest, SavingToANewNameCopiesByteForByte) {
   EXPECT_EQ(contentsOf(second), docBytes);
   EXPECT_EQ(contentsOf(tempDoc), docBytes);  // the temporary document stays
   ASSERT_EQ(dialogs.saveDialogTitles, QStringList({"Save File", "Save File"}));
-  EXPECT_EQ(dialogs.saveDialogFilters.value(0), QStringLiteral("Word Files (*.doc)|*.doc"));
+  EXPECT_EQ(dialogs.saveDialogFilters.value(0),
+            QStringLiteral("Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf"));
   EXPECT_EQ(plainMessages(), QStringList({"Done.", "Done."}));
   // No stray temporary copies are left beside the targets.
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
