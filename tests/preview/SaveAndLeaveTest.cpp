@@ -155,6 +155,19 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
   EXPECT_EQ(dialogs.errorTexts().size(), 1);
   for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
+
+  // A PDF that cannot be made (here: no pages listed) leaves an existing PDF as it was.
+  dialogs.messages.clear();
+  const QString pdf = target("old.pdf");
+  writeFile(pdf, "the old PDF");
+  dialogs.saveNameNext(pdf);
+  dialogs.saveFilterNext(QStringLiteral("PDF Files (*.pdf)"));
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(pdf), QByteArray("the old PDF"));
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 130")));
+  for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
 }
 
 TEST_F(SaveAndLeaveTest, CopyingOntoALinkReplacesTheLinkNotItsTarget) {
