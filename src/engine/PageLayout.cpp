@@ -199,6 +199,10 @@ void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
   LayoutCache& cache = cacheOf(doc);
   cache.close();  // Qt lays out what the edits changed
+  // Until the first question about pages the document has no page size, and so no
+  // layout: setting it lays the whole document out, from then on only what changes.
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  if (doc->pageSize() != pageSize) doc->setPageSize(pageSize);
   if (!cache.settled) {
     doc->documentLayout()->documentSize();
     cache.settling = true;
