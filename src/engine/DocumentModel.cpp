@@ -241,7 +241,7 @@ void DocumentModel::refreshLayout() {
   // only drops old layouts as the edits come in (the pending ones too, with the tables
   // they made). The first question about pages sets the page size from `page` and lays
   // the document out once.
-  doc->setPageSize(QSizeF());
+  doc->setPageSize(QSizeF(0, 0));  // a null size: Qt lays nothing out
   flushEdits(*this);
   doc->setDocumentMargin(0);  // before the frame margins: it resets them
   QTextFrameFormat root = doc->rootFrame()->frameFormat();
