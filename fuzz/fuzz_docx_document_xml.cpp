@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ScratchFile.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "word/Automation.h"
@@ -36,13 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static char* argv[] = {name, nullptr};
   static const bool platformSet = qputenv("QT_QPA_PLATFORM", "offscreen");
   static QGuiApplication app(argc, argv);
-  static QTemporaryDir dir;
   (void)platformSet;
 
   engine::PackageWriter package = otherParts();
   package.addPart(QStringLiteral("word/document.xml"),
                   QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-  const QString path = dir.path() + QStringLiteral("/input.docx");
+  const QString path = fuzzing::scratchFile();
   package.write(path);
   try {
     engine::loadDocx(path);

@@ -2,22 +2,13 @@
 // an AutomationError; nothing else (crash, leak, hang, other exception) is allowed.
 #include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 
+#include "ScratchFile.h"
 #include "engine/Docx.h"
 #include "engine/PageLayout.h"
 #include "word/Automation.h"
-
-namespace {
-
-QString scratchFile() {
-  static QTemporaryDir dir;
-  return dir.path() + QStringLiteral("/input.docx");
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The document model lays text out, which needs fonts and so a GUI application; the
@@ -29,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static QGuiApplication app(argc, argv);
   (void)platformSet;
 
-  const QString path = scratchFile();
+  const QString path = fuzzing::scratchFile();
   {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;

@@ -29,6 +29,20 @@ case "$target" in
   *)
     seeds="$root/tests/engine/corpus" ;;
 esac
-exec "$build/fuzz/$target" "$work/corpus" "$seeds" \
+# libFuzzer's own log goes to a file; what it did is summed up at the end: how many inputs
+# ran, in how long, and so how many a second.
+log="$work/last-run.log"
+status=0
+"$build/fuzz/$target" "$work/corpus" "$seeds" \
   -max_total_time="$seconds" -max_len=262144 -rss_limit_mb=2048 -timeout=30 \
-  -artifact_prefix="$work/artifacts/" "$@"
+  -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$@" >"$log" 2>&1 || status=$?
+runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+elapsed=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -n 1)
+runs=${runs:-0}
+elapsed=${elapsed:-$seconds}
+echo "$target: $runs inputs in ${elapsed} s ($((runs / (elapsed > 0 ? elapsed : 1))) a second)"
+if [ "$status" -ne 0 ]; then
+  tail -n 60 "$log"
+  echo "$target: failed (exit $status); the input is in $work/artifacts/"
+fi
+exit "$status"
