@@ -518,8 +518,8 @@ bool Form2::viewKey(QKeyEvent* key) {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-  // The view: wheel turns that reach it from the picture, and its keys.
-  if (watched == Picture2 && event->type() == QEvent::Wheel)
+  // The view: wheel turns over the page or the view around it, and the view's keys.
+  if ((watched == Picture1 || watched == Picture2) && event->type() == QEvent::Wheel)
     return viewWheel(static_cast<QWheelEvent*>(event));
   if (watched == Picture2 && event->type() == QEvent::KeyPress &&
       viewKey(static_cast<QKeyEvent*>(event)))
