@@ -4,16 +4,22 @@
 
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
+#include "preview/TempFiles.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
 #include "word/WordAvailability.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
   engine::registerWordEngine();
+  shell::handleTerminationSignals();
+  preview::removeStaleTemporaryFiles();
 
   shell::Form1 form1({&word::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
   form1.Form_Load();
   form1.show();
-  return app.exec();
+  const int status = app.exec();
+  shell::removeFilesAtExit();  // a signal or a last window may end a run midway
+  return status;
 }
