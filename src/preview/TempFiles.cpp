@@ -112,7 +112,7 @@ void removeStaleTemporaryFiles() {
   }
   const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
   static const QRegularExpression ownFile(
-      QStringLiteral("^(tovlan[0-9]+\\.doc|temp[a-z0-9]{12}\\.bmp)$"));
+      QStringLiteral("^(tovlan[0-9]+\\.doc(\\.[A-Za-z0-9]{6})?|temp[a-z0-9]{12}\\.bmp)$"));
   const QDir dir(folder);
   for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
     if (!ownFile.match(entry.fileName()).hasMatch()) continue;

@@ -26,9 +26,9 @@ QString pageImageFolder();
 // letters and digits, ".bmp". Another local user cannot guess it to block the rendering.
 QString pageImagePath();
 
-// Removes the temporary documents and page image files that a program ended by force
-// left in the private folder more than a day ago. Folders the user named through "temp"
-// or "TEMP" are never searched. Silent about failures.
+// Removes the temporary documents (and a half-written save of one) and page image files
+// that a program ended by force left in the private folder more than a day ago. Folders
+// the user named through "temp" or "TEMP" are never searched. Silent about failures.
 void removeStaleTemporaryFiles();
 
 // Creates `path` exclusively (never following a link, mode 0600) and closes it again.

@@ -186,17 +186,34 @@ TEST_F(FinishTest, EndingTheProgramMidRunLeavesNoFileBehind) {
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
+// A "temp" that is missing, a file, or too long a name: one message that names the
+// path and the system's reason, and the run ends in the main window.
 TEST_F(FinishTest, AnUnusableFolderIsReportedOnceAndNothingElseHappens) {
-  ScopedEnv temp("temp", folder.filePath(QStringLiteral("missing")));
-  finish();
-  const QList<long> lines = reportedLines();
-  EXPECT_EQ(lines, QList<long>({1770}));
-  EXPECT_TRUE(dialogs.errorTexts()[0].contains(folder.filePath(QStringLiteral("missing"))));
-  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("No such file or directory")));
-  EXPECT_TRUE(runState->savedPath.isEmpty());
-  EXPECT_TRUE(runState->quit);
+  const QString file = folder.filePath(QStringLiteral("a-file"));
+  QFile(file).open(QIODevice::WriteOnly);
+  const struct {
+    QString temp;
+    const char* reason;
+  } cases[] = {
+      {folder.filePath(QStringLiteral("missing")), "No such file or directory"},
+      {file, "Not a directory"},
+      {folder.filePath(QString(300, QLatin1Char('t'))), "File name too long"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    ScopedEnv temp("temp", c.temp);
+    dialogs.messages.clear();
+    finish();
+    EXPECT_EQ(reportedLines(), QList<long>({1770}));
+    ASSERT_EQ(dialogs.errorTexts().size(), 1);
+    EXPECT_TRUE(dialogs.errorTexts()[0].contains(c.temp));
+    EXPECT_TRUE(dialogs.errorTexts()[0].contains(QLatin1String(c.reason)))
+        << dialogs.errorTexts()[0].toStdString();
+    EXPECT_TRUE(runState->savedPath.isEmpty());
+    EXPECT_TRUE(runState->quit);
+    EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  }
   EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("missing"))).exists());
-  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
 }
 
 // TEMP on a full disk: the page image file cannot be written; one message, no preview, and

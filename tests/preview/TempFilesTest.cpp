@@ -113,7 +113,8 @@ TEST_F(TempFilesTest, StaleFilesAreRemovedFromThePrivateFolderOnly) {
     EXPECT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
   };
   const QStringList stale = {privateFolder + "/tovlan12345678.doc",
-                             privateFolder + "/tempabcdefghij12.bmp"};
+                             privateFolder + "/tempabcdefghij12.bmp",
+                             privateFolder + "/tovlan12345678.doc.Ab12Cd"};
   const QStringList kept = {privateFolder + "/tovlan87654321.doc", privateFolder + "/notes.doc",
                             named.path() + "/tovlan11111111.doc"};
   for (const QString& path : stale) make(path, old);
