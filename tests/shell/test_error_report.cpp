@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 #include <stdexcept>
@@ -45,9 +46,19 @@ TEST(ErrorMessage, ShowsAsWarningWithOneOkButtonAndItsCaption) {
 
 // The window manager shows a window's title with " — " and the application's display
 // name appended unless the title already ends with that name (Qt's platform rule); the
-// error message and the save dialog must show their captions exactly.
+// error message and the save dialog must show their captions exactly. Under X11
+// (-platform xcb) the test reads the title the window manager is given.
 TEST(ErrorMessage, RealDialogsShowTheirCaptionsExactly) {
-  const auto shownTitle = [](const QString& title) {
+  const auto shownTitle = [](QWidget* box) {
+    const QString title = box->windowTitle();
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+      QProcess xprop;
+      xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(box->winId()),
+                                            QStringLiteral("_NET_WM_NAME")});
+      xprop.waitForFinished();
+      const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+      return out.mid(out.indexOf(u'"') + 1).chopped(1);
+    }
     const QString name = QGuiApplication::applicationDisplayName();
     return name.isEmpty() || title.endsWith(name) ? title
                                                   : title + QStringLiteral(" \u2014 ") + name;
@@ -58,7 +69,7 @@ TEST(ErrorMessage, RealDialogsShowTheirCaptionsExactly) {
     QTimer::singleShot(50, [&] {
       QWidget* box = QApplication::activeModalWidget();
       ASSERT_NE(box, nullptr);
-      shown << shownTitle(box->windowTitle());
+      shown << shownTitle(box);
       QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
     });
   };
