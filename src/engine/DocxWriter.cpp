@@ -504,13 +504,18 @@ class DocumentWriter {
     part.end();
   }
 
+  bool writesNumbering(const ParagraphValues& p) const {
+    return !p.listTemplate.isEmpty() && p.listLevel >= 1 &&
+           numIds_.find(p.listTemplate) != numIds_.end();
+  }
+
   void writeParagraph(Part& part, const QTextBlock& block, bool endsSection, bool firstSection) {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    if (!p.listTemplate.isEmpty() && p.listLevel >= 1) {
+    if (writesNumbering(p)) {
       const auto found = numIds_.find(p.listTemplate);
-      if (found != numIds_.end()) {
+      {
         part.start(QStringLiteral("numPr"));
         part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, 9) - 1));
         part.val(QStringLiteral("numId"), number(found->second));
@@ -527,12 +532,17 @@ class DocumentWriter {
       part.end();
     }
     writeSpacing(part, p);
-    if (p.leftIndent != 0 || p.firstLineIndent != 0) {
+    // A list paragraph writes only the indents it sets itself: the rest are its level's
+    // (w:lvl/w:pPr/w:ind), which a reader combines with these exactly as the engine does.
+    const bool listed = writesNumbering(p);
+    const bool left = listed ? p.leftIndentDirect : p.leftIndent != 0 || p.firstLineIndent != 0;
+    const bool first = listed ? p.firstLineIndentDirect : left;
+    if (left || first) {
       part.empty(QStringLiteral("ind"));
-      part.attr(QStringLiteral("left"), twips(p.leftIndent));
-      if (p.firstLineIndent < 0)
+      if (left) part.attr(QStringLiteral("left"), twips(p.leftIndent));
+      if (first && p.firstLineIndent < 0)
         part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
-      else
+      else if (first)
         part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
     }
     part.val(QStringLiteral("jc"), alignmentToXml(p.alignment));

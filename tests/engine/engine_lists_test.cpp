@@ -140,7 +140,11 @@ TEST_F(ListsTest, BulletIsDrawnLeftOfTheTextOnlyInAList) {
   const QRect bulletArea(84, 72, 14, 24);
   const int inList = darkPixels(render(engine::drawPage(doc, 0)), bulletArea);
   EXPECT_GT(inList, 0);
+  // An indent the paragraph sets itself outlives the list; the bullet does not.
+  sel->ParagraphFormat()->SetLeftIndent(36);
   sel->Range()->ListFormat()->RemoveNumbers(word::wdNumberParagraph);
+  EXPECT_DOUBLE_EQ(info().paragraphs[0].leftIndent, 36);
+  EXPECT_DOUBLE_EQ(info().paragraphs[0].firstLineIndent, 0);
   EXPECT_EQ(darkPixels(render(engine::drawPage(doc, 0)), bulletArea), 0);
 }
 
