@@ -532,17 +532,20 @@ class DocumentWriter {
       part.end();
     }
     writeSpacing(part, p);
-    // A list paragraph writes only the indents it sets itself: the rest are its level's
-    // (w:lvl/w:pPr/w:ind), which a reader combines with these exactly as the engine does.
+    // A list paragraph with no indent of its own leaves w:ind out: its level's
+    // (w:lvl/w:pPr/w:ind) apply. With one of its own it writes both, the other as its level
+    // gives it: a w:ind with one attribute is read differently by different readers
+    // (LibreOffice takes the missing one as zero). No first-line indent is written as
+    // hanging="0": LibreOffice reads firstLine="0" on a list paragraph as the margin.
     const bool listed = writesNumbering(p);
-    const bool left = listed ? p.leftIndentDirect : p.leftIndent != 0 || p.firstLineIndent != 0;
-    const bool first = listed ? p.firstLineIndentDirect : left;
-    if (left || first) {
+    const bool own = listed ? p.leftIndentDirect || p.firstLineIndentDirect
+                            : p.leftIndent != 0 || p.firstLineIndent != 0;
+    if (own) {
       part.empty(QStringLiteral("ind"));
-      if (left) part.attr(QStringLiteral("left"), twips(p.leftIndent));
-      if (first && p.firstLineIndent < 0)
+      part.attr(QStringLiteral("left"), twips(p.leftIndent));
+      if (p.firstLineIndent <= 0)
         part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
-      else if (first)
+      else
         part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
     }
     part.val(QStringLiteral("jc"), alignmentToXml(p.alignment));
