@@ -10,6 +10,8 @@ scripts/install-deps.sh --test
 jobs=$(nproc)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so a fresh clone in another folder reuses the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 export QT_QPA_PLATFORM=offscreen
 
 echo "== formatting"

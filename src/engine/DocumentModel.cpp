@@ -12,6 +12,7 @@
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
+#include "engine/PageLayout.h"
 
 namespace engine {
 
@@ -259,8 +260,12 @@ const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& nam
 
 void DocumentModel::refreshLayout() {
   QTextDocument* doc = text_.get();
+  // Nothing is laid out while the display formats are derived: without a page size Qt
+  // only drops old layouts as the edits come in (the pending ones too, with the tables
+  // they made). Setting the page size at the end lays the document out once.
+  doc->setPageSize(QSizeF());
+  flushEdits(*this);
   doc->setDocumentMargin(0);  // before the frame margins: it resets them
-  doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
   QTextFrameFormat root = doc->rootFrame()->frameFormat();
   root.setTopMargin(qtLength(page.topMargin));
   root.setBottomMargin(qtLength(page.bottomMargin));
@@ -277,12 +282,12 @@ void DocumentModel::refreshLayout() {
   base.setHintingPreference(QFont::PreferNoHinting);
   doc->setDefaultFont(base);
 
-  QTextCursor edit(doc);
-  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames())
     if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
-  edit.endEditBlock();
+  flushEdits(*this);
+  doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
+  forgetLayout(*this);
 }
 
 void DocumentModel::refreshParagraph(const QTextBlock& block) {
@@ -405,6 +410,7 @@ void DocumentModel::refreshTable(QTextTable* table) {
 }
 
 DocumentModel DocumentModel::clone() const {
+  flushEdits(*this);  // the copy takes in every table
   DocumentModel copy;
   copy.text_.reset(text_->clone());
   // Qt's clone leaves out the first paragraph's own formats; carry them over.

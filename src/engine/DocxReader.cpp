@@ -130,14 +130,8 @@ class DocumentReader {
     readBody(main);
     if (!headerTarget_.isEmpty()) readHeader(headerTarget_);
     model_.header.firstPage = !firstSectionTitlePage_;
-    {
-      // Deriving the display formats touches every block; one edit block lets the layout
-      // catch up once at the end instead of after each of them.
-      QTextCursor batch(model_.text());
-      batch.beginEditBlock();
-      model_.refreshLayout();
-      batch.endEditBlock();
-    }
+    // Lays nothing out: the first question about pages lays the document out, once.
+    model_.refreshLayout();
     return std::move(model_);
   }
 

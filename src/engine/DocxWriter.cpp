@@ -13,6 +13,7 @@
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "engine/DocxVocabulary.h"
+#include "engine/PageLayout.h"
 #include "word/Automation.h"
 
 namespace engine {
@@ -741,6 +742,7 @@ class DocumentWriter {
 
 void saveDocx(const DocumentModel& model, const QString& path) {
   if (path.isEmpty()) throw word::AutomationError(QStringLiteral("The file name is empty."));
+  flushEdits(model);  // every table the edits made is in the structure written
   DocumentWriter(model).write(path);
 }
 

@@ -466,6 +466,7 @@ void SelectionCells::Merge() {
   if (cells.rows * cells.columns < 2)
     fail(QStringLiteral("The selection must contain at least two cells to merge."));
   cells.table->mergeCells(cells.row, cells.column, cells.rows, cells.columns);
+  flushEdits(doc_->model);  // Qt takes in the new spans when the edit block closes
   const QTextTableCell merged = cells.table->cellAt(cells.row, cells.column);
   doc_->cursor.setPosition(merged.firstPosition());
   doc_->model.refreshTable(cells.table);
@@ -497,14 +498,14 @@ void EngineSelection::TypeText(const QString& text) {
   // The line height follows the font of the paragraph's text.
   d.model.refreshParagraph(d.cursor.block());
   // Typing nothing over a selection still replaces it.
-  if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (clean.isEmpty() && d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
 }
 
 void EngineSelection::TypeParagraph() {
   word::announceCall("Selection.TypeParagraph");
   DocumentState& d = *doc_;
   d.beginEdit();
-  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
   QTextBlockFormat f = d.cursor.blockFormat();
   ParagraphValues v = paragraphValues(f);
   v.sectionStart = false;
@@ -522,7 +523,7 @@ void EngineSelection::InsertBreak(int type) {
   if (d.cursor.currentTable())
     fail(QStringLiteral("A section break cannot be inserted in a table."));
   d.beginEdit();
-  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
   QTextBlockFormat f = d.cursor.blockFormat();
   ParagraphValues v = paragraphValues(f);
   // A page break is kept as a section start too: the page setup is the same for all.
@@ -630,7 +631,7 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
     down = !down;
   }
   QTextCursor& c = d.cursor;
-  settleLayout(d.model);
+  const SettledLayout settled(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
   if (mode == QTextCursor::MoveAnchor && c.hasSelection()) {
@@ -670,7 +671,7 @@ int EngineSelection::EndKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  settleLayout(d.model);
+  const SettledLayout settled(d.model);
   if (unit == word::wdLine)
     d.cursor.movePosition(QTextCursor::EndOfLine, mode);
   else if (unit == word::wdStory)
@@ -688,7 +689,7 @@ int EngineSelection::HomeKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  settleLayout(d.model);
+  const SettledLayout settled(d.model);
   if (unit == word::wdLine) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);
   } else if (unit == word::wdStory) {
@@ -775,7 +776,7 @@ int EngineSelection::Delete(int unit, int count) {
       }
     }
     d.beginEdit();
-    c.removeSelectedText();
+    d.removeSelectedText(c);
     d.takeTypingFormatFromCursor();
     return 1;
   }
@@ -786,7 +787,7 @@ int EngineSelection::Delete(int unit, int count) {
     c.movePosition(unit == word::wdWord ? QTextCursor::NextWord : QTextCursor::NextCharacter,
                    QTextCursor::KeepAnchor);
     if (!c.hasSelection()) break;
-    c.removeSelectedText();
+    d.removeSelectedText(c);
   }
   d.takeTypingFormatFromCursor();
   return deleted;

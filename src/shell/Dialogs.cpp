@@ -28,11 +28,11 @@ class QtDialogs final : public Dialogs {
     }
   }
 
-  QString saveFileName(const QString& title, const QString& filter,
-                       const QString& initialName) override {
+  QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
+                       QString* chosenFilter) override {
     // The program asks its own overwrite question, so the dialog must not.
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
-                                        qtFilterFromPipes(filter), nullptr,
+                                        qtFilterFromPipes(filter), chosenFilter,
                                         QFileDialog::DontConfirmOverwrite);
   }
 };
