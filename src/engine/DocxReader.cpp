@@ -549,12 +549,20 @@ class DocumentReader {
           p.lineSpacing = spacing->second;
         }
       } else if (xml.isW("ind")) {
-        p.leftIndent = twipsToPoints(
-            xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
-        if (xml.attributeW("hanging"))
+        // Each indent given here is the paragraph's own; one left out is its list level's
+        // (filled in when the document is laid out) or none.
+        if (xml.attributeW("left") || xml.attributeW("start")) {
+          p.leftIndent = twipsToPoints(
+              xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
+          p.leftIndentDirect = true;
+        }
+        if (xml.attributeW("hanging")) {
           p.firstLineIndent = -twipsToPoints(xml.intW("hanging", 0, kMaxTwips, 0));
-        else
+          p.firstLineIndentDirect = true;
+        } else if (xml.attributeW("firstLine")) {
           p.firstLineIndent = twipsToPoints(xml.intW("firstLine", 0, kMaxTwips, 0));
+          p.firstLineIndentDirect = true;
+        }
       } else if (xml.isW("tabs")) {
         p.tabStops.clear();
         while (xml.nextChild()) {
