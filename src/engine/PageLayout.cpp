@@ -151,12 +151,13 @@ double cellContentHeight(const QTextDocument* doc, const QTextTableCell& cell) {
 // are looked at.
 bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
   bool changed = false;
+  // One edit for all tables: each edit lays out again from where it changed to the end, so
+  // one per table would cost as much as the document for every table.
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table || table->lastPosition() < from || table->firstPosition() > to) continue;
-    // One edit per table: Qt lays out that table again, not all the text between tables.
-    QTextCursor edit(doc);
-    edit.beginEditBlock();
     const TableValues v = tableValues(table->format());
     // The rows the span reaches (all of them where a row cannot be told).
     const QTextTableCell first = table->cellAt(int(std::max<qint64>(from, 0)));
@@ -182,8 +183,8 @@ bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
         }
       }
     }
-    edit.endEditBlock();
   }
+  edit.endEditBlock();
   return changed;
 }
 
