@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 
@@ -273,6 +274,16 @@ bool wantsCommandLine(int argc, char** /*argv*/) { return argc > 1; }
 void prepareHeadless() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  // Each command keeps its temporary document and page image file in a private folder of
+  // its own, so commands running side by side, or beside the window, never share one.
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    err << "halvenor: cannot make a private temporary folder\n";
+    return kSomePlansFailed;
+  }
+  const QByteArray folder = QFile::encodeName(scratch.path());
+  qputenv("temp", folder);
+  qputenv("TEMP", folder);
   Command command(out, err);
   return command.run(arguments);
 }

@@ -262,8 +262,9 @@ void DocumentModel::refreshLayout() {
   QTextDocument* doc = text_.get();
   // Nothing is laid out while the display formats are derived: without a page size Qt
   // only drops old layouts as the edits come in (the pending ones too, with the tables
-  // they made). Setting the page size at the end lays the document out once.
-  doc->setPageSize(QSizeF());
+  // they made). The first question about pages sets the page size from `page` and lays
+  // the document out once.
+  doc->setPageSize(QSizeF(0, 0));  // a null size: Qt lays nothing out
   flushEdits(*this);
   doc->setDocumentMargin(0);  // before the frame margins: it resets them
   QTextFrameFormat root = doc->rootFrame()->frameFormat();
@@ -286,7 +287,6 @@ void DocumentModel::refreshLayout() {
     if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
   flushEdits(*this);
-  doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
   forgetLayout(*this);
 }
 

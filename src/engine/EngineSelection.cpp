@@ -6,6 +6,7 @@
 #include <QTextTable>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
@@ -631,7 +632,6 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
     down = !down;
   }
   QTextCursor& c = d.cursor;
-  const SettledLayout settled(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
   if (mode == QTextCursor::MoveAnchor && c.hasSelection()) {
@@ -643,8 +643,17 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
                                                 c.currentTable()->cellAt(c.position()));
     c.setPosition(down && !cells ? c.selectionEnd() : c.selectionStart());
   }
-  for (; moved < count; ++moved)
+  std::optional<SettledLayout> settled;  // laid out only when the table grid cannot answer
+  for (; moved < count; ++moved) {
+    const int to =
+        mode == QTextCursor::MoveAnchor ? lineMoveInTable(d.model, c.position(), down) : -1;
+    if (to >= 0) {
+      c.setPosition(to);
+      continue;
+    }
+    if (!settled) settled.emplace(d.model);
     if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
+  }
   d.takeTypingFormatFromCursor();
   return moved;
 }

@@ -13,10 +13,12 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "preview/TestEnvironment.h"
 #include "support/ExternalProgram.h"
 
 namespace {
 
+using preview_tests::ScopedEnv;
 using testing_support::ProgramOutput;
 using testing_support::runProgram;
 
@@ -123,7 +125,15 @@ TEST(CommandLine, OnePlanFromOptionsNeverOverwritesWithoutForce) {
                                  QStringLiteral("Quillby & Daughters, Ltd."),
                                  QStringLiteral("--city-state"),
                                  QStringLiteral("Ashford KS")};
-  const ProgramOutput first = halvenor(arguments);
+  // A command keeps its temporary files in a private folder: an unusable inherited
+  // temporary folder does not matter, and no two commands share a page image file.
+  const QString notAFolder = folder.filePath(QStringLiteral("not-a-folder"));
+  writeFile(notAFolder, "a file");
+  ProgramOutput first;
+  {
+    ScopedEnv temp("temp", notAFolder), bigTemp("TEMP", notAFolder);
+    first = halvenor(arguments);
+  }
   ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
   EXPECT_TRUE(contentsOf(pdf).startsWith("%PDF-"));
   // Named twice: the checker reads several files line by line.
