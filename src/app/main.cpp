@@ -6,7 +6,9 @@
 #include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
+#include "preview/TempFiles.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
 #include "word/WordAvailability.h"
 
 int main(int argc, char** argv) {
@@ -15,10 +17,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   engine::registerWordEngine();
   if (commandLine) return cli::runCommandLine(QApplication::arguments());
+  shell::handleTerminationSignals();
+  preview::removeStaleTemporaryFiles();
 
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
   shell::Form1 form1({&word::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
   form1.Form_Load();
   form1.show();
-  return app.exec();
+  const int status = app.exec();
+  shell::removeFilesAtExit();  // a signal or a last window may end a run midway
+  return status;
 }

@@ -32,11 +32,20 @@ constexpr int kMaxTableCells = 50000;  // all tables together
 constexpr int kMaxListTemplates = 1000;
 // Lengths in twips: a generous bound around the largest page Word allows (22 inches).
 constexpr int kMaxTwips = 63360;
+// One paragraph's text: 100,000 characters, far past any real paragraph (a full page holds
+// about 3,500), and the most whose longest word still lays out in a second or two (breaking
+// a word wider than a line takes time that grows with the square of the word's length).
+constexpr qsizetype kMaxParagraphCharacters = 100000;
+// Tab characters in one paragraph: more than a Letter page holds at the default half-inch
+// stops on every one of its lines (13 stops x 46 lines); beyond this only layout time grows.
+constexpr int kMaxParagraphTabs = 1000;
 
 struct ParagraphData {
   ParagraphValues values = DocumentModel::normalParagraph();
   RunValues mark = DocumentModel::normalRun();
   std::vector<std::pair<RunValues, QString>> runs;
+  qsizetype characters = 0;  // text read so far, for the bounds
+  int tabs = 0;
   bool endsSection = false;
 };
 
@@ -540,12 +549,20 @@ class DocumentReader {
           p.lineSpacing = spacing->second;
         }
       } else if (xml.isW("ind")) {
-        p.leftIndent = twipsToPoints(
-            xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
-        if (xml.attributeW("hanging"))
+        // Each indent given here is the paragraph's own; one left out is its list level's
+        // (filled in when the document is laid out) or none.
+        if (xml.attributeW("left") || xml.attributeW("start")) {
+          p.leftIndent = twipsToPoints(
+              xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
+          p.leftIndentDirect = true;
+        }
+        if (xml.attributeW("hanging")) {
           p.firstLineIndent = -twipsToPoints(xml.intW("hanging", 0, kMaxTwips, 0));
-        else
+          p.firstLineIndentDirect = true;
+        } else if (xml.attributeW("firstLine")) {
           p.firstLineIndent = twipsToPoints(xml.intW("firstLine", 0, kMaxTwips, 0));
+          p.firstLineIndentDirect = true;
+        }
       } else if (xml.isW("tabs")) {
         p.tabStops.clear();
         while (xml.nextChild()) {
@@ -615,6 +632,14 @@ class DocumentReader {
     }
     if (text.isEmpty()) return;
     countRun();
+    paragraph.characters += text.size();
+    paragraph.tabs += static_cast<int>(text.count(QLatin1Char('\t')));
+    if (paragraph.characters > kMaxParagraphCharacters)
+      fail(QStringLiteral("a paragraph is too long (over %1 characters)")
+               .arg(kMaxParagraphCharacters));
+    if (paragraph.tabs > kMaxParagraphTabs)
+      fail(QStringLiteral("a paragraph has more tabs than a page can hold (over %1)")
+               .arg(kMaxParagraphTabs));
     if (!paragraph.runs.empty()) {
       auto& last = paragraph.runs.back();
       if (last.first.bold == run.bold && last.first.size == run.size &&

@@ -1,6 +1,7 @@
 #include "engine/PageLayout.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -48,8 +49,8 @@ class LayoutCache : public QObject {
  public:
   explicit LayoutCache(QTextDocument* doc) : QObject(doc), edits(doc) {
     setObjectName(QLatin1String(kCacheName));
-    connect(doc, &QTextDocument::contentsChange, this, [this](int from, int, int) {
-      if (!settling) changedFrom(from);
+    connect(doc, &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+      if (!settling) changed(from, removed, added);
     });
     open();
   }
@@ -67,9 +68,13 @@ class LayoutCache : public QObject {
     edits.beginEditBlock();
   }
 
-  void changedFrom(int from) {
+  // Text from `from` on: `removed` characters gave way to `added` ones.
+  void changed(qint64 from, qint64 removed, qint64 added) {
     settled = false;
-    firstChange = std::min(firstChange, std::max(0, from));
+    // The changed span grows to cover this change; an end behind it moves with the text.
+    if (changeEnd >= from) changeEnd = std::max(from + added, changeEnd + added - removed);
+    changeStart = std::min(changeStart, std::max<qint64>(0, from));
+    changeEnd = std::max(changeEnd, from + added);
     pageStartsKnown = false;
     bulletsKnown = false;
   }
@@ -81,7 +86,9 @@ class LayoutCache : public QObject {
   int held = 0;           // settled layouts alive
   bool settling = false;  // the row padding's own changes are no news
   bool settled = false;
-  int firstChange = 0;  // the first position changed since the layout last settled
+  // The span of text changed since the layout last settled.
+  qint64 changeStart = 0;
+  qint64 changeEnd = std::numeric_limits<int>::max();
   bool pageStartsKnown = false;
   std::vector<int> pageStarts;  // the first position of each page
   bool bulletsKnown = false;
@@ -139,17 +146,26 @@ double cellContentHeight(const QTextDocument* doc, const QTextTableCell& cell) {
 }
 
 // Rows with a minimum or exact height: each cell gets the height its text lacks as padding
-// below it (Qt's tables know no row heights of their own). Tables that end before `from`
-// are as they were.
-bool padRows(QTextDocument* doc, int from) {
+// below it (Qt's tables know no row heights of their own). A cell's text height does not
+// depend on anything outside it, so only cells in the changed span from `from` to `to`
+// are looked at.
+bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
   bool changed = false;
-  QTextCursor edit(doc);
-  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
-    if (!table || table->lastPosition() < from) continue;
+    if (!table || table->lastPosition() < from || table->firstPosition() > to) continue;
+    // One edit per table: Qt lays out that table again, not all the text between tables.
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
     const TableValues v = tableValues(table->format());
-    for (int r = 0; r < table->rows(); ++r) {
+    // The rows the span reaches (all of them where a row cannot be told).
+    const QTextTableCell first = table->cellAt(int(std::max<qint64>(from, 0)));
+    const QTextTableCell last = table->cellAt(int(std::min<qint64>(to, table->lastPosition())));
+    const int firstRow = from > table->firstPosition() && first.isValid() ? first.row() : 0;
+    const int lastRow = to < table->lastPosition() && last.isValid()
+                            ? last.row() + last.rowSpan() - 1
+                            : table->rows() - 1;
+    for (int r = firstRow; r <= lastRow; ++r) {
       const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
                          r < v.rowHeights.size() && v.rowHeights[r] > 0;
       for (int c = 0; c < table->columns(); ++c) {
@@ -166,8 +182,8 @@ bool padRows(QTextDocument* doc, int from) {
         }
       }
     }
+    edit.endEditBlock();
   }
-  edit.endEditBlock();
   return changed;
 }
 
@@ -183,16 +199,82 @@ void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
   LayoutCache& cache = cacheOf(doc);
   cache.close();  // Qt lays out what the edits changed
+  // Until the first question about pages the document has no page size, and so no
+  // layout: setting it lays the whole document out, from then on only what changes.
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  if (doc->pageSize() != pageSize) doc->setPageSize(pageSize);
   if (!cache.settled) {
     doc->documentLayout()->documentSize();
     cache.settling = true;
-    const bool padded = padRows(doc, cache.firstChange);
+    const bool padded = padRows(doc, cache.changeStart, cache.changeEnd);
     cache.settling = false;
     if (padded) doc->documentLayout()->documentSize();
     cache.settled = true;
-    cache.firstChange = std::numeric_limits<int>::max();
+    cache.changeStart = std::numeric_limits<int>::max();
+    cache.changeEnd = -1;
   }
   cache.open();
+}
+
+namespace {
+
+// True when the paragraph's text certainly fits on one line of its cell (with room to
+// spare for any difference between the measure here and the layout's).
+bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell) {
+  if (block.length() <= 1) return true;
+  if (block.text().contains(QLatin1Char('\t'))) return false;
+  const QList<QTextLength> columns = table->format().columnWidthConstraints();
+  double available = 0;
+  for (int c = cell.column(); c < cell.column() + cell.columnSpan(); ++c) {
+    if (c >= columns.size() || columns[c].type() != QTextLength::FixedLength) return false;
+    available += fromQtLength(columns[c].rawValue());
+  }
+  const QTextTableCellFormat format = cell.format().toTableCellFormat();
+  const QTextBlockFormat paragraph = block.blockFormat();
+  available -= fromQtLength(format.leftPadding() + format.rightPadding() + format.leftBorder() +
+                            format.rightBorder());
+  available -= paragraph.leftMargin() + paragraph.rightMargin() + std::abs(paragraph.textIndent());
+  double width = 0;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    width += QFontMetricsF(fragment.charFormat().font(), layoutDevice())
+                 .horizontalAdvance(fragment.text());
+  }
+  return width * 1.1 + 6 < available;
+}
+
+}  // namespace
+
+int lineMoveInTable(const DocumentModel& model, int position, bool down) {
+  QTextDocument* doc = model.text();
+  QTextCursor at(doc);
+  at.setPosition(std::clamp(position, 0, doc->characterCount() - 1));
+  QTextTable* table = at.currentTable();
+  if (!table) return -1;
+  const QTextTableCell cell = table->cellAt(position);
+  const QTextBlock block = doc->findBlock(position);
+  if (!cell.isValid() || !block.isValid()) return -1;
+  // Only from the paragraph at the cell's edge, and from its last line (down) or first
+  // line (up): its end or start is, and so is all of it when it has just the one line.
+  const int blockEnd = block.position() + block.length() - 1;
+  const bool atEdge =
+      down ? blockEnd == cell.lastPosition() : block.position() == cell.firstPosition();
+  const bool atEnd = down ? position == blockEnd : position == block.position();
+  if (!atEdge || (!atEnd && !fitsOneLine(block, table, cell))) return -1;
+  int target;
+  if (down) {
+    const int row = cell.row() + cell.rowSpan();
+    target = row < table->rows() ? table->cellAt(row, cell.column()).firstPosition()
+                                 : table->lastPosition() + 1;
+  } else {
+    const int row = cell.row() - 1;
+    target =
+        row >= 0 ? table->cellAt(row, cell.column()).lastPosition() : table->firstPosition() - 1;
+  }
+  // Into an empty paragraph: its start, wherever the line above or below ends.
+  const QTextBlock to = doc->findBlock(target);
+  if (!to.isValid() || to.length() != 1 || target < 0) return -1;
+  return to.position();
 }
 
 SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
@@ -208,7 +290,9 @@ SettledLayout::~SettledLayout() {
   cache.open();
 }
 
-void forgetLayout(const DocumentModel& model) { cacheOf(model.text()).changedFrom(0); }
+void forgetLayout(const DocumentModel& model) {
+  cacheOf(model.text()).changed(0, 0, std::numeric_limits<int>::max());
+}
 
 void forgetBullets(const DocumentModel& model) { cacheOf(model.text()).bulletsKnown = false; }
 

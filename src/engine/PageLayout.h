@@ -36,6 +36,13 @@ class SettledLayout {
  private:
   const DocumentModel& model_;
 };
+// Where one move by visual line from the position in a table goes, when the table grid
+// answers it without a layout: from the first line of the cell's first paragraph (up) or
+// the last line of its last (down) into the empty paragraph that Qt's move reaches (the
+// next cell of the column, or the paragraph beside the table). -1 when only the layout
+// can tell.
+int lineMoveInTable(const DocumentModel& model, int position, bool down);
+
 // Forgets what is known of the layout (for changes Qt does not report as edits, such as
 // the page size): the next question works the whole document out again.
 void forgetLayout(const DocumentModel& model);

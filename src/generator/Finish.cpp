@@ -1,19 +1,41 @@
 #include "generator/Finish.h"
 
+#include <unistd.h>
+
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTreeWidget>
 #include <stdexcept>
 
 #include "preview/Form2.h"
 #include "preview/PageRendering.h"
+#include "preview/SafeCopy.h"
 #include "preview/TempFiles.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
+#include "word/WordConstants.h"
 
 namespace generator {
 namespace {
 
 // A free name is found long before this; past it the folder is taken to be unusable.
 constexpr int kMaxNameDraws = 10000;
+
+// Ends the word processor after a failed save without a message per step: the save's
+// message has said what went wrong.
+void endQuietly(word::Ref<word::Application>& app, word::Ref<word::Document>& plan) {
+  try {
+    app->SetDisplayAlerts(0);
+    plan->Close(QVariant(word::wdDoNotSaveChanges));
+  } catch (const std::exception&) {
+  }
+  try {
+    app->Quit();
+  } catch (const std::exception&) {
+  }
+  plan.release();
+  app.release();
+}
 
 }  // namespace
 
@@ -54,15 +76,37 @@ void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
                                  preview::temporaryDocumentFolder().toStdString());
       });
     path.clear();
+  } else {
+    shell::removeAtExit(path);  // holds the business details until the preview is left
   }
-  g.step(1772, [&] { plan->SaveAs(path); });
+  // One message says why: a document that is not on disk in full is never rendered,
+  // shown or offered for saving, and the main window stays as it was.
+  const bool saved = reserved && g.step(1772, [&] {
+    plan->SaveAs(path);
+    preview::requireCompleteDocument(path);
+  });
+  if (!saved) {
+    endQuietly(app, plan);
+    if (reserved) {
+      ::unlink(QFile::encodeName(path).constData());
+      shell::forgetAtExit(path);
+    }
+    return;
+  }
   g.step(1774, [&] { app->SetDisplayAlerts(0); });
   g.step(1776, [&] { plan->Close(); });
   g.step(1778, [&] { app->Quit(); });
   g.step(1780, [&] { plan.release(); });
   g.step(1782, [&] { app.release(); });
   g.step(1784, [&] { preview::Form2::instance().ListView1->clear(); });
-  g.step(1786, [&] { preview::SaveDocAsJPG(path); });
+  bool rendered = false;
+  g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path); });
+  if (!rendered) {
+    // The rendering has said why; a preview without its pages would only mislead.
+    preview::Form2::instance().mWordFile = path;
+    preview::Form2::instance().close();  // removes the temporary document
+    return;
+  }
   if (g.test(1790, [&] { return preview::Form2::instance().ListView1->topLevelItemCount() > 0; }))
     g.step(1792, [&] {
       preview::Form2& form = preview::Form2::instance();

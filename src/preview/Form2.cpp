@@ -417,6 +417,7 @@ void Form2::PushButton6_Click() {
   }
   if (g.test(128, [&] { return answer == shell::vbYes; }))
     copyFailed = !g.step(130, [&] {
+      requireCompleteDocument(mWordFile);  // never replace a file with less than a plan
       if (asPdf)
         savePdfReplacing(pagePictures(), target, QFileInfo(target).completeBaseName());
       else
@@ -555,7 +556,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonRelease) {
     // The press has already selected the clicked item.
     ListView1_Click();
-  } else if (watched == ListView1 && event->type() == QEvent::KeyRelease) {
+  } else if (watched == ListView1 && event->type() == QEvent::KeyRelease &&
+             !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    // A held key sends a release with every repeat; the page loads on the real one.
     ListView1_Click();
   }
   return QWidget::eventFilter(watched, event);

@@ -7,6 +7,7 @@
 #include "shell/ClipboardPicture.h"
 #include "shell/ErrorReport.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
 #include "shell/SharedRoutines.h"
 #include "word/ObjectRegistry.h"
 
@@ -22,16 +23,11 @@ int pageCountFrom(const QVariant& value) {
 
 }  // namespace
 
-void SaveDocAsJPG(const QString& path) {
+bool SaveDocAsJPG(const QString& path) {
   shell::Guard g(QString::fromLatin1(shell::location::kSaveDocAsJpg));
   const QString documentPath = path;
-  const QString imagePath = [] {
-    try {
-      return pageImagePath();
-    } catch (const std::exception&) {
-      return QString();  // reported where the file is written
-    }
-  }();
+  QString imagePath;
+  bool complete = true;
   word::Ref<word::Application> app;
   word::Ref<word::Document> document;
   short pagesPerPass = 0;
@@ -63,12 +59,26 @@ void SaveDocAsJPG(const QString& path) {
       g.step(144, [&] { app->Selection()->HomeKey(word::wdStory, word::wdExtend); });
       g.step(146, [&] { app->Selection()->Delete(word::wdCharacter, 1); });
     }
+    bool pictureTaken = false, imageWritten = false;
+    imagePath.clear();
     g.step(148, [&] {
       const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
       if (!picture) throw word::AutomationError(QStringLiteral("Invalid picture"));
-      // Without a usable folder, pageImagePath() throws the reason.
-      writePictureFile(imagePath.isEmpty() ? pageImagePath() : imagePath, *picture);
+      pictureTaken = true;
+      // Each page gets a fresh name that nobody can plant a file under in advance;
+      // without a usable folder pageImagePath() throws the reason.
+      imagePath = pageImagePath();
+      shell::removeAtExit(imagePath);
+      writePictureFile(imagePath, *picture);
+      imageWritten = true;
     });
+    if (pictureTaken && !imageWritten) {
+      // No folder or no space: every later page would fail the same way, so the one
+      // message stands for the rest of the rendering.
+      shell::RemoveFile(imagePath);
+      complete = false;
+      break;
+    }
     g.step(150, [&] {
       auto* item = new QTreeWidgetItem(Form2::instance().ListView1);
       item->setText(0, QStringLiteral("Page ") + QString::number(n));
@@ -89,6 +99,7 @@ void SaveDocAsJPG(const QString& path) {
   }
   g.step(166, [&] { app->ActiveDocument()->Close(QVariant(word::wdDoNotSaveChanges)); });
   g.step(168, [&] { app->Quit(); });
+  return complete;
 }
 
 }  // namespace preview

@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -91,7 +95,31 @@ QString pageImageFolder() {
   return folder.isEmpty() ? privateTempFolder() : folder;
 }
 
-QString pageImagePath() { return pageImageFolder() + QStringLiteral("/temp.bmp"); }
+QString pageImagePath() {
+  static const char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  QString name = QStringLiteral("temp");
+  for (int i = 0; i < 12; ++i)
+    name += QLatin1Char(kDigits[QRandomGenerator::system()->bounded(int(sizeof kDigits - 1))]);
+  return pageImageFolder() + QLatin1Char('/') + name + QStringLiteral(".bmp");
+}
+
+void removeStaleTemporaryFiles() {
+  QString folder;
+  try {
+    folder = privateTempFolder();
+  } catch (const std::exception&) {
+    return;  // nothing there to remove
+  }
+  const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+  static const QRegularExpression ownFile(
+      QStringLiteral("^(tovlan[0-9]+\\.doc(\\.[A-Za-z0-9]{6})?|temp[a-z0-9]{12}\\.bmp)$"));
+  const QDir dir(folder);
+  for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+    if (!ownFile.match(entry.fileName()).hasMatch()) continue;
+    if (entry.lastModified().toUTC() >= dayAgo) continue;  // perhaps a running program's
+    ::unlink(QFile::encodeName(entry.absoluteFilePath()).constData());
+  }
+}
 
 bool reserveExclusive(const QString& path) {
   const int fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);

@@ -22,8 +22,14 @@ QString temporaryDocumentFolder();
 // otherwise the private folder.
 QString pageImageFolder();
 
-// The page image file's path, "temp.bmp" in its folder.
+// A fresh, unpredictable path for a page image file in its folder: "temp", twelve random
+// letters and digits, ".bmp". Another local user cannot guess it to block the rendering.
 QString pageImagePath();
+
+// Removes the temporary documents (and a half-written save of one) and page image files
+// that a program ended by force left in the private folder more than a day ago. Folders
+// the user named through "temp" or "TEMP" are never searched. Silent about failures.
+void removeStaleTemporaryFiles();
 
 // Creates `path` exclusively (never following a link, mode 0600) and closes it again.
 // Returns false when something already exists at the path; throws std::runtime_error on

@@ -1,33 +1,67 @@
 // The per-user settings store that keeps the eight business details: application
-// "Drennick", section "Halvenor", one string key per field. Every write reaches the disk
-// at once (QSettings replaces the file atomically).
+// "Drennick", section "Halvenor", one string key per field, in the INI file that QSettings
+// would use ($XDG_CONFIG_HOME/Drennick.conf). Our own small reader and writer: a file
+// written by hand or by another program (a byte-order mark, CRLF line ends, junk lines,
+// a value with commas) reads as plain strings, other sections and lines are kept as they
+// stand, and every write replaces the file atomically and reaches the disk at once.
 #pragma once
 
+#include <QDateTime>
+#include <QHash>
 #include <QString>
-#include <memory>
-
-class QSettings;
+#include <QStringList>
 
 namespace shell {
 
 class BusinessRecordStore {
  public:
-  BusinessRecordStore();
+  // Reads at most this much of the file; a larger one is read up to here.
+  static constexpr qint64 kMaxFileBytes = 1 << 20;
+
+  // The store of this user; `path` names another file (tests).
+  explicit BusinessRecordStore(QString path = QString());
   ~BusinessRecordStore();
 
   // The stored value, or "" for a key that does not exist.
   QString read(const QString& key) const;
-  // Replaces (or creates) the value and writes it through to disk. False when the store
-  // could not be written.
+  // Replaces (or creates) the value and writes it through to disk; writing the value that
+  // is already stored changes nothing. False when the store could not be written.
   bool write(const QString& key, const QString& value);
   // Where the store lives, for messages.
-  QString location() const;
+  QString location() const { return path_; }
+
+  // Reads the file again, as a fresh start would.
+  void reload() { load(); }
+  // Why the file could not be read in full at start ("" when it could), for one message.
+  QString readProblem() const { return readProblem_; }
 
  private:
-  std::unique_ptr<QSettings> settings_;
+  void load();
+  void reloadIfChangedOnDisk();
+  bool save();
+
+  QString path_;
+  QStringList lines_;  // the file as read, one entry per line, without line ends
+  QHash<QString, QString> values_;
+  QHash<QString, int> valueLine_;  // where each key of the section stands in lines_
+  int sectionEnd_ = -1;            // the line after the section's last entry; -1: no section
+  bool oversized_ = false;         // the file went on past what was read
+  QString readProblem_;
+  QDateTime seenModified_;
+  qint64 seenSize_ = -1;
 };
 
 // The one store of the program.
 BusinessRecordStore& businessRecordStore();
+
+// The text forms of the INI file, as QSettings reads and writes them.
+namespace ini {
+QString unescapedKey(const QString& text);
+QString escapedKey(const QString& key);
+// A value as a plain string: quotes and escapes are resolved, unquoted blanks at the
+// ends dropped, and a comma is a comma (never a list separator).
+QString unescapedValue(const QString& text);
+QString escapedValue(const QString& value);
+}  // namespace ini
 
 }  // namespace shell

@@ -10,10 +10,26 @@
 namespace shell {
 namespace {
 
+// The platform appends " — " and the display name to every window title it shows; these
+// boxes keep their exact captions while the display name is set aside.
+class ExactCaption {
+ public:
+  ExactCaption() : name_(QGuiApplication::applicationDisplayName()) {
+    QGuiApplication::setApplicationDisplayName(QString());
+  }
+  ~ExactCaption() { QGuiApplication::setApplicationDisplayName(name_); }
+  ExactCaption(const ExactCaption&) = delete;
+  ExactCaption& operator=(const ExactCaption&) = delete;
+
+ private:
+  QString name_;
+};
+
 class QtDialogs final : public Dialogs {
  public:
   int message(const QString& text, const QString& caption, MessageIcon icon,
               MessageButtons buttons) override {
+    const ExactCaption exact;
     QMessageBox box(
         icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
         buttons == MessageButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
@@ -31,6 +47,7 @@ class QtDialogs final : public Dialogs {
   QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
                        QString* chosenFilter) override {
     // The program asks its own overwrite question, so the dialog must not.
+    const ExactCaption exact;
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
                                         qtFilterFromPipes(filter), chosenFilter,
                                         QFileDialog::DontConfirmOverwrite);

@@ -173,7 +173,8 @@ void Form1::buildLayout() {
 
     // Every change, typed or set by the program, is written to the store at once.
     const QString key = QString::fromLatin1(info.storeKey);
-    connect(field, &QLineEdit::textChanged, this, [key](const QString& text) {
+    connect(field, &QLineEdit::textChanged, this, [this, key](const QString& text) {
+      if (restoring_) return;  // the store already holds it; starting writes nothing
       storeWarning.afterWrite(businessRecordStore().write(key, text));
     });
 
@@ -224,17 +225,25 @@ void Form1::Form_Load() {
     g.step(108, [&] { handCursor_ = loadCursorFile(handCursorPath()); });
 
   // Restored in the order of their statement numbers; each restore that changes a field
-  // writes the same value back.
+  // leaves the store as it is.
   std::vector<const BusinessFieldInfo*> byStatement;
   for (const auto& info : kBusinessFields) byStatement.push_back(&info);
   std::sort(byStatement.begin(), byStatement.end(),
             [](auto* a, auto* b) { return a->restoreStatement < b->restoreStatement; });
+  businessRecordStore().reload();  // what is on disk now, and whether it read in full
+  restoring_ = true;
   for (const BusinessFieldInfo* info : byStatement) {
     QLineEdit* field = fieldOf(info->field);
     g.step(info->restoreStatement, [&] {
       field->setText(businessRecordStore().read(QString::fromLatin1(info->storeKey)));
     });
   }
+  restoring_ = false;
+  const QString readProblem = businessRecordStore().readProblem();
+  if (!readProblem.isEmpty())
+    messageBox(QStringLiteral("The business details could not be read in full from %1: %2.")
+                   .arg(businessRecordStore().location(), readProblem),
+               MessageButtons::Ok, MessageIcon::Warning);
 
   g.step(144, [&] {
     if (hooks_.verifyWordInstalled) hooks_.verifyWordInstalled();

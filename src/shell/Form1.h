@@ -76,6 +76,7 @@ class Form1 : public QWidget {
   void trackPointer(WindowPointer pointer);
 
   Hooks hooks_;
+  bool restoring_ = false;  // loading the fields from the store, not changing them
   WindowPointer pointer_ = WindowPointer::Default;
   QCursor handCursor_;
 };

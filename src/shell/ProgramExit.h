@@ -1,11 +1,15 @@
-// Ending the program at once, from anywhere (closing the main window, Word unavailable).
+// Ending the program at once, from anywhere (closing the main window, Word unavailable, a
+// termination signal), and the files that must not outlive it: a run's temporary document
+// and page image hold the user's business details and are removed on every way out.
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace shell {
 
-// Ends the program immediately: no further handlers run.
+// Ends the program immediately: the files registered for removal are removed, then no
+// further handlers run.
 [[noreturn]] void EndProgram();
 
 // Tests replace the ending: the replacement must not return (it typically throws
@@ -15,5 +19,17 @@ void setProgramEnder(ProgramEnder ender);
 
 // Thrown by test enders; deliberately not a std::exception, so guards let it through.
 struct ProgramEnded {};
+
+// A file the program created and must remove when it ends, however it ends.
+void removeAtExit(const QString& path);
+// The file was removed (or handed over) in the ordinary way: no longer the exit's concern.
+void forgetAtExit(const QString& path);
+// Removes every registered file now (never following a link); silent about failures.
+void removeFilesAtExit();
+
+// SIGTERM, SIGINT and SIGHUP no longer kill the program outright: each removes the
+// registered files and quits the event loop, so the program ends the ordinary way.
+// Call once, after the application object exists.
+void handleTerminationSignals();
 
 }  // namespace shell

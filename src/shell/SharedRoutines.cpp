@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include "shell/ProgramExit.h"
+
 namespace shell {
 
 bool FileExists(const QString& path) {
@@ -27,8 +29,7 @@ bool ForceDeleteFile(const QString& path) {
 void RemoveFile(const QString& path) {
   QCoreApplication::processEvents();
   if (path.isEmpty()) return;
-  if (QFile::remove(path)) return;
-  ForceDeleteFile(path);
+  if (QFile::remove(path) || ForceDeleteFile(path)) forgetAtExit(path);
 }
 
 void ApplyFaceColor(QWidget* window) {

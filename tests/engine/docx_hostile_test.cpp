@@ -184,3 +184,130 @@ TEST(DocxHostile, ValidSeedsLoadAndSurviveAnotherTrip) {
     EXPECT_TRUE(diff.isEmpty()) << diff.join('\n').toStdString();
   }
 }
+
+namespace {
+
+// A package around the given document part, with every other part taken from `seed`.
+QString repackaged(const QString& seed, const QByteArray& documentXml, const QString& name) {
+  PackageReader reader(seed);
+  PackageWriter writer;
+  for (const QString& part : reader.partNames())
+    writer.addPart(
+        part, part == QStringLiteral("word/document.xml") ? documentXml : reader.readPart(part));
+  const QString path = scratchPath(name);
+  writer.write(path);
+  return path;
+}
+
+QByteArray documentWithBody(const QByteArray& body) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:document "
+         "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:body>" +
+         body + "</w:body></w:document>";
+}
+
+}  // namespace
+
+// Three small files that once held the reader for minutes: each is refused with a clear
+// error before layout (bench_long_input shows the time it takes).
+TEST(DocxHostile, FilesThatWouldStallLayoutAreRefused) {
+  const QString seed = kCorpus + QStringLiteral("/valid/sample_plan.docx");
+  // Each tab in a run of its own with a revision mark, which compresses like real text.
+  QByteArray tabs;
+  for (int i = 0; i < 5000; ++i)
+    tabs += "<w:r w:rsidR=\"" + QByteArray::number(i * 2654435761u % 0xFFFFFFFFu, 16) +
+            "\"><w:tab/></w:r>";
+  QByteArray manyTabs;
+  for (int p = 0; p < 50; ++p) manyTabs += "<w:p>" + tabs + "</w:p>";
+  QByteArray longText;
+  for (int i = 0; longText.size() < 31 * 1000 * 1000; ++i)
+    longText += QByteArray::number(i * 7919) + ' ';
+  // The longest paragraph still read: a run split into pieces changes nothing.
+  QByteArray justInBounds;
+  for (int i = 0; i < 4; ++i)
+    justInBounds += "<w:r><w:t>" + QByteArray(25000, 'w') + "</w:t></w:r>";
+  const struct {
+    const char* name;
+    QByteArray body;
+    const char* error;  // nullptr: read
+  } cases[] = {
+      {"one_megabyte_word.docx",
+       "<w:p><w:r><w:t>" + QByteArray(1000000, 'w') + "</w:t></w:r></w:p>",
+       "paragraph is too long"},
+      {"tabs_in_every_paragraph.docx", manyTabs, "more tabs than a page can hold"},
+      {"long_paragraph.docx", "<w:p><w:r><w:t>" + longText + "</w:t></w:r></w:p>",
+       "paragraph is too long"},
+      {"tabs_split_over_runs.docx",
+       "<w:p>" + QByteArray("<w:r><w:tab/></w:r>").repeated(1001) + "</w:p>",
+       "more tabs than a page can hold"},
+      {"a_hundred_thousand_characters.docx", "<w:p>" + justInBounds + "</w:p>", nullptr},
+      {"one_more_character.docx", "<w:p>" + justInBounds + "<w:r><w:t>w</w:t></w:r></w:p>",
+       "paragraph is too long"},
+      {"a_thousand_tabs.docx",
+       "<w:p><w:r>" + QByteArray("<w:tab/>").repeated(1000) + "</w:r></w:p>", nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = repackaged(seed, documentWithBody(c.body), QString::fromLatin1(c.name));
+    const QString error = loadError(path);
+    if (!c.error) {
+      EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+      continue;
+    }
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Could not open \"") + QLatin1String(c.name)))
+        << error.toStdString();
+    EXPECT_TRUE(error.contains(QLatin1String(c.error))) << error.toStdString();
+  }
+}
+
+// 1,500 seeded mutants of the valid seeds' document part (cut, repeated, spliced and
+// re-tagged XML, huge numbers), each read or refused with a clear error, never a crash.
+TEST(DocxHostile, FifteenHundredMutantsAreReadOrRefused) {
+  const QDir valid(kCorpus + QStringLiteral("/valid"));
+  const QStringList seeds = valid.entryList({QStringLiteral("*.docx")}, QDir::Files);
+  ASSERT_FALSE(seeds.isEmpty());
+  QRandomGenerator random(1500);
+  const QList<QByteArray> splices = {"<w:tab/>",
+                                     "<w:p>",
+                                     "</w:p>",
+                                     "<w:tbl>",
+                                     "<w:tc>",
+                                     "<w:sz w:val=\"99999999\"/>",
+                                     "<w:ind w:left=\"-5\"/>",
+                                     "<w:numPr><w:ilvl w:val=\"9\"/></w:numPr>",
+                                     "&amp;",
+                                     "\xff"};
+  int read = 0, refused = 0;
+  for (int mutant = 0; mutant < 1500; ++mutant) {
+    const QString seed = valid.filePath(seeds[mutant % seeds.size()]);
+    QByteArray xml = PackageReader(seed).readPart(QStringLiteral("word/document.xml"));
+    for (int edits = 1 + random.bounded(4); edits > 0; --edits) {
+      const int at = random.bounded(xml.size());
+      const int length = random.bounded(std::min<qsizetype>(400, xml.size() - at) + 1);
+      switch (random.bounded(4)) {
+        case 0:
+          xml.remove(at, length);
+          break;
+        case 1:
+          xml.insert(at, xml.mid(at, length).repeated(1 + random.bounded(50)));
+          break;
+        case 2:
+          xml.insert(at,
+                     splices[random.bounded(splices.size())].repeated(1 + random.bounded(2000)));
+          break;
+        default:
+          xml[at] = static_cast<char>(random.bounded(256));
+      }
+    }
+    const QString error =
+        loadError(repackaged(seed, xml, QStringLiteral("mutant%1.docx").arg(mutant % 7)));
+    if (error.isEmpty()) {
+      ++read;
+    } else {
+      ++refused;
+      EXPECT_TRUE(error.startsWith(QStringLiteral("Could not open"))) << error.toStdString();
+    }
+  }
+  // Most mutants break the XML; some still read.
+  EXPECT_GT(refused, 750);
+  EXPECT_GT(read, 0);
+}

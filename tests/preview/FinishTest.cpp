@@ -15,6 +15,7 @@
 #include "preview/PagePicture.h"
 #include "shell/ErrorReport.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
@@ -124,8 +125,11 @@ TEST_F(FinishTest, EveryRunTakesAFreshNameOfNonZeroDigits) {
   EXPECT_TRUE(dialogs.errorTexts().isEmpty());
 }
 
-TEST_F(FinishTest, AFailedSaveIsReportedAndThePreviewStillOpens) {
+TEST_F(FinishTest, AFailedSaveIsReportedOnceAndNoPreviewOpens) {
   ScopedEnv temp("temp", folder.path());
+  shell::Form1 form1({[] {}, [] {}});
+  form1.show();
+  form1.txtCity->setText(QStringLiteral("Kept as typed"));
   word::ScopedCallHook hook([](const char* member) {
     if (QByteArray(member) == "Document.SaveAs")
       throw word::AutomationError(QStringLiteral("Disk full"));
@@ -133,20 +137,97 @@ TEST_F(FinishTest, AFailedSaveIsReportedAndThePreviewStillOpens) {
   finish();
   EXPECT_EQ(reportedLines(), QList<long>({1772}));
   EXPECT_TRUE(runState->quit);
-  ASSERT_NE(preview::Form2::loaded(), nullptr);
-  EXPECT_TRUE(preview::Form2::loaded()->isVisible());
+  EXPECT_TRUE(app.isNothing());
+  EXPECT_TRUE(plan.isNothing());
+  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(form1.txtCity->text(), QStringLiteral("Kept as typed"));
+  // The reserved empty name is gone again: nothing is left to render or to save.
+  EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("tovlan*")}, QDir::Files).isEmpty());
 }
 
-TEST_F(FinishTest, AnUnusableFolderIsReportedOnceAndNothingElseIsOverwritten) {
-  ScopedEnv temp("temp", folder.filePath(QStringLiteral("missing")));
-  finish();
-  const QList<long> lines = reportedLines();
-  ASSERT_FALSE(lines.isEmpty());
-  EXPECT_EQ(lines.count(1770), 1);
-  EXPECT_EQ(lines.value(1), 1772);  // the save has no name to save under
-  EXPECT_TRUE(runState->savedPath.isEmpty());
+// A full disk under a writer that does not notice: the document on disk is cut short.
+TEST_F(FinishTest, ADocumentCutShortByAFullDiskIsNeverPreviewedOrSaved) {
+  ScopedEnv temp("temp", folder.path());
+  // What a writer that misses a failed write leaves behind: the head of the file only.
+  struct CutShort : StandInDocument {
+    using StandInDocument::StandInDocument;
+    void SaveAs(const QString& path) override {
+      StandInDocument::SaveAs(path);
+      QFile::resize(path, 5);
+    }
+  };
+  runState = std::make_shared<StandInState>();
+  app = word::makeRef<StandInApplication>(runState);
+  plan = word::makeRef<CutShort>(runState);
+  shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+  FinishRun(g, app, plan);
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("The document \"") + folder.path()))
+      << dialogs.errorTexts()[0].toStdString();
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("not written completely")));
+  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  EXPECT_FALSE(QFile::exists(runState->savedPath));
+}
+
+// Closing the main window while the pages are rendered ends the program at once; the
+// temporary document with the business details must not stay behind.
+TEST_F(FinishTest, EndingTheProgramMidRunLeavesNoFileBehind) {
+  ScopedEnv temp("temp", folder.path());
+  shell::setProgramEnder([] { throw shell::ProgramEnded{}; });
+  int copies = 0;
+  word::ScopedCallHook hook([&](const char* member) {
+    if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2) shell::EndProgram();
+  });
+  EXPECT_THROW(finish(), shell::ProgramEnded);
+  shell::setProgramEnder({});
+  EXPECT_EQ(copies, 2);
+  EXPECT_FALSE(runState->savedPath.isEmpty());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// A "temp" that is missing, a file, or too long a name: one message that names the
+// path and the system's reason, and the run ends in the main window.
+TEST_F(FinishTest, AnUnusableFolderIsReportedOnceAndNothingElseHappens) {
+  const QString file = folder.filePath(QStringLiteral("a-file"));
+  QFile(file).open(QIODevice::WriteOnly);
+  const struct {
+    QString temp;
+    const char* reason;
+  } cases[] = {
+      {folder.filePath(QStringLiteral("missing")), "No such file or directory"},
+      {file, "Not a directory"},
+      {folder.filePath(QString(300, QLatin1Char('t'))), "File name too long"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reason);
+    ScopedEnv temp("temp", c.temp);
+    dialogs.messages.clear();
+    finish();
+    EXPECT_EQ(reportedLines(), QList<long>({1770}));
+    ASSERT_EQ(dialogs.errorTexts().size(), 1);
+    EXPECT_TRUE(dialogs.errorTexts()[0].contains(c.temp));
+    EXPECT_TRUE(dialogs.errorTexts()[0].contains(QLatin1String(c.reason)))
+        << dialogs.errorTexts()[0].toStdString();
+    EXPECT_TRUE(runState->savedPath.isEmpty());
+    EXPECT_TRUE(runState->quit);
+    EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  }
   EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("missing"))).exists());
-  EXPECT_TRUE(preview::Form2::loaded()->isVisible());
+}
+
+// TEMP on a full disk: the page image file cannot be written; one message, no preview, and
+// the temporary document does not stay behind.
+TEST_F(FinishTest, APageImageThatCannotBeWrittenIsReportedOnce) {
+  ScopedEnv temp("temp", folder.path());
+  ScopedEnv full("TEMP", folder.filePath(QStringLiteral("gone")));
+  finish();
+  ASSERT_EQ(dialogs.errorTexts().size(), 1) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_TRUE(
+      dialogs.errorTexts()[0].contains(QString::fromLatin1(shell::location::kSaveDocAsJpg)));
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("No such file or directory")));
+  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  EXPECT_FALSE(QFile::exists(runState->savedPath));
 }
 
 }  // namespace

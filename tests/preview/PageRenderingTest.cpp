@@ -90,23 +90,33 @@ TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
   EXPECT_TRUE(state->quit);
 }
 
-TEST_F(PageRenderingTest, AStaleOrPlantedPageImageFileIsNotFollowed) {
-  ScopedEnv temp("TEMP", folder.path());
+// In a shared TEMP another local user can plant anything under a name known in advance:
+// a link to a victim, or a file this user cannot remove (a folder stands in for it).
+TEST_F(PageRenderingTest, APlantedPageImageFileIsNeitherFollowedNorInTheWay) {
   const QString victim = folder.filePath(QStringLiteral("victim.txt"));
   {
     QFile file(victim);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("keep me");
   }
-  ASSERT_TRUE(QFile::link(victim, folder.filePath(QStringLiteral("temp.bmp"))));
-  state->pages = {1, 2};
-  SaveDocAsJPG(docPath);
-  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+  for (const bool asLink : {true, false}) {
+    const QString shared = folder.filePath(asLink ? QStringLiteral("a") : QStringLiteral("b"));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    const QString planted = shared + QStringLiteral("/temp.bmp");
+    ASSERT_TRUE(asLink ? QFile::link(victim, planted) : QDir().mkdir(planted));
+    ScopedEnv temp("TEMP", shared);
+    Form2::instance().ListView1->clear();
+    state->pages = {1, 2, 3};
+    SaveDocAsJPG(docPath);
+    EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+    EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
+    // The planted file is left alone, and every page image of the rendering is gone.
+    EXPECT_EQ(QDir(shared).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({"temp.bmp"}));
+  }
   QFile file(victim);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), QByteArray("keep me"));
-  EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("temp.bmp"))));
-  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2"}));
 }
 
 TEST_F(PageRenderingTest, WithoutTEMPThePrivateFolderIsUsed) {

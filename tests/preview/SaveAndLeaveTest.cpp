@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
@@ -40,6 +42,7 @@ class SaveAndLeaveTest : public ::testing::Test {
     tempDoc = folder.filePath(QStringLiteral("tovlan12345678.doc"));
     // Bytes of every value, so a copy that alters any byte shows.
     for (int i = 0; i < 70000; ++i) docBytes.append(static_cast<char>(i * 7 % 256));
+    docBytes.append(QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));  // a complete package
     writeFile(tempDoc, docBytes);
     Form2& form = Form2::instance();
     form.mWordFile = tempDoc;
@@ -168,6 +171,59 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   ASSERT_EQ(dialogs.errorTexts().size(), 1);
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 130")));
   for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
+}
+
+// Answering Yes over an existing plan never leaves less than the old file: a private file
+// stays private, a disk that fills part-way is named by its reason, and a temporary
+// document that is not complete (a run cut short by a full disk) is never copied.
+TEST_F(SaveAndLeaveTest, ReplacingKeepsModeAndRefusesWhatCannotBeWhole) {
+  const QString name = target("old.doc");
+  for (const mode_t mode : {0600, 0640, 0444}) {
+    writeFile(name, "the old plan");
+    ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), mode), 0);
+    dialogs.saveNameNext(name);
+    Form2::instance().PushButton6_Click();
+    EXPECT_EQ(contentsOf(name), docBytes);
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, mode);
+    ::chmod(QFile::encodeName(name).constData(), 0644);
+  }
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty());
+
+  // The disk fills part-way through the copy (a file size limit stands in for it).
+  writeFile(name, "the old plan");
+  dialogs.messages.clear();
+  {
+    struct rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    dialogs.saveNameNext(name);
+    Form2::instance().PushButton6_Click();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, previous);
+  }
+  ASSERT_EQ(dialogs.messages.size(), 2u);  // the question, then one error; no "Done."
+  EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("Cannot write \"") + name +
+                                                  QStringLiteral("\": File too large\r\n")))
+      << dialogs.messages[1].text.toStdString();
+  EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+  // An empty or cut-short temporary document.
+  for (const QByteArray& partial : {QByteArray(), docBytes.left(5000)}) {
+    writeFile(tempDoc, partial);
+    dialogs.messages.clear();
+    dialogs.saveNameNext(name);
+    Form2::instance().PushButton6_Click();
+    EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
+    ASSERT_EQ(dialogs.errorTexts().size(), 1);
+    EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("not written completely")));
+    for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
+  }
 }
 
 TEST_F(SaveAndLeaveTest, CopyingOntoALinkReplacesTheLinkNotItsTarget) {

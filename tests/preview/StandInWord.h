@@ -84,7 +84,9 @@ class StandInDocument : public word::Document {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
       throw word::AutomationError(QStringLiteral("Cannot save"));
+    // Ends in an empty archive's end record, as every complete package does.
     file.write("stand-in document");
+    file.write(QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
   }
   void Close(const QVariant& save) override {
     word::announceCall("Document.Close");

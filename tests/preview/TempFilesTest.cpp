@@ -2,8 +2,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <stdexcept>
 
@@ -83,12 +86,44 @@ TEST_F(TempFilesTest, FoldersFollowTheirEnvironmentVariables) {
     ScopedEnv bigTemp("TEMP", QStringLiteral("/else/where"));
     EXPECT_EQ(temporaryDocumentFolder(), QStringLiteral("/some/where"));
     EXPECT_EQ(pageImageFolder(), QStringLiteral("/else/where"));
-    EXPECT_EQ(pageImagePath(), QStringLiteral("/else/where/temp.bmp"));
+    // An unpredictable name in that folder, new every time.
+    const QRegularExpression imageName(QStringLiteral("^/else/where/temp[a-z0-9]{12}\\.bmp$"));
+    EXPECT_TRUE(imageName.match(pageImagePath()).hasMatch()) << pageImagePath().toStdString();
+    EXPECT_NE(pageImagePath(), pageImagePath());
   }
   ScopedEnv temp("temp", QString());
   ScopedEnv bigTemp("TEMP", QString());
   EXPECT_EQ(temporaryDocumentFolder(), root.path() + QStringLiteral("/halvenor"));
-  EXPECT_EQ(pageImagePath(), root.path() + QStringLiteral("/halvenor/temp.bmp"));
+  EXPECT_EQ(QFileInfo(pageImagePath()).path(), root.path() + QStringLiteral("/halvenor"));
+}
+
+// Only the private folder is swept, only of this program's own file names, and only of
+// files a day old: a running program's files and the user's own folders are left alone.
+TEST_F(TempFilesTest, StaleFilesAreRemovedFromThePrivateFolderOnly) {
+  ScopedEnv runtime("XDG_RUNTIME_DIR", root.path());
+  QTemporaryDir named;
+  ScopedEnv temp("temp", named.path());
+  const QString privateFolder = privateTempFolder();
+  const QDateTime old = QDateTime::currentDateTime().addDays(-2);
+  auto make = [&](const QString& path, const QDateTime& when) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("plan");
+    file.flush();  // a later flush would set the time anew
+    EXPECT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+  };
+  const QStringList stale = {privateFolder + "/tovlan12345678.doc",
+                             privateFolder + "/tempabcdefghij12.bmp",
+                             privateFolder + "/tovlan12345678.doc.Ab12Cd"};
+  const QStringList kept = {privateFolder + "/tovlan87654321.doc", privateFolder + "/notes.doc",
+                            named.path() + "/tovlan11111111.doc"};
+  for (const QString& path : stale) make(path, old);
+  make(kept[0], QDateTime::currentDateTime());
+  make(kept[1], old);
+  make(kept[2], old);
+  removeStaleTemporaryFiles();
+  for (const QString& path : stale) EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
+  for (const QString& path : kept) EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
 }
 
 TEST_F(TempFilesTest, ReservationCreatesA0600FileOnceOnly) {

@@ -1,8 +1,14 @@
 // The error message's exact bytes and the continuation rule of guarded procedures.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTimer>
+#include <QWidget>
 #include <stdexcept>
 
+#include "shell/Dialogs.h"
 #include "shell/ErrorReport.h"
 #include "support/ScriptedDialogs.h"
 
@@ -36,6 +42,44 @@ TEST(ErrorMessage, ShowsAsWarningWithOneOkButtonAndItsCaption) {
   EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::Ok);
   EXPECT_TRUE(dialogs.messages[0].text.contains(
       QStringLiteral("in Corvessa2021/08/31.Form2.PushButton6_Click at line 130")));
+}
+
+// The window manager shows a window's title with " — " and the application's display
+// name appended unless the title already ends with that name (Qt's platform rule); the
+// error message and the save dialog must show their captions exactly. Under X11
+// (-platform xcb) the test reads the title the window manager is given.
+TEST(ErrorMessage, RealDialogsShowTheirCaptionsExactly) {
+  const auto shownTitle = [](QWidget* box) {
+    const QString title = box->windowTitle();
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+      QProcess xprop;
+      xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(box->winId()),
+                                            QStringLiteral("_NET_WM_NAME")});
+      xprop.waitForFinished();
+      const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+      return out.mid(out.indexOf(u'"') + 1).chopped(1);
+    }
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() || title.endsWith(name) ? title
+                                                  : title + QStringLiteral(" \u2014 ") + name;
+  };
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Halvenor"));
+  QStringList shown;
+  const auto closeWhenShown = [&] {
+    QTimer::singleShot(50, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      shown << shownTitle(box);
+      QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+    });
+  };
+  closeWhenShown();
+  shell::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(shell::location::kForm2Save));
+  closeWhenShown();
+  shell::dialogs().saveFileName(QStringLiteral("Save File"),
+                                QStringLiteral("Word Files (*.doc)|*.doc"), QString());
+  EXPECT_EQ(shown, QStringList({"Application Error", "Save File"}));
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Halvenor"));
 }
 
 TEST(ErrorMessage, LocationTextsAreExact) {

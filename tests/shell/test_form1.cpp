@@ -42,14 +42,19 @@ QStringList fieldTexts(const Form1& form) {
 TEST(RestartProbe, WriteLoadedFields) {
   const QByteArray out = qgetenv("HALVENOR_PROBE_OUT");
   if (out.isEmpty()) GTEST_SKIP() << "runs only as the child of a restart test";
+  ScriptedDialogs dialogs;
   Form1 form(quietHooks());
   form.Form_Load();
   QFile file(QString::fromLocal8Bit(out));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   for (const QString& text : fieldTexts(form)) file.write((text + QLatin1Char('\n')).toUtf8());
+  // The messages shown while loading, beside it.
+  QFile messages(QString::fromLocal8Bit(out) + QStringLiteral(".messages"));
+  ASSERT_TRUE(messages.open(QIODevice::WriteOnly));
+  for (const auto& m : dialogs.messages) messages.write((m.text + QLatin1Char('\n')).toUtf8());
 }
 
-QStringList fieldsAfterRestart() {
+QStringList fieldsAfterRestart(QStringList* messages = nullptr) {
   QTemporaryDir dir;
   const QString out = dir.filePath(QStringLiteral("fields.txt"));
   QProcess child;
@@ -61,6 +66,9 @@ QStringList fieldsAfterRestart() {
               {QStringLiteral("--gtest_filter=RestartProbe.WriteLoadedFields")});
   EXPECT_TRUE(child.waitForFinished(60000));
   EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
+  QFile shown(out + QStringLiteral(".messages"));
+  if (messages && shown.open(QIODevice::ReadOnly))
+    *messages = QString::fromUtf8(shown.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   QFile file(out);
   if (!file.open(QIODevice::ReadOnly)) return {};
   QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
@@ -207,6 +215,80 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
   EXPECT_TRUE(phone.match(sample[5]).hasMatch());
   EXPECT_TRUE(phone.match(sample[6]).hasMatch());
   EXPECT_TRUE(sample[7].contains(QLatin1Char('@')));
+}
+
+// Store files that another program or a hand wrote: each is read as plain strings, with
+// no warning, and starting the program leaves the file byte for byte as it was.
+TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNothing) {
+  const QString path = shell::businessRecordStore().location();
+  const QByteArray longValue(3 << 20, 'n');  // a paste of millions of characters
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString businessName, city, fax;
+    int messages;
+  } cases[] = {
+      {"byte-order mark and CRLF",
+       "\xEF\xBB\xBF[Halvenor]\r\nBusiness%20Name=Acme Ltd\r\nCity=Brookvale NJ\r\nFax=5\r\n",
+       "Acme Ltd", "Brookvale NJ", "5", 0},
+      {"junk lines and other sections",
+       "junk before\n[Other]\nCity=elsewhere\n[Halvenor]\nnot a pair\n=\n; a comment\n"
+       "City = Brookvale NJ \nFax=\"  padded  \"\n[General]\nFax=9\n",
+       "", "Brookvale NJ", "  padded  ", 0},
+      {"commas are part of the value",
+       "[Halvenor]\nBusiness%20Name=Acme, Inc.\nCity=\"Brookvale\", NJ\nFax=1,2,3\n", "Acme, Inc.",
+       "Brookvale, NJ", "1,2,3", 0},
+      {"over a megabyte",
+       "[Halvenor]\nBusiness%20Name=Acme Ltd\nCity=Brookvale NJ\nFax=" + longValue + "\n",
+       "Acme Ltd", "Brookvale NJ", "", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(c.bytes);
+    }
+    QStringList messages;
+    const QStringList fields = fieldsAfterRestart(&messages);
+    ASSERT_EQ(fields.size(), 8);
+    EXPECT_EQ(fields[0], c.businessName);
+    EXPECT_EQ(fields[3], c.city);
+    EXPECT_EQ(fields[6], c.fax);
+    ASSERT_EQ(messages.size(), c.messages) << messages.join(QLatin1Char('\n')).toStdString();
+    if (c.messages) {
+      EXPECT_TRUE(messages[0].contains(QStringLiteral("larger than 1 MB")));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == c.bytes);
+
+    // A write keeps every other line, and what QSettings reads back is the plain value.
+    shell::BusinessRecordStore store;
+    ASSERT_TRUE(store.write(QStringLiteral("Zip Code"), QStringLiteral("\"0,1\" \\ @x\n")));
+    EXPECT_EQ(shell::BusinessRecordStore().read(QStringLiteral("Zip Code")),
+              QStringLiteral("\"0,1\" \\ @x\n"));
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Halvenor/Zip Code")),
+              QStringLiteral("\"0,1\" \\ @x\n"));
+    EXPECT_EQ(shell::BusinessRecordStore().read(QStringLiteral("City")), c.city);
+    if (c.messages) {  // the part that was not read is kept aside, not dropped
+      QFile aside(path + QStringLiteral(".large"));
+      ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+      EXPECT_TRUE(aside.readAll() == c.bytes);
+      QFile::remove(path + QStringLiteral(".large"));
+    }
+  }
+  // What QSettings writes reads the same here.
+  QFile::remove(path);
+  {
+    QSettings written(path, QSettings::IniFormat);
+    written.setValue(QStringLiteral("Halvenor/City"), QStringLiteral(" a, \"b\";c=d @e\t\u00e9 "));
+    written.setValue(QStringLiteral("Halvenor/Fax"), QStringLiteral("@start"));
+  }
+  EXPECT_EQ(shell::BusinessRecordStore().read(QStringLiteral("City")),
+            QStringLiteral(" a, \"b\";c=d @e\t\u00e9 "));
+  EXPECT_EQ(shell::BusinessRecordStore().read(QStringLiteral("Fax")), QStringLiteral("@start"));
+  QFile::remove(path);
 }
 
 // The store's file made unwritable for a while: a folder stands where the file belongs.

@@ -1,5 +1,7 @@
 // File tests and deletes, the clipboard picture, the skin and the hand pointer.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,12 +16,15 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtEndian>
+#include <csignal>
 
 #include "shell/ClipboardPicture.h"
 #include "shell/CursorFile.h"
 #include "shell/Dialogs.h"
 #include "shell/Form1.h"
+#include "shell/ProgramExit.h"
 #include "shell/SharedRoutines.h"
 #include "support/ScriptedDialogs.h"
 
@@ -69,6 +74,34 @@ QImage paint(const QPicture& picture) {
   QPainter painter(&image);
   painter.drawPicture(0, 0, picture);
   return image;
+}
+
+// SIGTERM, SIGINT and SIGHUP end the event loop the ordinary way, and the files a run
+// registered (its temporary document, a page image) are gone by then.
+TEST(ProgramExit, TerminationSignalsRemoveTheRunsFilesAndEndTheEventLoop) {
+  QTemporaryDir folder;
+  shell::handleTerminationSignals();
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    const QString document = folder.filePath(QStringLiteral("tovlan12345678.doc"));
+    writeFile(document, "the plan with the business details");
+    shell::removeAtExit(document);
+    QTimer::singleShot(0, [signal] { ::kill(::getpid(), signal); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });  // the signal was lost
+    EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
+    EXPECT_FALSE(QFile::exists(document)) << signal;
+  }
+  // A file removed the ordinary way is no longer the exit's concern, and a later file
+  // of the same name is left alone.
+  const QString kept = folder.filePath(QStringLiteral("kept.doc"));
+  writeFile(kept, "x");
+  shell::removeAtExit(kept);
+  shell::RemoveFile(kept);
+  writeFile(kept, "the user's own");
+  shell::removeFilesAtExit();
+  EXPECT_TRUE(QFile::exists(kept));
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &byDefault, nullptr);
 }
 
 TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
