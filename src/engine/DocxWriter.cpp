@@ -515,13 +515,10 @@ class DocumentWriter {
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
     if (writesNumbering(p)) {
-      const auto found = numIds_.find(p.listTemplate);
-      {
-        part.start(QStringLiteral("numPr"));
-        part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, 9) - 1));
-        part.val(QStringLiteral("numId"), number(found->second));
-        part.end();
-      }
+      part.start(QStringLiteral("numPr"));
+      part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, 9) - 1));
+      part.val(QStringLiteral("numId"), number(numIds_.at(p.listTemplate)));
+      part.end();
     }
     if (!p.tabStops.isEmpty()) {
       part.start(QStringLiteral("tabs"));

@@ -221,7 +221,8 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
 // no warning, and starting the program leaves the file byte for byte as it was.
 TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNothing) {
   const QString path = shell::businessRecordStore().location();
-  const QByteArray longValue(3 << 20, 'n');  // a paste of millions of characters
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));  // this test may run first, alone
+  const QByteArray longValue(3 << 20, 'n');            // a paste of millions of characters
   const struct {
     const char* name;
     QByteArray bytes;
