@@ -1,6 +1,8 @@
 // The client-list reader and the plan file names, case by case.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cli/CsvReader.h"
 #include "cli/OutputNames.h"
 
@@ -107,6 +109,33 @@ TEST(OutputNames, ADuplicateGetsADistinctName) {
   EXPECT_EQ(names.claim("ACME"), "ACME (3)");  // the same name on a case-blind disk
   EXPECT_EQ(names.claim("Acme (2)"), "Acme (2) (2)");
   EXPECT_EQ(names.claim("Other"), "Other");
+}
+
+TEST(CsvReader, AnyBytesGiveOrderedRecordsAndSafeNames) {
+  // Lists built from the characters that matter to the reader, and bytes that are not
+  // UTF-8: whatever comes, records stay in order, and every field makes a safe name.
+  const char alphabet[] = {',', '"', '\n', '\r', 'a', '.', '/', ' ', '\xFF', '\xC3', '\xEF'};
+  std::mt19937 random(12);
+  for (int round = 0; round < 3000; ++round) {
+    QByteArray bytes;
+    const int length = static_cast<int>(random() % 64);
+    for (int i = 0; i < length; ++i) bytes.append(alphabet[random() % sizeof alphabet]);
+    const int lineEnds = static_cast<int>(bytes.count('\n') + bytes.count('\r'));
+    int previous = 0;
+    for (const CsvRecord& record : readCsvRecords(bytes)) {
+      EXPECT_GT(record.line, previous) << bytes.toHex().toStdString();
+      EXPECT_LE(record.line, lineEnds + 1);
+      previous = record.line;
+      for (const QString& field : record.fields) {
+        const QString name = safeBaseName(field);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.contains(QLatin1Char('/')) || name.contains(QStringLiteral("..")) ||
+                     name.startsWith(QLatin1Char('.')))
+            << name.toStdString();
+        EXPECT_LE(name.toUtf8().size(), kMaxBaseNameBytes);
+      }
+    }
+  }
 }
 
 }  // namespace
