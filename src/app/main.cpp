@@ -1,7 +1,9 @@
 // Halvenor: writes a business-plan template for a start-up into the built-in word
-// processor, previews its pages and saves it where the user chooses.
+// processor, previews its pages and saves it where the user chooses; with arguments it
+// runs as a command that writes plans without a window.
 #include <QApplication>
 
+#include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "preview/TempFiles.h"
@@ -10,12 +12,15 @@
 #include "word/WordAvailability.h"
 
 int main(int argc, char** argv) {
+  const bool commandLine = cli::wantsCommandLine(argc, argv);
+  if (commandLine) cli::prepareHeadless();
   QApplication app(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
   engine::registerWordEngine();
+  if (commandLine) return cli::runCommandLine(QApplication::arguments());
   shell::handleTerminationSignals();
   preview::removeStaleTemporaryFiles();
 
+  QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
   shell::Form1 form1({&word::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
   form1.Form_Load();
   form1.show();

@@ -12,6 +12,7 @@
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
+#include "engine/PageLayout.h"
 
 namespace engine {
 
@@ -100,6 +101,15 @@ ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int l
   return out;
 }
 
+void applyListLevelIndents(const DocumentModel& model, ParagraphValues& v) {
+  if (v.listTemplate.isEmpty()) return;
+  const ListTemplateDefinition* tmpl = model.findListTemplate(v.listTemplate);
+  if (!tmpl) return;
+  const ListLevelDefinition level = effectiveListLevel(*tmpl, v.listLevel);
+  if (!v.leftIndentDirect) v.leftIndent = level.textPosition;
+  if (!v.firstLineIndentDirect) v.firstLineIndent = level.numberPosition - level.textPosition;
+}
+
 ParagraphValues paragraphValues(const QTextBlockFormat& f) {
   ParagraphValues v = DocumentModel::normalParagraph();
   if (f.hasProperty(prop::kParagraphAlignment))
@@ -116,6 +126,8 @@ ParagraphValues paragraphValues(const QTextBlockFormat& f) {
   if (f.hasProperty(prop::kLeftIndent)) v.leftIndent = f.doubleProperty(prop::kLeftIndent);
   if (f.hasProperty(prop::kFirstLineIndent))
     v.firstLineIndent = f.doubleProperty(prop::kFirstLineIndent);
+  v.leftIndentDirect = f.boolProperty(prop::kLeftIndentDirect);
+  v.firstLineIndentDirect = f.boolProperty(prop::kFirstLineIndentDirect);
   if (f.hasProperty(prop::kTabStops)) v.tabStops = doubleList(f.property(prop::kTabStops));
   v.listTemplate = f.stringProperty(prop::kListTemplate);
   v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(f.intProperty(prop::kListLevel), 1, 9);
@@ -133,6 +145,8 @@ void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& v) {
   f.setProperty(prop::kSpaceAfterAuto, v.spaceAfterAuto);
   f.setProperty(prop::kLeftIndent, v.leftIndent);
   f.setProperty(prop::kFirstLineIndent, v.firstLineIndent);
+  f.setProperty(prop::kLeftIndentDirect, v.leftIndentDirect);
+  f.setProperty(prop::kFirstLineIndentDirect, v.firstLineIndentDirect);
   QList<double> tabs = v.tabStops;
   std::sort(tabs.begin(), tabs.end());
   f.setProperty(prop::kTabStops, variantList(tabs));
@@ -155,6 +169,16 @@ void setRunValues(QTextCharFormat& f, const RunValues& v) {
   f.setProperty(prop::kFontName, v.fontName);
   f.setFontFamilies(QStringList{v.fontName});
   f.setFontHintingPreference(QFont::PreferNoHinting);
+  // Where a substitute of other widths draws the named font, its advances are stretched
+  // to the named font's so that lines break where Word's do.
+  const double widthScale = wordWidthScale(v.fontName);
+  if (widthScale != 1.0) {
+    f.setFontLetterSpacingType(QFont::PercentageSpacing);
+    f.setFontLetterSpacing(100.0 * widthScale);
+  } else if (f.hasProperty(QTextFormat::FontLetterSpacing)) {
+    f.clearProperty(QTextFormat::FontLetterSpacing);
+    f.clearProperty(QTextFormat::FontLetterSpacingType);
+  }
 }
 
 TableValues tableValues(const QTextTableFormat& f) {
@@ -236,8 +260,13 @@ const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& nam
 
 void DocumentModel::refreshLayout() {
   QTextDocument* doc = text_.get();
+  // Nothing is laid out while the display formats are derived: without a page size Qt
+  // only drops old layouts as the edits come in (the pending ones too, with the tables
+  // they made). The first question about pages sets the page size from `page` and lays
+  // the document out once.
+  doc->setPageSize(QSizeF(0, 0));  // a null size: Qt lays nothing out
+  flushEdits(*this);
   doc->setDocumentMargin(0);  // before the frame margins: it resets them
-  doc->setPageSize(QSizeF(page.pageWidth, page.pageHeight));
   QTextFrameFormat root = doc->rootFrame()->frameFormat();
   root.setTopMargin(qtLength(page.topMargin));
   root.setBottomMargin(qtLength(page.bottomMargin));
@@ -254,19 +283,23 @@ void DocumentModel::refreshLayout() {
   base.setHintingPreference(QFont::PreferNoHinting);
   doc->setDefaultFont(base);
 
-  QTextCursor edit(doc);
-  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames())
     if (auto* table = qobject_cast<QTextTable*>(frame)) refreshTable(table);
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) refreshParagraph(b);
-  edit.endEditBlock();
+  flushEdits(*this);
+  forgetLayout(*this);
 }
 
 void DocumentModel::refreshParagraph(const QTextBlock& block) {
   if (!block.isValid()) return;
   const QTextBlockFormat current = block.blockFormat();
-  const ParagraphValues v = paragraphValues(current);
+  ParagraphValues v = paragraphValues(current);
   QTextBlockFormat f = current;
+  // The indents a list paragraph inherits follow its level's definition.
+  if (!v.listTemplate.isEmpty() && (!v.leftIndentDirect || !v.firstLineIndentDirect)) {
+    applyListLevelIndents(*this, v);
+    setParagraphValues(f, v);
+  }
   f.setAlignment(qtAlignment(v.alignment));
   f.setTopMargin(v.spaceBeforeAuto ? kAutoSpacing : v.spaceBefore);
   f.setBottomMargin(v.spaceAfterAuto ? kAutoSpacing : v.spaceAfter);
@@ -377,6 +410,7 @@ void DocumentModel::refreshTable(QTextTable* table) {
 }
 
 DocumentModel DocumentModel::clone() const {
+  flushEdits(*this);  // the copy takes in every table
   DocumentModel copy;
   copy.text_.reset(text_->clone());
   // Qt's clone leaves out the first paragraph's own formats; carry them over.

@@ -102,6 +102,12 @@ struct ListTemplateDefinition {
 // defaults for the template: level 1's look moved half an inch right per level.
 ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int level);
 
+struct ParagraphValues;
+class DocumentModel;
+// Fills the indents a list paragraph takes from its list level (those it does not set
+// itself). Outside a list, or with an unknown template, nothing changes.
+void applyListLevelIndents(const DocumentModel& model, ParagraphValues& values);
+
 // Word's paragraph values (stored as custom block format properties).
 struct ParagraphValues {
   int alignment = 0;           // WdParagraphAlignment: 0 left, 1 centre, 2 right, 3 justify
@@ -114,12 +120,17 @@ struct ParagraphValues {
   double spaceAfter = 0;  // points
   bool spaceBeforeAuto = false;
   bool spaceAfterAuto = false;
+  // Indents as they apply. In a list, an indent the paragraph does not set itself (its
+  // `...Direct` flag false) is the list level's and follows the level; one it sets
+  // overrides the level's, as WordprocessingML's w:ind in w:pPr over w:lvl's.
   double leftIndent = 0;       // points from the left margin
   double firstLineIndent = 0;  // points relative to leftIndent (negative = hanging)
-  QList<double> tabStops;      // custom left-aligned tab stops, points, ascending
-  QString listTemplate;        // "" = not in a list
-  int listLevel = 0;           // 1..9 in a list, 0 otherwise
-  bool sectionStart = false;   // a next-page section break comes before this paragraph
+  bool leftIndentDirect = false;
+  bool firstLineIndentDirect = false;
+  QList<double> tabStops;     // custom left-aligned tab stops, points, ascending
+  QString listTemplate;       // "" = not in a list
+  int listLevel = 0;          // 1..9 in a list, 0 otherwise
+  bool sectionStart = false;  // a next-page section break comes before this paragraph
 };
 
 // Word's run values (bold and size are the native Qt character properties, the font
@@ -178,6 +189,8 @@ enum : int {
   kCellTexture,
   kCellForeground,
   kCellBackground,
+  kLeftIndentDirect,
+  kFirstLineIndentDirect,
 };
 }  // namespace prop
 

@@ -142,8 +142,9 @@ PackageReader::PackageReader(const QString& path, const PackageLimits& limits)
     fail(QStringLiteral("Could not open \"%1\": the file is too large (%2 bytes).")
              .arg(name)
              .arg(file.size()));
-  // Read at most one byte past the limit so a file that grows meanwhile is still caught.
-  data_ = file.read(limits_.maxFileSize + 1);
+  // Read what the file holds, and one byte more so that a file that grows meanwhile is
+  // still caught (a buffer of the limit's size for every file would cost far more).
+  data_ = file.read(file.size() + 1);
   if (data_.size() > limits_.maxFileSize)
     fail(QStringLiteral("Could not open \"%1\": the file is too large.").arg(name));
   if (data_.size() < 22 || !data_.startsWith("PK"))

@@ -139,14 +139,8 @@ class DocumentReader {
     readBody(main);
     if (!headerTarget_.isEmpty()) readHeader(headerTarget_);
     model_.header.firstPage = !firstSectionTitlePage_;
-    {
-      // Deriving the display formats touches every block; one edit block lets the layout
-      // catch up once at the end instead of after each of them.
-      QTextCursor batch(model_.text());
-      batch.beginEditBlock();
-      model_.refreshLayout();
-      batch.endEditBlock();
-    }
+    // Lays nothing out: the first question about pages lays the document out, once.
+    model_.refreshLayout();
     return std::move(model_);
   }
 
@@ -555,12 +549,20 @@ class DocumentReader {
           p.lineSpacing = spacing->second;
         }
       } else if (xml.isW("ind")) {
-        p.leftIndent = twipsToPoints(
-            xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
-        if (xml.attributeW("hanging"))
+        // Each indent given here is the paragraph's own; one left out is its list level's
+        // (filled in when the document is laid out) or none.
+        if (xml.attributeW("left") || xml.attributeW("start")) {
+          p.leftIndent = twipsToPoints(
+              xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
+          p.leftIndentDirect = true;
+        }
+        if (xml.attributeW("hanging")) {
           p.firstLineIndent = -twipsToPoints(xml.intW("hanging", 0, kMaxTwips, 0));
-        else
+          p.firstLineIndentDirect = true;
+        } else if (xml.attributeW("firstLine")) {
           p.firstLineIndent = twipsToPoints(xml.intW("firstLine", 0, kMaxTwips, 0));
+          p.firstLineIndentDirect = true;
+        }
       } else if (xml.isW("tabs")) {
         p.tabStops.clear();
         while (xml.nextChild()) {

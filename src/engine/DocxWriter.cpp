@@ -13,6 +13,7 @@
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "engine/DocxVocabulary.h"
+#include "engine/PageLayout.h"
 #include "word/Automation.h"
 
 namespace engine {
@@ -504,13 +505,18 @@ class DocumentWriter {
     part.end();
   }
 
+  bool writesNumbering(const ParagraphValues& p) const {
+    return !p.listTemplate.isEmpty() && p.listLevel >= 1 &&
+           numIds_.find(p.listTemplate) != numIds_.end();
+  }
+
   void writeParagraph(Part& part, const QTextBlock& block, bool endsSection, bool firstSection) {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    if (!p.listTemplate.isEmpty() && p.listLevel >= 1) {
+    if (writesNumbering(p)) {
       const auto found = numIds_.find(p.listTemplate);
-      if (found != numIds_.end()) {
+      {
         part.start(QStringLiteral("numPr"));
         part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, 9) - 1));
         part.val(QStringLiteral("numId"), number(found->second));
@@ -527,10 +533,18 @@ class DocumentWriter {
       part.end();
     }
     writeSpacing(part, p);
-    if (p.leftIndent != 0 || p.firstLineIndent != 0) {
+    // A list paragraph with no indent of its own leaves w:ind out: its level's
+    // (w:lvl/w:pPr/w:ind) apply. With one of its own it writes both, the other as its level
+    // gives it: a w:ind with one attribute is read differently by different readers
+    // (LibreOffice takes the missing one as zero). No first-line indent is written as
+    // hanging="0": LibreOffice reads firstLine="0" on a list paragraph as the margin.
+    const bool listed = writesNumbering(p);
+    const bool own = listed ? p.leftIndentDirect || p.firstLineIndentDirect
+                            : p.leftIndent != 0 || p.firstLineIndent != 0;
+    if (own) {
       part.empty(QStringLiteral("ind"));
       part.attr(QStringLiteral("left"), twips(p.leftIndent));
-      if (p.firstLineIndent < 0)
+      if (p.firstLineIndent <= 0)
         part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
       else
         part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
@@ -728,6 +742,7 @@ class DocumentWriter {
 
 void saveDocx(const DocumentModel& model, const QString& path) {
   if (path.isEmpty()) throw word::AutomationError(QStringLiteral("The file name is empty."));
+  flushEdits(model);  // every table the edits made is in the structure written
   DocumentWriter(model).write(path);
 }
 

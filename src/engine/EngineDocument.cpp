@@ -143,6 +143,7 @@ ListTemplateDefinition* findTemplate(DocumentState& doc, const QString& name) {
 
 // List paragraphs show the template's new look at once.
 void refreshListParagraphs(DocumentState& doc, const QString& name) {
+  forgetBullets(doc.model);
   for (QTextBlock b = doc.model.text()->begin(); b.isValid(); b = b.next())
     if (b.blockFormat().stringProperty(prop::kListTemplate) == name) doc.model.refreshParagraph(b);
 }
@@ -305,7 +306,7 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   QTextCursor& cursor = doc_->cursor;
   if (target->wholeDocument()) cursor.movePosition(QTextCursor::End);
   if (cursor.currentTable()) fail(QStringLiteral("A table cannot be inserted inside a table."));
-  if (cursor.hasSelection()) cursor.removeSelectedText();
+  if (cursor.hasSelection()) doc_->removeSelectedText(cursor);
 
   // Cells take the paragraph and text formatting at the insertion point, outside any list.
   const QTextBlockFormat originalBlock = cursor.blockFormat();
@@ -336,9 +337,9 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   // The table goes before the paragraph at the insertion point; text before the point
   // stays in a paragraph of its own above the table.
   const bool atParagraphStart = cursor.atBlockStart() && cursor.block().position() > 0;
-  QTextCursor edit(doc_->model.text());
-  edit.beginEditBlock();  // the table is laid out once, when it is complete
   QTextTable* table = cursor.insertTable(rows, columns, format);
+  // Qt takes a new table into the document's structure only when the edit block closes.
+  flushEdits(doc_->model);
   if (atParagraphStart) {
     // Qt leaves an empty paragraph above the table when it goes in at the start of one;
     // join it to the paragraph before, as Word has no paragraph there.
@@ -378,7 +379,6 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c)
       doc_->model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
-  edit.endEditBlock();
   doc_->cursor = table->cellAt(0, 0).firstCursorPosition();
   doc_->typing = cellChars;
   return word::Ref<word::Table>(std::make_shared<EngineTable>(doc_, table));

@@ -6,6 +6,7 @@
 #include <QTextTable>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
@@ -221,14 +222,20 @@ void SelectionParagraphFormat::SetFirstLineIndent(double points) {
   word::announceCall("ParagraphFormat.FirstLineIndent");
   doc_->ensureOpen();
   checkLength(points);
-  doc_->changeParagraphs([&](ParagraphValues& v) { v.firstLineIndent = points; });
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.firstLineIndent = points;
+    v.firstLineIndentDirect = true;
+  });
 }
 
 void SelectionParagraphFormat::SetLeftIndent(double points) {
   word::announceCall("ParagraphFormat.LeftIndent");
   doc_->ensureOpen();
   checkLength(points);
-  doc_->changeParagraphs([&](ParagraphValues& v) { v.leftIndent = points; });
+  doc_->changeParagraphs([&](ParagraphValues& v) {
+    v.leftIndent = points;
+    v.leftIndentDirect = true;
+  });
 }
 
 word::Ref<word::TabStop> SelectionParagraphFormat::TabStops(double position) {
@@ -298,12 +305,11 @@ word::Ref<word::HeaderFooter> EngineSection::Headers(int index) {
 // ---- Lists ------------------------------------------------------------------------------
 
 namespace {
+// Word's list commands put the paragraph where its level says: its own indents go.
 void placeAtLevel(const DocumentModel& model, ParagraphValues& v) {
-  const ListTemplateDefinition* t = model.findListTemplate(v.listTemplate);
-  if (!t) return;
-  const ListLevelDefinition level = effectiveListLevel(*t, v.listLevel);
-  v.leftIndent = level.textPosition;
-  v.firstLineIndent = level.numberPosition - level.textPosition;
+  v.leftIndentDirect = false;
+  v.firstLineIndentDirect = false;
+  applyListLevelIndents(model, v);
 }
 }  // namespace
 
@@ -372,12 +378,13 @@ void SelectionListFormat::RemoveNumbers(int numberType) {
   word::announceCall("ListFormat.RemoveNumbers");
   doc_->ensureOpen();
   if (numberType < 1 || numberType > 3) failValueOutOfRange();
-  // The text stays where it was; only the bullet and its hanging indent go.
+  // The list level and the indents it gave go; indents the paragraph set itself stay.
   doc_->changeParagraphs([&](ParagraphValues& v) {
     if (v.listTemplate.isEmpty()) return;
     v.listTemplate.clear();
     v.listLevel = 0;
-    v.firstLineIndent = 0;
+    if (!v.leftIndentDirect) v.leftIndent = 0;
+    if (!v.firstLineIndentDirect) v.firstLineIndent = 0;
   });
 }
 
@@ -388,6 +395,7 @@ void SelectionParagraphs::Indent() {
   // already lie beyond it; that one stays where it is).
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.leftIndent = std::max(v.leftIndent, std::min(kMaxLength, v.leftIndent + kIndentStep));
+    v.leftIndentDirect = true;
   });
 }
 
@@ -398,6 +406,7 @@ void SelectionParagraphs::Outdent() {
     // Outdenting stops at the margin (the hanging bullet of a list may still sit left of
     // the text).
     v.leftIndent = std::max(0.0, v.leftIndent - kIndentStep);
+    v.leftIndentDirect = true;
   });
 }
 
@@ -458,6 +467,7 @@ void SelectionCells::Merge() {
   if (cells.rows * cells.columns < 2)
     fail(QStringLiteral("The selection must contain at least two cells to merge."));
   cells.table->mergeCells(cells.row, cells.column, cells.rows, cells.columns);
+  flushEdits(doc_->model);  // Qt takes in the new spans when the edit block closes
   const QTextTableCell merged = cells.table->cellAt(cells.row, cells.column);
   doc_->cursor.setPosition(merged.firstPosition());
   doc_->model.refreshTable(cells.table);
@@ -489,14 +499,14 @@ void EngineSelection::TypeText(const QString& text) {
   // The line height follows the font of the paragraph's text.
   d.model.refreshParagraph(d.cursor.block());
   // Typing nothing over a selection still replaces it.
-  if (clean.isEmpty() && d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (clean.isEmpty() && d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
 }
 
 void EngineSelection::TypeParagraph() {
   word::announceCall("Selection.TypeParagraph");
   DocumentState& d = *doc_;
   d.beginEdit();
-  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
   QTextBlockFormat f = d.cursor.blockFormat();
   ParagraphValues v = paragraphValues(f);
   v.sectionStart = false;
@@ -514,7 +524,7 @@ void EngineSelection::InsertBreak(int type) {
   if (d.cursor.currentTable())
     fail(QStringLiteral("A section break cannot be inserted in a table."));
   d.beginEdit();
-  if (d.cursor.hasSelection()) d.cursor.removeSelectedText();
+  if (d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
   QTextBlockFormat f = d.cursor.blockFormat();
   ParagraphValues v = paragraphValues(f);
   // A page break is kept as a section start too: the page setup is the same for all.
@@ -622,7 +632,6 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
     down = !down;
   }
   QTextCursor& c = d.cursor;
-  settleLayout(d.model);
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   int moved = 0;
   if (mode == QTextCursor::MoveAnchor && c.hasSelection()) {
@@ -634,8 +643,17 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
                                                 c.currentTable()->cellAt(c.position()));
     c.setPosition(down && !cells ? c.selectionEnd() : c.selectionStart());
   }
-  for (; moved < count; ++moved)
+  std::optional<SettledLayout> settled;  // laid out only when the table grid cannot answer
+  for (; moved < count; ++moved) {
+    const int to =
+        mode == QTextCursor::MoveAnchor ? lineMoveInTable(d.model, c.position(), down) : -1;
+    if (to >= 0) {
+      c.setPosition(to);
+      continue;
+    }
+    if (!settled) settled.emplace(d.model);
     if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
+  }
   d.takeTypingFormatFromCursor();
   return moved;
 }
@@ -662,7 +680,7 @@ int EngineSelection::EndKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  settleLayout(d.model);
+  const SettledLayout settled(d.model);
   if (unit == word::wdLine)
     d.cursor.movePosition(QTextCursor::EndOfLine, mode);
   else if (unit == word::wdStory)
@@ -680,7 +698,7 @@ int EngineSelection::HomeKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
-  settleLayout(d.model);
+  const SettledLayout settled(d.model);
   if (unit == word::wdLine) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);
   } else if (unit == word::wdStory) {
@@ -767,7 +785,7 @@ int EngineSelection::Delete(int unit, int count) {
       }
     }
     d.beginEdit();
-    c.removeSelectedText();
+    d.removeSelectedText(c);
     d.takeTypingFormatFromCursor();
     return 1;
   }
@@ -778,7 +796,7 @@ int EngineSelection::Delete(int unit, int count) {
     c.movePosition(unit == word::wdWord ? QTextCursor::NextWord : QTextCursor::NextCharacter,
                    QTextCursor::KeepAnchor);
     if (!c.hasSelection()) break;
-    c.removeSelectedText();
+    d.removeSelectedText(c);
   }
   d.takeTypingFormatFromCursor();
   return deleted;

@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextTable>
 
 #include "engine/PageLayout.h"
@@ -38,7 +39,7 @@ void DocumentState::beginEdit() {
   QTextCursor c(model.text());
   c.setPosition(0);
   c.setPosition(end < 0 ? model.text()->characterCount() - 1 : end, QTextCursor::KeepAnchor);
-  c.removeSelectedText();
+  removeSelectedText(c);
   // What is left starts the document: no section break before it.
   QTextBlock first = model.text()->begin();
   QTextBlockFormat f = first.blockFormat();
@@ -50,6 +51,16 @@ void DocumentState::beginEdit() {
     model.refreshParagraph(first);
   }
   if (cursor.position() > model.text()->characterCount() - 1) cursor.movePosition(QTextCursor::End);
+}
+
+void DocumentState::removeSelectedText(QTextCursor& c) {
+  const int start = c.selectionStart(), end = c.selectionEnd();
+  bool tables = c.hasComplexSelection() || tableAt(start) || tableAt(end);
+  for (QTextFrame* frame : model.text()->rootFrame()->childFrames())
+    tables = tables || (frame->firstPosition() <= end && frame->lastPosition() >= start);
+  c.removeSelectedText();
+  // Qt rescans the table structure only when the edit block closes.
+  if (tables) flushEdits(model);
 }
 
 void DocumentState::takeTypingFormatFromCursor() {

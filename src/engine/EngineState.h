@@ -42,6 +42,8 @@ struct DocumentState {
   void ensureOpen() const;
   // Call before any change to the text: makes pending page removals real.
   void beginEdit();
+  // Removes the cursor's selection; a table it touched leaves the structure at once.
+  void removeSelectedText(QTextCursor& cursor);
   // Resets the typing format from the text at the insertion point.
   void takeTypingFormatFromCursor();
   // The table the position lies in, or null.

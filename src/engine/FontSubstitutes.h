@@ -17,9 +17,29 @@ void installFontSubstitutes();
 // equivalents (U+F0B7 -> U+2022 bullet).
 QString displayBullet(const QString& numberFormat);
 
+// Line metrics and width of a font Word names, for when a substitute draws it: per 1000
+// units of the em, Word's single line is ascent + descent + lineGap.
+struct NamedFontMetrics {
+  const char* name;
+  double ascent, descent, lineGap;
+  // The named face's advance widths over the substitute's, on running English text.
+  double widthScale;
+};
+
+// The table entry for a named font, or null for a font the table does not know.
+const NamedFontMetrics* namedFontMetrics(const QString& family);
+
+// True when the family is drawn by another face (a substitute) on this machine.
+bool drawnBySubstitute(const QString& family);
+
 // How much taller Word's single line is than Qt's natural line for the font family: Word
-// spaces lines by the font's Windows ascent plus descent, Qt by its typographic ones.
+// spaces lines by the font's Windows ascent plus descent, Qt by its typographic ones. A
+// named font in the table that a substitute draws is spaced by the named font's metrics.
 double wordLineHeightRatio(const QString& family);
+
+// How much wider the named font sets text than the face that draws it (1 when the font
+// itself draws, or the table does not know it).
+double wordWidthScale(const QString& family);
 
 // The font a list level's bullet is drawn in, given the run values of the paragraph text.
 QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text);

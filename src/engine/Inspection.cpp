@@ -34,6 +34,7 @@ RunInfo runInfo(const QString& text, const QTextCharFormat& format) {
 DocumentInfo inspect(const DocumentModel& model) {
   DocumentInfo info;
   QTextDocument* doc = model.text();
+  settleLayout(model);  // the structure and layout read below are up to date
   std::map<const QTextTable*, int> tableIndex;
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);

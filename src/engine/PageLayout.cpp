@@ -1,13 +1,17 @@
 #include "engine/PageLayout.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
@@ -31,27 +35,104 @@ QFont deviceFont(QFont font, double points, QPainter& painter) {
   return font;
 }
 
-void drawBullets(const DocumentModel& model, QPainter& painter, double top, double bottom) {
+// A bullet as drawn: where its baseline starts, its font in layout units and its text.
+struct BulletMark {
+  QPointF at;
+  QFont font;
+  QString text;
+};
+
+// What page questions need, for one version of the layout; the document's change signal
+// resets it. It also holds the document's open edit block. A child of the document, so
+// it goes with it.
+class LayoutCache : public QObject {
+ public:
+  explicit LayoutCache(QTextDocument* doc) : QObject(doc), edits(doc) {
+    setObjectName(QLatin1String(kCacheName));
+    connect(doc, &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
+      if (!settling) changed(from, removed, added);
+    });
+    open();
+  }
+
+  // The open edit block: closed to lay out, opened again for the edits to come, except
+  // while a settled layout is held.
+  void close() {
+    if (!isOpen) return;
+    isOpen = false;
+    edits.endEditBlock();
+  }
+  void open() {
+    if (isOpen || held > 0) return;
+    isOpen = true;
+    edits.beginEditBlock();
+  }
+
+  // Text from `from` on: `removed` characters gave way to `added` ones.
+  void changed(qint64 from, qint64 removed, qint64 added) {
+    settled = false;
+    // The changed span grows to cover this change; an end behind it moves with the text.
+    if (changeEnd >= from) changeEnd = std::max(from + added, changeEnd + added - removed);
+    changeStart = std::min(changeStart, std::max<qint64>(0, from));
+    changeEnd = std::max(changeEnd, from + added);
+    pageStartsKnown = false;
+    bulletsKnown = false;
+  }
+
+  static constexpr const char* kCacheName = "halvenor-layout-cache";
+
+  QTextCursor edits;  // holds the open edit block
+  bool isOpen = false;
+  int held = 0;           // settled layouts alive
+  bool settling = false;  // the row padding's own changes are no news
+  bool settled = false;
+  // The span of text changed since the layout last settled.
+  qint64 changeStart = 0;
+  qint64 changeEnd = std::numeric_limits<int>::max();
+  bool pageStartsKnown = false;
+  std::vector<int> pageStarts;  // the first position of each page
+  bool bulletsKnown = false;
+  std::vector<BulletMark> bullets;  // in document order
+};
+
+LayoutCache& cacheOf(const QTextDocument* doc) {
+  QObject* found =
+      doc->findChild<QObject*>(QLatin1String(LayoutCache::kCacheName), Qt::FindDirectChildrenOnly);
+  if (found) return *static_cast<LayoutCache*>(found);
+  return *new LayoutCache(const_cast<QTextDocument*>(doc));
+}
+
+// Every bullet of the document, where the settled layout puts it.
+std::vector<BulletMark> findBullets(const DocumentModel& model) {
+  std::vector<BulletMark> marks;
   QTextDocument* doc = model.text();
   for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-    const ParagraphValues v = paragraphValues(b.blockFormat());
-    if (v.listTemplate.isEmpty()) continue;
+    const QTextBlockFormat format = b.blockFormat();
+    if (format.stringProperty(prop::kListTemplate).isEmpty()) continue;
+    const ParagraphValues v = paragraphValues(format);
     const ListTemplateDefinition* tmpl = model.findListTemplate(v.listTemplate);
     if (!tmpl || !b.layout() || b.layout()->lineCount() == 0) continue;
     const QPointF origin = layoutOrigin(doc, b);
     const QTextLine line = b.layout()->lineAt(0);
     const double baseline = origin.y() + line.y() + line.ascent();
-    if (baseline < top || baseline > bottom) continue;
     const ListLevelDefinition level = effectiveListLevel(*tmpl, v.listLevel);
     const RunValues text = runValues(b.length() > 1 ? QTextCursor(b).charFormat() : b.charFormat());
-    QFont font = listBulletFont(level, text);
-    painter.setFont(deviceFont(font, font.pointSizeF(), painter));
     // The paragraph's zero is where its first line would start without indents.
-    const double zero =
-        origin.x() + line.x() - (b.blockFormat().leftMargin() + b.blockFormat().textIndent());
+    const double zero = origin.x() + line.x() - (format.leftMargin() + format.textIndent());
     const double x = zero + std::max(0.0, v.leftIndent + v.firstLineIndent);
+    marks.push_back(
+        {QPointF(x, baseline), listBulletFont(level, text), displayBullet(level.numberFormat)});
+  }
+  return marks;
+}
+
+void drawBullets(const std::vector<BulletMark>& marks, QPainter& painter, double top,
+                 double bottom) {
+  for (const BulletMark& mark : marks) {
+    if (mark.at.y() < top || mark.at.y() > bottom) continue;
+    painter.setFont(deviceFont(mark.font, mark.font.pointSizeF(), painter));
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(x, baseline), displayBullet(level.numberFormat));
+    painter.drawText(mark.at, mark.text);
   }
 }
 
@@ -64,21 +145,27 @@ double cellContentHeight(const QTextDocument* doc, const QTextTableCell& cell) {
   return std::max(0.0, last.bottom() - first.top());
 }
 
-}  // namespace
-
-void settleLayout(const DocumentModel& model) {
-  QTextDocument* doc = model.text();
-  doc->documentLayout()->documentSize();
-  // Rows with a minimum or exact height: each cell gets the height its text lacks as
-  // padding below it (Qt's tables know no row heights of their own).
+// Rows with a minimum or exact height: each cell gets the height its text lacks as padding
+// below it (Qt's tables know no row heights of their own). A cell's text height does not
+// depend on anything outside it, so only cells in the changed span from `from` to `to`
+// are looked at.
+bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
   bool changed = false;
-  QTextCursor edit(doc);
-  edit.beginEditBlock();
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
-    if (!table) continue;
+    if (!table || table->lastPosition() < from || table->firstPosition() > to) continue;
+    // One edit per table: Qt lays out that table again, not all the text between tables.
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
     const TableValues v = tableValues(table->format());
-    for (int r = 0; r < table->rows(); ++r) {
+    // The rows the span reaches (all of them where a row cannot be told).
+    const QTextTableCell first = table->cellAt(int(std::max<qint64>(from, 0)));
+    const QTextTableCell last = table->cellAt(int(std::min<qint64>(to, table->lastPosition())));
+    const int firstRow = from > table->firstPosition() && first.isValid() ? first.row() : 0;
+    const int lastRow = to < table->lastPosition() && last.isValid()
+                            ? last.row() + last.rowSpan() - 1
+                            : table->rows() - 1;
+    for (int r = firstRow; r <= lastRow; ++r) {
       const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
                          r < v.rowHeights.size() && v.rowHeights[r] > 0;
       for (int c = 0; c < table->columns(); ++c) {
@@ -95,10 +182,119 @@ void settleLayout(const DocumentModel& model) {
         }
       }
     }
+    edit.endEditBlock();
   }
-  edit.endEditBlock();
-  if (changed) doc->documentLayout()->documentSize();
+  return changed;
 }
+
+}  // namespace
+
+void flushEdits(const DocumentModel& model) {
+  LayoutCache& cache = cacheOf(model.text());
+  cache.close();
+  cache.open();
+}
+
+void settleLayout(const DocumentModel& model) {
+  QTextDocument* doc = model.text();
+  LayoutCache& cache = cacheOf(doc);
+  cache.close();  // Qt lays out what the edits changed
+  // Until the first question about pages the document has no page size, and so no
+  // layout: setting it lays the whole document out, from then on only what changes.
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  if (doc->pageSize() != pageSize) doc->setPageSize(pageSize);
+  if (!cache.settled) {
+    doc->documentLayout()->documentSize();
+    cache.settling = true;
+    const bool padded = padRows(doc, cache.changeStart, cache.changeEnd);
+    cache.settling = false;
+    if (padded) doc->documentLayout()->documentSize();
+    cache.settled = true;
+    cache.changeStart = std::numeric_limits<int>::max();
+    cache.changeEnd = -1;
+  }
+  cache.open();
+}
+
+namespace {
+
+// True when the paragraph's text certainly fits on one line of its cell (with room to
+// spare for any difference between the measure here and the layout's).
+bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell) {
+  if (block.length() <= 1) return true;
+  if (block.text().contains(QLatin1Char('\t'))) return false;
+  const QList<QTextLength> columns = table->format().columnWidthConstraints();
+  double available = 0;
+  for (int c = cell.column(); c < cell.column() + cell.columnSpan(); ++c) {
+    if (c >= columns.size() || columns[c].type() != QTextLength::FixedLength) return false;
+    available += fromQtLength(columns[c].rawValue());
+  }
+  const QTextTableCellFormat format = cell.format().toTableCellFormat();
+  const QTextBlockFormat paragraph = block.blockFormat();
+  available -= fromQtLength(format.leftPadding() + format.rightPadding() + format.leftBorder() +
+                            format.rightBorder());
+  available -= paragraph.leftMargin() + paragraph.rightMargin() + std::abs(paragraph.textIndent());
+  double width = 0;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    width += QFontMetricsF(fragment.charFormat().font(), layoutDevice())
+                 .horizontalAdvance(fragment.text());
+  }
+  return width * 1.1 + 6 < available;
+}
+
+}  // namespace
+
+int lineMoveInTable(const DocumentModel& model, int position, bool down) {
+  QTextDocument* doc = model.text();
+  QTextCursor at(doc);
+  at.setPosition(std::clamp(position, 0, doc->characterCount() - 1));
+  QTextTable* table = at.currentTable();
+  if (!table) return -1;
+  const QTextTableCell cell = table->cellAt(position);
+  const QTextBlock block = doc->findBlock(position);
+  if (!cell.isValid() || !block.isValid()) return -1;
+  // Only from the paragraph at the cell's edge, and from its last line (down) or first
+  // line (up): its end or start is, and so is all of it when it has just the one line.
+  const int blockEnd = block.position() + block.length() - 1;
+  const bool atEdge =
+      down ? blockEnd == cell.lastPosition() : block.position() == cell.firstPosition();
+  const bool atEnd = down ? position == blockEnd : position == block.position();
+  if (!atEdge || (!atEnd && !fitsOneLine(block, table, cell))) return -1;
+  int target;
+  if (down) {
+    const int row = cell.row() + cell.rowSpan();
+    target = row < table->rows() ? table->cellAt(row, cell.column()).firstPosition()
+                                 : table->lastPosition() + 1;
+  } else {
+    const int row = cell.row() - 1;
+    target =
+        row >= 0 ? table->cellAt(row, cell.column()).lastPosition() : table->firstPosition() - 1;
+  }
+  // Into an empty paragraph: its start, wherever the line above or below ends.
+  const QTextBlock to = doc->findBlock(target);
+  if (!to.isValid() || to.length() != 1 || target < 0) return -1;
+  return to.position();
+}
+
+SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
+  LayoutCache& cache = cacheOf(model.text());
+  ++cache.held;
+  settleLayout(model);
+  cache.close();
+}
+
+SettledLayout::~SettledLayout() {
+  LayoutCache& cache = cacheOf(model_.text());
+  --cache.held;
+  cache.open();
+}
+
+void forgetLayout(const DocumentModel& model) {
+  cacheOf(model.text()).changed(0, 0, std::numeric_limits<int>::max());
+}
+
+void forgetBullets(const DocumentModel& model) { cacheOf(model.text()).bulletsKnown = false; }
 
 int pageCount(const DocumentModel& model) {
   QTextDocument* doc = model.text();
@@ -121,18 +317,27 @@ int pageStartPosition(const DocumentModel& model, int page) {
   QTextDocument* doc = model.text();
   settleLayout(model);
   if (page <= 0) return 0;
-  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-    if (!b.layout()) continue;
-    const QPointF origin = layoutOrigin(doc, b);
-    for (int i = 0; i < b.layout()->lineCount(); ++i) {
-      const QTextLine line = b.layout()->lineAt(i);
-      if (pageOfY(model, origin.y() + line.y() + 0.01) >= page)
-        return b.position() + line.textStart();
+  LayoutCache& cache = cacheOf(doc);
+  if (!cache.pageStartsKnown) {
+    // One walk over the lines: a page starts at the first line, in text order, that lies
+    // on it or on a later page.
+    std::vector<int>& starts = cache.pageStarts;
+    starts.clear();
+    auto reach = [&](int linePage, int position) {
+      while (int(starts.size()) <= linePage) starts.push_back(position);
+    };
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+      if (!b.layout()) continue;
+      const QPointF origin = layoutOrigin(doc, b);
+      for (int i = 0; i < b.layout()->lineCount(); ++i) {
+        const QTextLine line = b.layout()->lineAt(i);
+        reach(pageOfY(model, origin.y() + line.y() + 0.01), b.position() + line.textStart());
+      }
+      if (b.layout()->lineCount() == 0) reach(pageOfY(model, origin.y() + 0.01), b.position());
     }
-    if (b.layout()->lineCount() == 0 && pageOfY(model, origin.y() + 0.01) >= page)
-      return b.position();
+    cache.pageStartsKnown = true;
   }
-  return -1;
+  return page < int(cache.pageStarts.size()) ? cache.pageStarts[page] : -1;
 }
 
 QPicture drawPage(const DocumentModel& model, int page) {
@@ -154,7 +359,12 @@ QPicture drawPage(const DocumentModel& model, int page) {
     context.clip = QRectF(0, top, pageRect.width(), pageRect.height());
     context.palette.setColor(QPalette::Text, Qt::black);
     doc->documentLayout()->draw(&painter, context);
-    drawBullets(model, painter, top, top + model.page.pageHeight);
+    LayoutCache& cache = cacheOf(doc);
+    if (!cache.bulletsKnown) {
+      cache.bullets = findBullets(model);
+      cache.bulletsKnown = true;
+    }
+    drawBullets(cache.bullets, painter, top, top + model.page.pageHeight);
     painter.restore();
     if (model.header.pageNumbers && (page > 0 || model.header.firstPage)) {
       installFontSubstitutes();

@@ -12,13 +12,48 @@
 
 namespace engine {
 
-// Lays the document out where it changed, rows with set heights included.
+// Layout is a cached result of the document, not a side effect of each edit: edits go
+// into one edit block that stays open, so Qt lays nothing out while they come in. Anything
+// that reads Qt's layout, or the table structure after a table went in or out, first
+// brings the layout up to date through one of these.
+
+// Closes the open edit block (Qt takes in the edits, lays out what they changed, once,
+// and rescans the table structure) and opens the next one.
+void flushEdits(const DocumentModel& model);
+// Lays the document out where it changed, rows with set heights included (their padding
+// is worked out again only from the first change on). Answers at once when nothing
+// changed since the last time.
 void settleLayout(const DocumentModel& model);
+// Settles the layout and keeps the edit block closed while it lives: Qt's cursor moves by
+// visual line read the layout only outside an edit block.
+class SettledLayout {
+ public:
+  explicit SettledLayout(const DocumentModel& model);
+  ~SettledLayout();
+  SettledLayout(const SettledLayout&) = delete;
+  SettledLayout& operator=(const SettledLayout&) = delete;
+
+ private:
+  const DocumentModel& model_;
+};
+// Where one move by visual line from the position in a table goes, when the table grid
+// answers it without a layout: from the first line of the cell's first paragraph (up) or
+// the last line of its last (down) into the empty paragraph that Qt's move reaches (the
+// next cell of the column, or the paragraph beside the table). -1 when only the layout
+// can tell.
+int lineMoveInTable(const DocumentModel& model, int position, bool down);
+
+// Forgets what is known of the layout (for changes Qt does not report as edits, such as
+// the page size): the next question works the whole document out again.
+void forgetLayout(const DocumentModel& model);
+// Forgets only where bullets are drawn and how (a list template changed).
+void forgetBullets(const DocumentModel& model);
 // The number of pages (at least 1).
 int pageCount(const DocumentModel& model);
 // The 0-based page on which the text position lies.
 int pageOfPosition(const DocumentModel& model, int position);
-// The first text position laid out on the 0-based page, or -1 past the last page.
+// The first text position laid out on the 0-based page, or -1 past the last page
+// (constant time once the layout is settled).
 int pageStartPosition(const DocumentModel& model, int page);
 // The 0-based page drawn; an index outside the document gives a blank page.
 QPicture drawPage(const DocumentModel& model, int page);

@@ -26,12 +26,15 @@ Recipe documentSetUp() {
 
 }  // namespace
 
-void GenerateRideduvaZovezuzIvuzuzo() {
+namespace {
+
+void generate(const shell::BusinessDetails* details) {
   shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
   // A failing check counts as a refusal: better no run than one beside the user's Word.
   if (g.test(100, [] { return word::ConfirmWordClosed(); })) return;
 
   RunContext run;
+  run.details = details;
   g.step(102, [&] { run.app = word::CreateObject(QStringLiteral("Word.Application")); });
   g.step(104, [&] { run.plan = run.app->Documents()->Add(); });
 
@@ -42,5 +45,11 @@ void GenerateRideduvaZovezuzIvuzuzo() {
 
   FinishRun(g, run.app, run.plan);
 }
+
+}  // namespace
+
+void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr); }
+
+void GeneratePlanFor(const shell::BusinessDetails& details) { generate(&details); }
 
 }  // namespace generator

@@ -2,8 +2,13 @@
 // opens the preview.
 #pragma once
 
+#include "shell/BusinessRecord.h"
+
 namespace generator {
 
 void GenerateRideduvaZovezuzIvuzuzo();
+// The same run with the business details given as values instead of read from the main
+// window (the command line has none).
+void GeneratePlanFor(const shell::BusinessDetails& details);
 
 }  // namespace generator

@@ -69,9 +69,12 @@ class StepPlayer {
   void act(const Step& s) {
     switch (s.op) {
       case Op::Formatted:
-        word::TypeFormatted(
-            run_.plan, s.field == BusinessField::None ? s.text : businessFieldText(s.field),
-            static_cast<short>(s.breaks), s.bold, static_cast<short>(s.size), s.alignment);
+        word::TypeFormatted(run_.plan,
+                            s.field == BusinessField::None ? s.text
+                            : run_.details ? businessFieldText(s.field, *run_.details)
+                                           : businessFieldText(s.field),
+                            static_cast<short>(s.breaks), s.bold, static_cast<short>(s.size),
+                            s.alignment);
         break;
       case Op::SectionBreak:
         selection()->InsertBreak(word::wdSectionBreakNextPage);
@@ -320,6 +323,34 @@ QString businessFieldText(BusinessField field) {
       return text(&shell::Form1::txtFax);
     case BusinessField::Email:
       return text(&shell::Form1::txtEmail);
+  }
+  return QString();
+}
+
+}  // namespace generator
+
+namespace generator {
+
+QString businessFieldText(BusinessField field, const shell::BusinessDetails& details) {
+  auto text = [&details](shell::BusinessField f) { return details[static_cast<size_t>(f)]; };
+  switch (field) {
+    case BusinessField::None:
+      return QString();
+    case BusinessField::BusinessName:
+      return text(shell::BusinessField::BusinessName);
+    case BusinessField::StreetAddress1:
+      return text(shell::BusinessField::StreetAddress1);
+    case BusinessField::StreetAddress2:
+      return text(shell::BusinessField::StreetAddress2);
+    case BusinessField::CityAndZip:
+      return text(shell::BusinessField::City) + QLatin1Char(' ') +
+             text(shell::BusinessField::ZipCode);
+    case BusinessField::Telephone:
+      return text(shell::BusinessField::Telephone);
+    case BusinessField::Fax:
+      return text(shell::BusinessField::Fax);
+    case BusinessField::Email:
+      return text(shell::BusinessField::Email);
   }
   return QString();
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "generator/Recipe.h"
+#include "shell/BusinessRecord.h"
 #include "shell/ErrorReport.h"
 #include "word/WordObjects.h"
 
@@ -26,11 +27,16 @@ struct RunContext {
   word::Ref<word::ParagraphFormat> paragraphFormat;
   word::Ref<word::Shading> shading;
   int loopCounter = 0;
+
+  // The business details as values; without them the main window's fields are read.
+  const shell::BusinessDetails* details = nullptr;
 };
 
 void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe);
 
 // The text of a business detail as the main window holds it now ("" without a window).
 QString businessFieldText(BusinessField field);
+// The text of a business detail taken from values.
+QString businessFieldText(BusinessField field, const shell::BusinessDetails& details);
 
 }  // namespace generator

@@ -2,19 +2,26 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
 
 #include "preview/PagePicture.h"
+#include "preview/PagePrinting.h"
+#include "preview/PdfExport.h"
 #include "preview/SafeCopy.h"
 #include "preview/ScrollMath.h"
 #include "shell/CursorFile.h"
@@ -36,6 +43,18 @@ QString location(const char* text) { return QString::fromLatin1(text); }
 
 void showMainWindow() {
   if (shell::Form1* main = shell::Form1::current()) main->show();
+}
+
+// The Word copy stays the first filter, so it is what the dialog offers unless the user
+// picks the PDF.
+const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
+const QString kSaveFilters =
+    QStringLiteral("Word Files (*.doc)|*.doc|") + kPdfFilter + QStringLiteral("|*.pdf");
+
+// A name typed without an extension under the PDF filter gets ".pdf", as the filter says.
+QString pdfFileName(const QString& name) {
+  if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty()) return name;
+  return name + QStringLiteral(".pdf");
 }
 
 }  // namespace
@@ -149,6 +168,13 @@ void Form2::buildLayout() {
   Frame1->setMouseTracking(true);
   for (QPushButton* button : {PushButton1, PushButton2, PushButton8, PushButton6})
     trackPointer(button, shell::WindowPointer::Hand);
+
+  // The view scrolls by wheel and keys; it takes the focus when the page is clicked.
+  Picture2->setFocusPolicy(Qt::StrongFocus);
+  Picture2->installEventFilter(this);
+
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, [this] { PrintPages(); });
 }
 
 void Form2::trackPointer(QWidget* element, shell::WindowPointer pointer) {
@@ -216,6 +242,11 @@ void Form2::Form_Activate() {
 }
 
 void Form2::setPicture1Picture(const QPicture& picture) { Picture1->setPicture(picture); }
+
+std::vector<QPicture> Form2::pagePictures() const {
+  const size_t count = static_cast<size_t>(ListView1->topLevelItemCount());
+  return std::vector<QPicture>(Image1.begin(), Image1.begin() + std::min(count, Image1.size()));
+}
 
 QPicture& Form2::imageElement(int index) {
   if (index < 0) throw std::out_of_range("Subscript out of range");
@@ -362,15 +393,16 @@ void Form2::SetVScrollbarByPercent(QScrollBar* VScrollbar, int percent) {
 
 void Form2::PushButton6_Click() {
   shell::Guard g(location(shell::location::kForm2Save));
-  QString fileName, target;
+  QString fileName, target, chosenFilter;
   int answer = 0;
   bool copyFailed = false;
   g.step(106, [&] { fileName.clear(); });
   g.step(112, [&] {
-    fileName = shell::dialogs().saveFileName(QStringLiteral("Save File"),
-                                             QStringLiteral("Word Files (*.doc)|*.doc"), fileName);
+    fileName = shell::dialogs().saveFileName(QStringLiteral("Save File"), kSaveFilters, fileName,
+                                             &chosenFilter);
   });
-  g.step(114, [&] { target = fileName; });
+  const bool asPdf = chosenFilter == kPdfFilter;
+  g.step(114, [&] { target = asPdf ? pdfFileName(fileName) : fileName; });
   if (!g.test(116, [&] { return target.isEmpty(); })) {
     if (g.test(118, [&] { return shell::FileExists(target); })) {
       g.step(120, [&] {
@@ -386,10 +418,25 @@ void Form2::PushButton6_Click() {
   if (g.test(128, [&] { return answer == shell::vbYes; }))
     copyFailed = !g.step(130, [&] {
       requireCompleteDocument(mWordFile);  // never replace a file with less than a plan
-      copyFileReplacing(mWordFile, target);
+      if (asPdf)
+        savePdfReplacing(pagePictures(), target, QFileInfo(target).completeBaseName());
+      else
+        copyFileReplacing(mWordFile, target);
     });
   // "Done." confirms a copy that was made, or that nothing was asked for.
   if (!copyFailed) g.step(132, [&] { shell::messageBox(QStringLiteral("Done.")); });
+}
+
+void Form2::PrintPages() {
+  shell::Guard g(QStringLiteral("in Corvessa2021/08/31.Form2.PrintPages "));
+  const std::vector<QPicture> pages = pagePictures();
+  if (pages.empty()) return;  // nothing to print
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setDocName(QStringLiteral("Halvenor"));
+  bool accepted = false;
+  g.step(100, [&] { accepted = printDialog().exec(printer, static_cast<int>(pages.size())); });
+  if (accepted) g.step(102, [&] { printPages(printer, pages); });
 }
 
 void Form2::PushButton8_Click() {
@@ -428,7 +475,56 @@ bool Form2::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void Form2::scrollView(Qt::Orientation orientation, long twips) {
+  QScrollBar* bar = orientation == Qt::Horizontal ? HScroll1 : VScroll1;
+  const int step = orientation == Qt::Horizontal ? mHStep : mVStep;
+  if (!bar->isEnabled()) return;
+  // Setting the value moves the picture, as a drag's release does.
+  bar->setValue(valueAfterMove(bar->value(), bar->maximum(), step, twips));
+}
+
+bool Form2::viewWheel(QWheelEvent* wheel) {
+  const QPoint angle = wheel->angleDelta();
+  const bool sideways = (wheel->modifiers() & Qt::ShiftModifier) || angle.y() == 0;
+  const int delta = angle.y() != 0 ? angle.y() : angle.x();
+  const int notches = wheelNotches_.add(delta);
+  if (notches == 0) return true;
+  if (wheel->modifiers() & Qt::ControlModifier) {
+    const double zoom = zoomAfterNotches(mZoom, notches);
+    if (zoom != mZoom) SetZoom(zoom);
+  } else {
+    // A turn away from the user (positive) moves back towards the top or left.
+    scrollView(sideways ? Qt::Horizontal : Qt::Vertical, -notches * kWheelNotchTwips);
+  }
+  return true;
+}
+
+bool Form2::viewKey(QKeyEvent* key) {
+  switch (key->key()) {
+    case Qt::Key_PageDown:
+      scrollView(Qt::Vertical, pageMoveTwips(viewInnerHeight()));
+      return true;
+    case Qt::Key_PageUp:
+      scrollView(Qt::Vertical, -pageMoveTwips(viewInnerHeight()));
+      return true;
+    case Qt::Key_Home:
+      if (VScroll1->isEnabled()) VScroll1->setValue(0);
+      return true;
+    case Qt::Key_End:
+      if (VScroll1->isEnabled()) VScroll1->setValue(VScroll1->maximum());
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+  // The view: wheel turns over the page or the view around it, and the view's keys.
+  if ((watched == Picture1 || watched == Picture2) && event->type() == QEvent::Wheel)
+    return viewWheel(static_cast<QWheelEvent*>(event));
+  if (watched == Picture2 && event->type() == QEvent::KeyPress &&
+      viewKey(static_cast<QKeyEvent*>(event)))
+    return true;
   switch (event->type()) {
     case QEvent::Enter:
     case QEvent::HoverMove:

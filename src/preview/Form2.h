@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "preview/ScrollMath.h"
 #include "shell/Form1.h"
 
 class QGroupBox;
@@ -16,6 +17,8 @@ class QPushButton;
 class QScrollBar;
 class QTreeWidget;
 class QFrame;
+class QKeyEvent;
+class QWheelEvent;
 
 namespace preview {
 
@@ -56,6 +59,9 @@ class Form2 : public QWidget {
   void SetHScrollbarByPercent(QScrollBar* HScrollbar, int percent);
   void SetVScrollbarByPercent(QScrollBar* VScrollbar, int percent);
 
+  // Ctrl+P: the print dialog, then the chosen pages on the chosen printer.
+  void PrintPages();
+
   // "Save Results To Word File" and "< Back".
   void PushButton6_Click();
   void PushButton8_Click();
@@ -64,6 +70,8 @@ class Form2 : public QWidget {
   void setPicture1Picture(const QPicture& picture);
   // The image element `index`, created (empty) when it does not exist yet.
   QPicture& imageElement(int index);
+  // The pictures of the listed pages, page 1 first.
+  std::vector<QPicture> pagePictures() const;
 
   void setWindowPointer(shell::WindowPointer pointer);
   shell::WindowPointer windowPointer() const { return pointer_; }
@@ -109,6 +117,11 @@ class Form2 : public QWidget {
   void Form_Unload();
   void loadBaseSize();
   void trackPointer(QWidget* element, shell::WindowPointer pointer);
+  // The mouse wheel and Page Up, Page Down, Home and End over the view.
+  void scrollView(Qt::Orientation orientation, long twips);
+  bool viewWheel(QWheelEvent* wheel);
+  bool viewKey(QKeyEvent* key);
+  WheelNotches wheelNotches_;
 
   shell::WindowPointer pointer_ = shell::WindowPointer::Default;
   QCursor handCursor_{Qt::PointingHandCursor};  // until the cursor file is loaded

@@ -1,5 +1,6 @@
 #include "preview/ScrollMath.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace preview {
@@ -35,6 +36,26 @@ std::optional<int> valueForPercent(int percent, int max, bool refuseBeyondMax) {
   const double value = percent / 100.0 * max;
   if (refuseBeyondMax && value > max) return std::nullopt;
   return static_cast<int>(roundHalfEven(value));
+}
+
+int valueAfterMove(int value, int max, int step, long twips) {
+  if (step <= 0 || max <= 0) return value;
+  // In 64 bits: a large move on a large bar must not wrap.
+  const long long moved = static_cast<long long>(value) + twips / step;
+  return static_cast<int>(std::clamp<long long>(moved, 0, max));
+}
+
+long pageMoveTwips(long viewInner) { return std::max(1L, viewInner - viewInner / 10); }
+
+double zoomAfterNotches(double zoom, int notches) {
+  return std::clamp(zoom + 0.25 * notches, 0.25, 4.0);
+}
+
+int WheelNotches::add(int angleDelta) {
+  pending_ += angleDelta;
+  const int notches = pending_ / 120;  // towards zero: a part notch either way waits
+  pending_ -= notches * 120;
+  return notches;
 }
 
 }  // namespace preview

@@ -35,4 +35,30 @@ std::optional<int> travelPercent(double position, long pictureOuter, long viewOu
 // or, with `refuseBeyondMax`, when the value would pass the bar's maximum.
 std::optional<int> valueForPercent(int percent, int max, bool refuseBeyondMax);
 
+// How far a wheel notch (120 eighths of a degree) moves the page, in twips: about three
+// lines of text, as other programs scroll.
+inline constexpr long kWheelNotchTwips = 720;
+
+// The bar value after the page moved `twips` further along (negative: back), in units of
+// `step` twips, held within 0..max. A bar without steps (disabled) keeps its value.
+int valueAfterMove(int value, int max, int step, long twips);
+
+// How far Page Up and Page Down move the page: the view's inner size less a tenth, so the
+// edge just passed stays in sight.
+long pageMoveTwips(long viewInner);
+
+// The zoom after `notches` Ctrl+wheel notches from `zoom`: 0.25 a notch, held within the
+// zoom limits 0.25 to 4.
+double zoomAfterNotches(double zoom, int notches);
+
+// Whole notches from wheel deltas: high-resolution wheels and touchpads send parts of a
+// notch, which are kept until they add up to one.
+class WheelNotches {
+ public:
+  int add(int angleDelta);
+
+ private:
+  int pending_ = 0;
+};
+
 }  // namespace preview

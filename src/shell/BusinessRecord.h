@@ -27,6 +27,10 @@ struct BusinessFieldInfo {
   int setStatement;      // statement of clearing and sampling
 };
 
+// The eight details as plain values, indexed by BusinessField (a plan made without the
+// main window takes them so).
+using BusinessDetails = std::array<QString, 8>;
+
 // In the order clearing and sampling set them, which is also the tab order.
 extern const std::array<BusinessFieldInfo, 8> kBusinessFields;
 

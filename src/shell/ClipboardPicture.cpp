@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <utility>
 
 namespace shell {
 namespace {
@@ -20,6 +21,36 @@ QImage rasterOf(const QPicture& picture) {
   painter.drawPicture(0, 0, picture);
   return image;
 }
+
+// The page as the clipboard holds it: the vector picture at once, the raster image for
+// other programs only when one asks for it (rendering from the picture's own pages, it
+// is rarely wanted and costs a page-sized bitmap).
+class PageMimeData : public QMimeData {
+ public:
+  explicit PageMimeData(QPicture picture) : picture_(std::move(picture)) {}
+
+  QStringList formats() const override {
+    QStringList out = QMimeData::formats();
+    if (offersImage()) out.append(imageType());
+    return out;
+  }
+  bool hasFormat(const QString& type) const override {
+    return (type == imageType() && offersImage()) || QMimeData::hasFormat(type);
+  }
+
+ protected:
+  QVariant retrieveData(const QString& type, QMetaType wanted) const override {
+    if (type == imageType() && offersImage()) return rasterOf(picture_);
+    return QMimeData::retrieveData(type, wanted);
+  }
+
+ private:
+  // Qt's own type for image data, which it converts to whatever another program asks for.
+  static QString imageType() { return QStringLiteral("application/x-qt-image"); }
+  bool offersImage() const { return !picture_.boundingRect().isEmpty(); }
+
+  QPicture picture_;
+};
 
 std::optional<QPicture> pictureFrom(const QMimeData* data) {
   if (!data) return std::nullopt;
@@ -47,15 +78,13 @@ std::optional<QPicture> pictureFrom(const QMimeData* data) {
 }  // namespace
 
 void PutClipboardPicture(const QPicture& picture) {
-  auto* data = new QMimeData;
+  auto* data = new PageMimeData(picture);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QPicture copy(picture);
   copy.save(&buffer);
   data->setData(QString::fromLatin1(kPictureMimeType), bytes);
-  const QImage image = rasterOf(picture);
-  if (!image.isNull()) data->setImageData(image);
   QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -1,5 +1,5 @@
 // Page pictures on the system clipboard: a vector picture (QPicture bytes under a type of
-// our own) plus a raster image for other programs.
+// our own) plus a raster image for other programs, made when one asks for it.
 #pragma once
 
 #include <QPicture>

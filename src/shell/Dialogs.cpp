@@ -44,12 +44,12 @@ class QtDialogs final : public Dialogs {
     }
   }
 
-  QString saveFileName(const QString& title, const QString& filter,
-                       const QString& initialName) override {
+  QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
+                       QString* chosenFilter) override {
     // The program asks its own overwrite question, so the dialog must not.
     const ExactCaption exact;
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, initialName,
-                                        qtFilterFromPipes(filter), nullptr,
+                                        qtFilterFromPipes(filter), chosenFilter,
                                         QFileDialog::DontConfirmOverwrite);
   }
 };

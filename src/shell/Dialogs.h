@@ -20,8 +20,10 @@ class Dialogs {
   virtual int message(const QString& text, const QString& caption, MessageIcon icon,
                       MessageButtons buttons) = 0;
   // Shows a modal save dialog; returns the chosen name exactly as given, or "" on cancel.
+  // `chosenFilter`, when given, receives the description of the filter the user left
+  // selected (the first one unless another was picked).
   virtual QString saveFileName(const QString& title, const QString& filter,
-                               const QString& initialName) = 0;
+                               const QString& initialName, QString* chosenFilter = nullptr) = 0;
 };
 
 // The dialogs in force (the Qt ones unless a test installed others).

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -35,6 +36,11 @@ struct Result {
 
 Result run(const QString& program, const QStringList& arguments, int timeoutMs) {
   QProcess process;
+  // LibreOffice draws the fonts the documents name with the faces our layout uses.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("FONTCONFIG_FILE"),
+             QStringLiteral(HALVENOR_SOURCE_DIR "/tests/fontconfig/fonts.conf"));
+  process.setProcessEnvironment(env);
   process.start(program, arguments);
   Result result;
   if (!process.waitForStarted(10000)) return result;

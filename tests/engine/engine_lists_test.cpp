@@ -1,5 +1,7 @@
 // List templates and list paragraphs: levels, indents, bullets, leaving a list.
 #include "EngineFixture.h"
+#include "docx_test_documents.h"
+#include "engine/Docx.h"
 #include "engine/FontSubstitutes.h"
 
 namespace engine_testing {
@@ -118,6 +120,45 @@ TEST_F(ListsTest, NestedItemsAndTheWayOut) {
   EXPECT_DOUBLE_EQ(d.paragraphs[3].firstLineIndent, 0);
 }
 
+// A nested item whose first line the paragraph sets itself (as the plan's "Change in ..."
+// items): the level gives the left indent, the paragraph the first line; leaving the list
+// takes the level's indent away, so the text after it stands at the margin. Saved and
+// read back, each indent keeps its source.
+TEST_F(ListsTest, OwnIndentsOverrideTheLevelsAndOutliveTheList) {
+  startList(list1);
+  item(QStringLiteral("parent"));
+  startList(list2);
+  sel->Range()->ListFormat()->ListIndent();
+  sel->Range()->ListFormat()->ListIndent();
+  sel->ParagraphFormat()->SetFirstLineIndent(0);
+  item(QStringLiteral("nested"));
+  sel->Range()->ListFormat()->RemoveNumbers(word::wdNumberParagraph);
+  sel->Paragraphs()->Outdent();
+  sel->Paragraphs()->Outdent();
+  sel->TypeText(QStringLiteral("after"));
+
+  const QString path = docx_test::scratchPath(QStringLiteral("own-indents.docx"));
+  engine::saveDocx(engine::documentModel(doc), path);
+  const engine::DocumentModel loaded = engine::loadDocx(path);
+  for (const engine::DocumentInfo& d : {info(), engine::inspect(loaded)}) {
+    ASSERT_EQ(d.paragraphs.size(), 3u);
+    EXPECT_DOUBLE_EQ(d.paragraphs[0].leftIndent, 36);
+    EXPECT_DOUBLE_EQ(d.paragraphs[0].firstLineIndent, -18);
+    EXPECT_EQ(d.paragraphs[1].listLevel, 3);
+    EXPECT_DOUBLE_EQ(d.paragraphs[1].leftIndent, 108);     // the level's
+    EXPECT_DOUBLE_EQ(d.paragraphs[1].firstLineIndent, 0);  // its own
+    EXPECT_TRUE(d.paragraphs[2].listTemplate.isEmpty());
+    EXPECT_DOUBLE_EQ(d.paragraphs[2].leftIndent, 0);
+    EXPECT_DOUBLE_EQ(d.paragraphs[2].firstLineIndent, 0);
+  }
+  // A later List indent puts the nested item where its new level says, own indents gone.
+  sel->MoveUp(word::wdLine, 1, word::wdMove);
+  sel->Range()->ListFormat()->ListIndent();
+  EXPECT_EQ(info().paragraphs[1].listLevel, 4);
+  EXPECT_DOUBLE_EQ(info().paragraphs[1].leftIndent, 144);
+  EXPECT_DOUBLE_EQ(info().paragraphs[1].firstLineIndent, -18);
+}
+
 TEST_F(ListsTest, IndentAndOutdentMoveByHalfAnInchAndStopAtTheMargin) {
   sel->Paragraphs()->Indent();
   sel->Paragraphs()->Indent();
@@ -140,7 +181,11 @@ TEST_F(ListsTest, BulletIsDrawnLeftOfTheTextOnlyInAList) {
   const QRect bulletArea(84, 72, 14, 24);
   const int inList = darkPixels(render(engine::drawPage(doc, 0)), bulletArea);
   EXPECT_GT(inList, 0);
+  // An indent the paragraph sets itself outlives the list; the bullet does not.
+  sel->ParagraphFormat()->SetLeftIndent(36);
   sel->Range()->ListFormat()->RemoveNumbers(word::wdNumberParagraph);
+  EXPECT_DOUBLE_EQ(info().paragraphs[0].leftIndent, 36);
+  EXPECT_DOUBLE_EQ(info().paragraphs[0].firstLineIndent, 0);
   EXPECT_EQ(darkPixels(render(engine::drawPage(doc, 0)), bulletArea), 0);
 }
 

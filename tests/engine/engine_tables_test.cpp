@@ -76,6 +76,8 @@ TEST_F(TablesTest, WidthsHeightsStyleAndOptionsAreKept) {
 
 TEST_F(TablesTest, RowsWithAMinimumHeightAreAtLeastThatTall) {
   word::Ref<word::Table> table = addTable(4, 2);
+  // Qt's layout is read once the engine has brought it up to date.
+  doc->Repaginate();
   const double before =
       engine::documentModel(doc).text()->documentLayout()->documentSize().height();
   for (int r = 1; r <= 4; ++r) table->Rows(r)->SetHeight(60, word::wdRowHeightAtLeast);

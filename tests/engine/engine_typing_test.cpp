@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "EngineFixture.h"
+#include "engine/PageLayout.h"
 
 namespace engine_testing {
 namespace {
@@ -104,7 +105,7 @@ TEST_F(TypingTest, LineSpacingAndParagraphValuesCarryIntoNewParagraphs) {
 // The distance between the first two lines of the document's last paragraph, in points.
 double linePitch(const word::Ref<word::Document>& doc) {
   const engine::DocumentModel& model = engine::documentModel(doc);
-  model.text()->documentLayout()->documentSize();
+  engine::settleLayout(model);  // edits are laid out when asked for, not as they come
   const QTextLayout* layout = model.text()->lastBlock().layout();
   if (!layout || layout->lineCount() < 2) return 0;
   return layout->lineAt(1).y() - layout->lineAt(0).y();

@@ -10,11 +10,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/ScrollMath.h"
 #include "support/ScriptedDialogs.h"
 
 namespace preview {
@@ -317,6 +319,56 @@ TEST_F(Form2Test, MovingFromAButtonOntoTheBackgroundOrTheFrameGivesTheDefaultPoi
   moveTo(form.PushButton2, QPoint(10, 10));
   moveTo(&form, form.PushButton8->geometry().topLeft() - QPoint(0, 3));
   EXPECT_EQ(form.windowPointer(), shell::WindowPointer::Wait);
+}
+
+TEST_F(Form2Test, WheelAndPageKeysScrollTheViewAndCtrlWheelZooms) {
+  Form2& form = openWithPages(1);
+  auto turn = [&](QPoint angle, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(20, 20);
+    QWheelEvent event(at, form.Picture1->mapToGlobal(at), QPoint(), angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.Picture1, &event);  // passes on to the view
+  };
+  auto key = [&](int code) {
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+    QApplication::sendEvent(form.Picture2, &press);
+  };
+
+  // One notch towards the user: 720 twips down, through the bar as a drag moves it.
+  turn(QPoint(0, -120), Qt::NoModifier);
+  EXPECT_EQ(form.VScroll1->value(), 72);
+  EXPECT_EQ(form.Picture1->topTwips(), -720);
+  turn(QPoint(0, 120), Qt::NoModifier);
+  EXPECT_EQ(form.Picture1->topTwips(), 0);
+  // Shift turns it sideways; a sideways wheel does so by itself.
+  turn(QPoint(0, -120), Qt::ShiftModifier);
+  EXPECT_EQ(form.HScroll1->value(), 72);
+  EXPECT_EQ(form.Picture1->leftTwips(), -720);
+  turn(QPoint(120, 0), Qt::NoModifier);
+  EXPECT_EQ(form.HScroll1->value(), 0);
+
+  key(Qt::Key_PageDown);
+  EXPECT_EQ(form.VScroll1->value(), pageMoveTwips(Form2::viewInnerHeight()) / 10);
+  key(Qt::Key_End);
+  EXPECT_EQ(form.VScroll1->value(), form.VScroll1->maximum());
+  EXPECT_EQ(form.Picture1->topTwips(), -10L * form.VScroll1->maximum());
+  key(Qt::Key_PageUp);
+  EXPECT_EQ(form.VScroll1->value(),
+            form.VScroll1->maximum() - pageMoveTwips(Form2::viewInnerHeight()) / 10);
+  key(Qt::Key_Home);
+  EXPECT_EQ(form.Picture1->topTwips(), 0);
+
+  // Ctrl+wheel zooms in quarters and stops at the limits.
+  turn(QPoint(0, 120), Qt::ControlModifier);
+  EXPECT_FLOAT_EQ(form.mZoom, 1.25f);
+  EXPECT_EQ(form.Picture1->widthTwips(), static_cast<long>(1.25 * form.mBaseWidth));
+  turn(QPoint(0, 120 * 40), Qt::ControlModifier);
+  EXPECT_FLOAT_EQ(form.mZoom, 4.0f);
+  turn(QPoint(0, -120 * 40), Qt::ControlModifier);
+  EXPECT_FLOAT_EQ(form.mZoom, 0.25f);
+  // At a quarter the page fits: the wheel moves nothing.
+  turn(QPoint(0, -120), Qt::NoModifier);
+  EXPECT_EQ(form.Picture1->topTwips(), 0);
 }
 
 }  // namespace

@@ -77,7 +77,8 @@ TEST_F(SaveAndLeaveTest, SavingToANewNameCopiesByteForByte) {
   EXPECT_EQ(contentsOf(second), docBytes);
   EXPECT_EQ(contentsOf(tempDoc), docBytes);  // the temporary document stays
   ASSERT_EQ(dialogs.saveDialogTitles, QStringList({"Save File", "Save File"}));
-  EXPECT_EQ(dialogs.saveDialogFilters.value(0), QStringLiteral("Word Files (*.doc)|*.doc"));
+  EXPECT_EQ(dialogs.saveDialogFilters.value(0),
+            QStringLiteral("Word Files (*.doc)|*.doc|PDF Files (*.pdf)|*.pdf"));
   EXPECT_EQ(plainMessages(), QStringList({"Done.", "Done."}));
   // No stray temporary copies are left beside the targets.
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
@@ -156,6 +157,19 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
   EXPECT_EQ(dialogs.errorTexts().size(), 1);
+  for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
+
+  // A PDF that cannot be made (here: no pages listed) leaves an existing PDF as it was.
+  dialogs.messages.clear();
+  const QString pdf = target("old.pdf");
+  writeFile(pdf, "the old PDF");
+  dialogs.saveNameNext(pdf);
+  dialogs.saveFilterNext(QStringLiteral("PDF Files (*.pdf)"));
+  dialogs.answerNext(shell::vbYes);
+  Form2::instance().PushButton6_Click();
+  EXPECT_EQ(contentsOf(pdf), QByteArray("the old PDF"));
+  ASSERT_EQ(dialogs.errorTexts().size(), 1);
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 130")));
   for (const auto& m : dialogs.messages) EXPECT_NE(m.text, QStringLiteral("Done."));
 }
 

@@ -91,5 +91,45 @@ TEST(ScrollMath, ValueForPercent) {
   EXPECT_FALSE(valueForPercent(-1, 291, false).has_value());
 }
 
+TEST(ScrollMath, WheelAndPageKeysMoveTheBarWithinItsRange) {
+  struct Case {
+    int value, max, step;
+    long twips;
+    int expected;
+  };
+  const Case cases[] = {
+      {0, 291, 10, kWheelNotchTwips, 72},     // one notch down
+      {72, 291, 10, -kWheelNotchTwips, 0},    // and back up
+      {10, 291, 10, -kWheelNotchTwips, 0},    // stops at the top
+      {280, 291, 10, kWheelNotchTwips, 291},  // stops at the bottom
+      {0, 50, 1, kWheelNotchTwips, 50},       // single-twip units
+      {5, 0, 0, kWheelNotchTwips, 5},         // a disabled bar keeps its value
+      {0, 3962, 10, LONG_MAX / 2, 3962},      // no overflow however far
+      {3962, 3962, 10, -(LONG_MAX / 2), 0},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(valueAfterMove(c.value, c.max, c.step, c.twips), c.expected)
+        << c.value << " " << c.max << " " << c.step << " " << c.twips;
+  EXPECT_EQ(pageMoveTwips(7275), 7275 - 727);
+  EXPECT_EQ(pageMoveTwips(5), 5);
+  EXPECT_EQ(pageMoveTwips(0), 1);
+}
+
+TEST(ScrollMath, CtrlWheelZoomsInQuartersWithinTheLimits) {
+  EXPECT_DOUBLE_EQ(zoomAfterNotches(1.0, 1), 1.25);
+  EXPECT_DOUBLE_EQ(zoomAfterNotches(1.0, -2), 0.5);
+  EXPECT_DOUBLE_EQ(zoomAfterNotches(3.75, 3), 4.0);
+  EXPECT_DOUBLE_EQ(zoomAfterNotches(0.5, -5), 0.25);
+  EXPECT_DOUBLE_EQ(zoomAfterNotches(2.0, 0), 2.0);
+
+  // Parts of a notch add up; whole notches come out at once, either way.
+  WheelNotches wheel;
+  EXPECT_EQ(wheel.add(60), 0);
+  EXPECT_EQ(wheel.add(60), 1);
+  EXPECT_EQ(wheel.add(360), 3);
+  EXPECT_EQ(wheel.add(-100), 0);
+  EXPECT_EQ(wheel.add(-140), -2);
+}
+
 }  // namespace
 }  // namespace preview

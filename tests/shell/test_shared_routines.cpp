@@ -110,6 +110,11 @@ TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
   const QMimeData* data = QApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(data->hasImage());
+  // The raster image, made when asked for, is the picture drawn on white.
+  const QImage raster = qvariant_cast<QImage>(data->imageData());
+  ASSERT_EQ(raster.size(), QSize(120, 80));
+  EXPECT_EQ(raster.pixelColor(0, 0), QColor(Qt::white));
+  EXPECT_EQ(raster.pixelColor(60, 40), QColor(Qt::black));
   const auto back = shell::GetClipboardPicture(0);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->boundingRect(), picture.boundingRect());

@@ -23,9 +23,15 @@ int ScriptedDialogs::message(const QString& text, const QString& caption, shell:
 }
 
 QString ScriptedDialogs::saveFileName(const QString& title, const QString& filter,
-                                      const QString& /*initialName*/) {
+                                      const QString& /*initialName*/, QString* chosenFilter) {
   saveDialogTitles << title;
   saveDialogFilters << filter;
+  QString chosen = filter.section(QLatin1Char('|'), 0, 0);
+  if (!saveFilters_.empty()) {
+    chosen = saveFilters_.front();
+    saveFilters_.pop_front();
+  }
+  if (chosenFilter) *chosenFilter = chosen;
   if (saveNames_.empty()) return {};
   const QString name = saveNames_.front();
   saveNames_.pop_front();

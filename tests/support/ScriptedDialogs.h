@@ -27,6 +27,9 @@ class ScriptedDialogs : public shell::Dialogs {
   void answerNext(int answer) { answers_.push_back(answer); }
   // Names the next save dialogs return, in order; when none is queued, "" (cancel).
   void saveNameNext(const QString& name) { saveNames_.push_back(name); }
+  // The filter descriptions the next save dialogs report as chosen, in order; when none
+  // is queued, the filter's first entry, as a real dialog leaves it.
+  void saveFilterNext(const QString& description) { saveFilters_.push_back(description); }
 
   std::vector<ShownMessage> messages;
   QStringList saveDialogTitles;
@@ -37,12 +40,13 @@ class ScriptedDialogs : public shell::Dialogs {
 
   int message(const QString& text, const QString& caption, shell::MessageIcon icon,
               shell::MessageButtons buttons) override;
-  QString saveFileName(const QString& title, const QString& filter,
-                       const QString& initialName) override;
+  QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
+                       QString* chosenFilter) override;
 
  private:
   std::deque<int> answers_;
   std::deque<QString> saveNames_;
+  std::deque<QString> saveFilters_;
 };
 
 }  // namespace testing_support

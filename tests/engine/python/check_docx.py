@@ -6,7 +6,11 @@ compare with the document they saved:
      "tables": [[[cell text, ...], ...], ...],
      "sections": n}
 
-Exit status 2 when python-docx is missing, 1 when the file cannot be opened.
+Given several files, it prints one line per file instead, in order:
+
+    {"file": ..., "paragraphs": [paragraph text, ...]}   or   {"file": ..., "error": ...}
+
+Exit status 2 when python-docx is missing, 1 when a file cannot be opened.
 """
 import json
 import sys
@@ -27,9 +31,24 @@ def describe_run(run):
     }
 
 
+def paragraph_texts(files):
+    status = 0
+    for name in files:
+        try:
+            document = docx.Document(name)
+            line = {"file": name, "paragraphs": [p.text for p in document.paragraphs]}
+        except Exception as error:  # python-docx raises several kinds
+            line = {"file": name, "error": str(error)}
+            status = 1
+        print(json.dumps(line, ensure_ascii=False))
+    return status
+
+
 def main():
+    if len(sys.argv) > 2:
+        return paragraph_texts(sys.argv[1:])
     if len(sys.argv) != 2:
-        print("usage: check_docx.py FILE", file=sys.stderr)
+        print("usage: check_docx.py FILE...", file=sys.stderr)
         return 64
     try:
         document = docx.Document(sys.argv[1])

@@ -1,0 +1,43 @@
+// Makes one plan without a window: the generation run the main window uses, fed the
+// business details as values, then the Word file and, when asked, the PDF put in place.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "shell/BusinessRecord.h"
+#include "shell/Dialogs.h"
+
+namespace cli {
+
+// Dialogs for a run without a user: every message is collected instead of shown, and a
+// question is answered No (the cautious answer).
+class CollectingDialogs final : public shell::Dialogs {
+ public:
+  CollectingDialogs();            // installs itself
+  ~CollectingDialogs() override;  // restores the previous dialogs
+
+  int message(const QString& text, const QString& caption, shell::MessageIcon icon,
+              shell::MessageButtons buttons) override;
+  QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
+                       QString* chosenFilter) override;
+
+  QStringList messages;  // each as "caption: text" on one line
+};
+
+struct PlanTargets {
+  QString wordFile;      // required
+  QString pdfFile;       // empty: no PDF
+  bool replace = false;  // replace existing files (else an existing file fails the plan)
+};
+
+// Generates the plan for `details` and writes the targets. Returns "" on success, or why
+// the plan failed. Without `replace` a failed plan leaves no file behind.
+QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets,
+                  CollectingDialogs& dialogs);
+
+// Puts a copy of `source` at `target`: over an existing file only with `replace` (then
+// safely, written beside and renamed), otherwise only where no file exists yet.
+void placeFile(const QString& source, const QString& target, bool replace);
+
+}  // namespace cli

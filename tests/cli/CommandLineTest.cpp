@@ -1,0 +1,254 @@
+// The halvenor program run as a command, as a user runs it: help, usage errors, one plan,
+// and a batch of 100 clients whose plans python-docx opens.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <map>
+
+#include "preview/TestEnvironment.h"
+#include "support/ExternalProgram.h"
+
+namespace {
+
+using preview_tests::ScopedEnv;
+using testing_support::ProgramOutput;
+using testing_support::runProgram;
+
+const QString kHalvenor = QStringLiteral(HALVENOR_BINARY_DIR "/halvenor");
+const QString kPython = QStringLiteral("/usr/bin/python3");
+const QString kChecker = QStringLiteral(HALVENOR_SOURCE_DIR "/tests/engine/python/check_docx.py");
+
+ProgramOutput halvenor(const QStringList& arguments) {
+  return runProgram(kHalvenor, arguments, 1790000);
+}
+
+QByteArray contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// Every file under `folder`, relative to it.
+QStringList filesUnder(const QString& folder) {
+  QStringList files;
+  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+  while (it.hasNext()) files << QDir(folder).relativeFilePath(it.next());
+  files.sort();
+  return files;
+}
+
+// What python-docx reads from each file: its paragraph texts, by file.
+std::map<QString, QStringList> paragraphsByPython(const QStringList& files) {
+  std::map<QString, QStringList> read;
+  const ProgramOutput out = runProgram(kPython, QStringList{kChecker} + files, 1790000);
+  EXPECT_EQ(out.exitCode, 0) << out.err.toStdString();
+  for (const QByteArray& line : out.out.split('\n')) {
+    if (line.isEmpty()) continue;
+    const QJsonObject object = QJsonDocument::fromJson(line).object();
+    QStringList texts;
+    for (const QJsonValue& text : object.value(QStringLiteral("paragraphs")).toArray())
+      texts << text.toString();
+    read[object.value(QStringLiteral("file")).toString()] = texts;
+  }
+  return read;
+}
+
+bool pythonDocxPresent() {
+  return runProgram(kPython, {QStringLiteral("-c"), QStringLiteral("import docx")}).exitCode == 0;
+}
+
+// A CSV field, quoted when it must be.
+QString csvField(const QString& text) {
+  if (!text.contains(QRegularExpression(QStringLiteral("[\",\r\n]")))) return text;
+  return QLatin1Char('"') + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) +
+         QLatin1Char('"');
+}
+
+TEST(CommandLine, HelpListsTheOptionsAndExitStatuses) {
+  const ProgramOutput help = halvenor({QStringLiteral("--help")});
+  EXPECT_EQ(help.exitCode, 0);
+  const QString text = QString::fromUtf8(help.out);
+  for (const char* expected :
+       {"--output", "--pdf", "--batch", "--output-dir", "--force", "--name", "--street1",
+        "--street2", "--city-state", "--zip", "--phone", "--fax", "--email", "-h, --help",
+        "Exit status:", "0  every plan was written", "1  some plans failed", "2  bad usage"})
+    EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected;
+}
+
+TEST(CommandLine, BadUsageExitsWithTwoAndWritesNothing) {
+  QTemporaryDir folder;
+  const QString doc = folder.filePath(QStringLiteral("plan.doc"));
+  const QString csv = folder.filePath(QStringLiteral("clients.csv"));
+  writeFile(csv, "Business Name\nAcme\n");
+  const QStringList cases[] = {
+      {QStringLiteral("--no-such-option")},
+      {QStringLiteral("--output")},                                       // no value
+      {QStringLiteral("--output"), doc, QStringLiteral("--batch"), csv},  // both
+      {QStringLiteral("--output"), doc, QStringLiteral("--pdf")},         // no PDF name
+      {QStringLiteral("--output"), doc, QStringLiteral("stray")},
+      {QStringLiteral("--batch"), csv},  // no --output-dir
+      {QStringLiteral("--batch"), csv, QStringLiteral("--output-dir"), folder.path(),
+       QStringLiteral("--name"), QStringLiteral("X")},
+      {QStringLiteral("--batch"), folder.filePath(QStringLiteral("missing.csv")),
+       QStringLiteral("--output-dir"), folder.path()},
+  };
+  for (const QStringList& arguments : cases) {
+    const ProgramOutput out = halvenor(arguments);
+    EXPECT_EQ(out.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(out.err.contains("halvenor --help")) << out.err.toStdString();
+  }
+  EXPECT_EQ(filesUnder(folder.path()), QStringList({"clients.csv"}));
+}
+
+TEST(CommandLine, OnePlanFromOptionsNeverOverwritesWithoutForce) {
+  if (!pythonDocxPresent()) GTEST_SKIP() << "python-docx for /usr/bin/python3 is not installed";
+  QTemporaryDir folder;
+  const QString doc = folder.filePath(QStringLiteral("plan.doc"));
+  const QString pdf = folder.filePath(QStringLiteral("plan.pdf"));
+  const QStringList arguments = {QStringLiteral("--output"),
+                                 doc,
+                                 QStringLiteral("--pdf=") + pdf,
+                                 QStringLiteral("--name"),
+                                 QStringLiteral("Quillby & Daughters, Ltd."),
+                                 QStringLiteral("--city-state"),
+                                 QStringLiteral("Ashford KS")};
+  // A command keeps its temporary files in a private folder: an unusable inherited
+  // temporary folder does not matter, and no two commands share a page image file.
+  const QString notAFolder = folder.filePath(QStringLiteral("not-a-folder"));
+  writeFile(notAFolder, "a file");
+  ProgramOutput first;
+  {
+    ScopedEnv temp("temp", notAFolder), bigTemp("TEMP", notAFolder);
+    first = halvenor(arguments);
+  }
+  ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+  EXPECT_TRUE(contentsOf(pdf).startsWith("%PDF-"));
+  // Named twice: the checker reads several files line by line.
+  const QStringList cover = paragraphsByPython({doc, doc}).at(doc);
+  EXPECT_TRUE(cover.contains(QStringLiteral("Quillby & Daughters, Ltd.")));
+  EXPECT_TRUE(cover.join('\n').contains(QStringLiteral("Ashford KS")));
+
+  writeFile(doc, "kept");
+  const ProgramOutput again = halvenor(arguments);
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
+  EXPECT_EQ(contentsOf(doc), QByteArray("kept"));
+  const ProgramOutput forced = halvenor(arguments + QStringList{QStringLiteral("--force")});
+  EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+  EXPECT_TRUE(contentsOf(doc).startsWith("PK"));  // a WordprocessingML package again
+}
+
+TEST(CommandLine, BatchOfAHundredClientsWritesAHundredPlansInsideTheFolder) {
+  if (!pythonDocxPresent()) GTEST_SKIP() << "python-docx for /usr/bin/python3 is not installed";
+  QTemporaryDir top;
+  const QString outDir = top.filePath(QStringLiteral("plans"));
+
+  // Columns in their own order, an unknown one, and no "Fax" column at all.
+  QStringList names;
+  QString csv = QString(QChar(0xFEFF)) +  // a byte-order mark
+                QStringLiteral(
+                    "Email,Notes,Business Name,City,Street Address 1,"
+                    "Street Address 2,Zip Code,Telephone\r\n");
+  for (int n = 1; n <= 100; ++n) {
+    QString name = QStringLiteral("Client %1 Trading").arg(n);
+    QString street2 = QStringLiteral("Suite %1").arg(n);
+    if (n == 1) name = QStringLiteral("Smith, Jones & \"Partners\"");
+    if (n == 2) street2 = QStringLiteral("Building 4\nRear entrance");
+    if (n == 3) name = QStringLiteral("../../escape/attempt");
+    if (n == 4) name = QStringLiteral("Acme/Widgets");
+    if (n == 5 || n == 6) name = QStringLiteral("Twin Oaks Bakery");
+    if (n == 7) name = QStringLiteral(u"Sunrise ☀ Bakery 🍞");
+    if (n == 8) street2.clear();  // a missing field
+    names << name;
+    csv += QStringList{csvField(QStringLiteral("owner%1@example.com").arg(n)),
+                       csvField(QStringLiteral("note, %1").arg(n)),
+                       csvField(name),
+                       csvField(QStringLiteral("Marbleton MA")),
+                       csvField(QStringLiteral("%1 Larkspur Avenue").arg(n)),
+                       csvField(street2),
+                       QStringLiteral("01754"),
+                       QStringLiteral("508-555-0142")}
+               .join(',') +
+           QStringLiteral("\r\n");
+  }
+  const QString list = top.filePath(QStringLiteral("clients.csv"));
+  writeFile(list, csv.toUtf8());
+
+  const ProgramOutput out =
+      halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir});
+  ASSERT_EQ(out.exitCode, 0) << out.err.toStdString();
+
+  // One progress line per plan, naming the file it wrote.
+  QStringList written;
+  const QRegularExpression progress(
+      QStringLiteral("^halvenor: \\[(\\d+)/100\\] line \\d+: wrote (.+)$"));
+  for (const QString& line : QString::fromUtf8(out.err).split('\n')) {
+    const QRegularExpressionMatch m = progress.match(line);
+    if (!m.hasMatch()) continue;
+    EXPECT_EQ(m.captured(1).toInt(), written.size() + 1);
+    written << m.captured(2);
+  }
+  ASSERT_EQ(written.size(), 100) << out.err.toStdString();
+
+  // Nothing but the list and the hundred plans, all inside the output folder.
+  QStringList expected{QStringLiteral("clients.csv")};
+  for (const QString& file : written) {
+    EXPECT_EQ(QFileInfo(file).absolutePath(), QDir(outDir).absolutePath()) << file.toStdString();
+    expected << QStringLiteral("plans/") + QFileInfo(file).fileName();
+  }
+  expected.sort();
+  EXPECT_EQ(filesUnder(top.path()), expected);
+  EXPECT_NE(written[4], written[5]);  // the same business twice
+  EXPECT_TRUE(QFileInfo(written[4]).fileName().startsWith(QStringLiteral("Twin Oaks Bakery")));
+
+  // python-docx opens every plan, and each cover names its business.
+  const std::map<QString, QStringList> read = paragraphsByPython(written);
+  for (int n = 0; n < 100; ++n) {
+    ASSERT_EQ(read.count(written[n]), 1u) << written[n].toStdString();
+    EXPECT_TRUE(read.at(written[n]).contains(names[n]))
+        << names[n].toStdString() << " not in " << written[n].toStdString();
+  }
+  EXPECT_TRUE(read.at(written[1]).join('\n').contains(QStringLiteral("Building 4")));
+}
+
+TEST(CommandLine, BadRowsAreReportedByLineAndSkippedAndExistingFilesKept) {
+  QTemporaryDir top;
+  const QString outDir = top.filePath(QStringLiteral("plans"));
+  ASSERT_TRUE(QDir().mkpath(outDir));
+  writeFile(outDir + QStringLiteral("/Kept.doc"), "an earlier plan");
+  const QString list = top.filePath(QStringLiteral("clients.csv"));
+  writeFile(list,
+            "Business Name,City\n"
+            "Good One,Town\n"
+            "Bad \"quote,Town\n"
+            "Too,Many,Fields\n"
+            ",No name\n"
+            "Kept,Town\n");
+  const ProgramOutput out =
+      halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir});
+  EXPECT_EQ(out.exitCode, 1);
+  const QString err = QString::fromUtf8(out.err);
+  EXPECT_TRUE(err.contains(QStringLiteral("line 3: skipped: a quote inside an unquoted field")))
+      << err.toStdString();
+  EXPECT_TRUE(err.contains(QStringLiteral("line 4: skipped: 3 fields where the header has 2")));
+  EXPECT_TRUE(err.contains(QStringLiteral("line 5: skipped: no Business Name")));
+  EXPECT_TRUE(err.contains(QStringLiteral("line 6: failed:")));
+  EXPECT_TRUE(err.contains(QStringLiteral("1 of 5 plans written")));
+  EXPECT_EQ(contentsOf(outDir + QStringLiteral("/Kept.doc")), QByteArray("an earlier plan"));
+  EXPECT_EQ(filesUnder(outDir), QStringList({"Good One.doc", "Kept.doc"}));
+}
+
+}  // namespace
