@@ -28,7 +28,9 @@ class SilentDialogs : public shell::Dialogs {
     if (caption == QStringLiteral("Application Error")) ++errors;
     return buttons == shell::MessageButtons::YesNo ? shell::vbYes : shell::vbOK;
   }
-  QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+  QString saveFileName(const QString&, const QString&, const QString&, QString*) override {
+    return {};
+  }
   int errors = 0;
 };
 
