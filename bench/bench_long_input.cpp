@@ -75,7 +75,8 @@ QString stallingFile(int kind) {
     for (int p = 0; p < 50; ++p) body += "<w:p><w:r>" + tabs + "</w:r></w:p>";
   } else {
     QByteArray text;
-    for (int i = 0; text.size() < 31 * 1000 * 1000; ++i) text += QByteArray::number(i * 7919) + ' ';
+    for (int i = 0; text.size() < 31 * 1000 * 1000; ++i)
+      text += QByteArray::number(qint64(i) * 7919) + ' ';
     body = "<w:p><w:r><w:t>" + text + "</w:t></w:r></w:p>";
   }
   engine::PackageWriter writer;

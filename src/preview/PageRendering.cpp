@@ -35,8 +35,17 @@ bool SaveDocAsJPG(const QString& path) {
   bool done = false;
 
   g.step(114, [&] { pagesPerPass = 1; });
-  g.step(116, [&] { app = word::CreateObject(QStringLiteral("Word.Application")); });
-  g.step(118, [&] { document = app->Documents()->Open(documentPath); });
+  // Without a word processor or the document every later step would fail in its turn:
+  // the one message stands for the rendering, which ends here.
+  if (!g.step(116, [&] { app = word::CreateObject(QStringLiteral("Word.Application")); }))
+    return false;
+  if (!g.step(118, [&] { document = app->Documents()->Open(documentPath); })) {
+    try {
+      app->Quit();
+    } catch (const std::exception&) {
+    }
+    return false;
+  }
   g.step(120, [&] { app->ActiveDocument()->Repaginate(); });
   g.step(122,
          [&] { pageCount = pageCountFrom(app->ActiveDocument()->BuiltInDocumentProperties(14)); });

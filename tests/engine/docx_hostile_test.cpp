@@ -220,7 +220,7 @@ TEST(DocxHostile, FilesThatWouldStallLayoutAreRefused) {
   for (int p = 0; p < 50; ++p) manyTabs += "<w:p>" + tabs + "</w:p>";
   QByteArray longText;
   for (int i = 0; longText.size() < 31 * 1000 * 1000; ++i)
-    longText += QByteArray::number(i * 7919) + ' ';
+    longText += QByteArray::number(qint64(i) * 7919) + ' ';
   // The longest paragraph still read: a run split into pieces changes nothing.
   QByteArray justInBounds;
   for (int i = 0; i < 4; ++i)

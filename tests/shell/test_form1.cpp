@@ -243,6 +243,7 @@ TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNoth
        "[Halvenor]\nBusiness%20Name=Acme Ltd\nCity=Brookvale NJ\nFax=" + longValue + "\n",
        "Acme Ltd", "Brookvale NJ", "", 1},
   };
+  QDir().mkpath(QFileInfo(path).path());  // a test run alone starts without one
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     {
