@@ -7,12 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchEnvironment.h"
 #include "cli/PlanWriter.h"
-#include "engine/WordEngine.h"
 
 namespace {
-
-QTemporaryDir* gFolder = nullptr;
 
 shell::BusinessDetails sampleClient() {
   shell::BusinessDetails details;
@@ -29,8 +27,9 @@ void BM_BatchPlan(benchmark::State& state) {
   int n = 0;
   for (auto _ : state) {
     cli::PlanTargets targets;
-    targets.wordFile = gFolder->filePath(QStringLiteral("plan%1.doc").arg(n));
-    if (withPdf) targets.pdfFile = gFolder->filePath(QStringLiteral("plan%1.pdf").arg(n));
+    targets.wordFile = bench::privateFolder()->filePath(QStringLiteral("plan%1.doc").arg(n));
+    if (withPdf)
+      targets.pdfFile = bench::privateFolder()->filePath(QStringLiteral("plan%1.pdf").arg(n));
     const QString error = cli::writePlan(details, targets, dialogs);
     if (!error.isEmpty()) {
       state.SkipWithError(error.toStdString().c_str());
@@ -55,17 +54,4 @@ BENCHMARK(BM_BatchPlan)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir folder;
-  gFolder = &folder;
-  qputenv("temp", QFile::encodeName(folder.path()));
-  qputenv("TEMP", QFile::encodeName(folder.path()));
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
-  QApplication app(argc, argv);
-  engine::registerWordEngine();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "BenchEnvironment.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "preview/Form2.h"
@@ -19,22 +20,7 @@
 
 namespace {
 
-// Answers every message without showing it, and counts the error messages.
-class SilentDialogs : public shell::Dialogs {
- public:
-  int message(const QString&, const QString& caption, shell::MessageIcon,
-              shell::MessageButtons buttons) override {
-    if (caption == QStringLiteral("Application Error")) ++errors;
-    return buttons == shell::MessageButtons::YesNo ? shell::vbYes : shell::vbOK;
-  }
-  QString saveFileName(const QString&, const QString&, const QString&, QString*) override {
-    return {};
-  }
-  int errors = 0;
-};
-
-SilentDialogs* gDialogs = nullptr;
-QTemporaryDir* gFolder = nullptr;
+bench::SilentDialogs* gDialogs = nullptr;
 QString gSavedPlan;   // a copy of the temporary document of the timed run
 QPicture gFirstPage;  // its first page, as the preview holds it
 
@@ -57,7 +43,7 @@ void BM_ClickToPreview(benchmark::State& state) {
       pages = form->ListView1->topLevelItemCount();
       gFirstPage = form->Image1.at(0);
       // Leaving the preview deletes the temporary document: keep a copy.
-      gSavedPlan = gFolder->filePath(QStringLiteral("plan.doc"));
+      gSavedPlan = bench::privateFolder()->filePath(QStringLiteral("plan.doc"));
       QFile::remove(gSavedPlan);
       QFile::copy(form->mWordFile, gSavedPlan);
     }
@@ -114,20 +100,7 @@ BENCHMARK(BM_RedrawPage)->Arg(25)->Arg(100)->Arg(400)->Unit(benchmark::kMillisec
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir folder;
-  gFolder = &folder;
-  qputenv("temp", QFile::encodeName(folder.path()));
-  qputenv("TEMP", QFile::encodeName(folder.path()));
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
-  QApplication app(argc, argv);
-  engine::registerWordEngine();
-  SilentDialogs dialogs;
+  bench::SilentDialogs dialogs;
   gDialogs = &dialogs;
-  shell::setDialogs(&dialogs);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  shell::setDialogs(nullptr);
-  return 0;
+  return bench::runBenchmarks(argc, argv, &dialogs);
 }

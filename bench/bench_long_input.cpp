@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "BenchEnvironment.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "engine/PageLayout.h"
@@ -21,21 +22,7 @@
 
 namespace {
 
-class SilentDialogs : public shell::Dialogs {
- public:
-  int message(const QString&, const QString& caption, shell::MessageIcon,
-              shell::MessageButtons buttons) override {
-    if (caption == QStringLiteral("Application Error")) ++errors;
-    return buttons == shell::MessageButtons::YesNo ? shell::vbYes : shell::vbOK;
-  }
-  QString saveFileName(const QString&, const QString&, const QString&, QString*) override {
-    return {};
-  }
-  int errors = 0;
-};
-
-SilentDialogs* gDialogs = nullptr;
-QTemporaryDir* gFolder = nullptr;
+bench::SilentDialogs* gDialogs = nullptr;
 
 void BM_LongBusinessName(benchmark::State& state) {
   shell::Form1 form1({[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo});
@@ -101,7 +88,8 @@ QString stallingFile(int kind) {
                  "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
                  "<w:body>" +
                      body + "</w:body></w:document>");
-  const QString path = gFolder->filePath(QStringLiteral("stalling%1.docx").arg(kind));
+  const QString path =
+      bench::privateFolder()->filePath(QStringLiteral("stalling%1.docx").arg(kind));
   writer.write(path);
   return path;
 }
@@ -132,20 +120,7 @@ BENCHMARK(BM_StallingFile)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir folder;
-  gFolder = &folder;
-  qputenv("temp", QFile::encodeName(folder.path()));
-  qputenv("TEMP", QFile::encodeName(folder.path()));
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
-  QApplication app(argc, argv);
-  engine::registerWordEngine();
-  SilentDialogs dialogs;
+  bench::SilentDialogs dialogs;
   gDialogs = &dialogs;
-  shell::setDialogs(&dialogs);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  shell::setDialogs(nullptr);
-  return 0;
+  return bench::runBenchmarks(argc, argv, &dialogs);
 }
