@@ -19,6 +19,7 @@
 
 #include "docx_test_documents.h"
 #include "engine/Docx.h"
+#include "support/ExternalProgram.h"
 #include "word/WordConstants.h"
 
 using namespace engine;
@@ -29,31 +30,13 @@ namespace {
 const QString kPython = QStringLiteral("/usr/bin/python3");
 const QString kChecker = QStringLiteral(HALVENOR_SOURCE_DIR "/tests/engine/python/check_docx.py");
 
-struct Result {
-  int exitCode = -1;
-  QByteArray out, err;
-};
+using Result = testing_support::ProgramOutput;
 
+// LibreOffice draws the fonts the documents name with the faces our layout uses.
 Result run(const QString& program, const QStringList& arguments, int timeoutMs) {
-  QProcess process;
-  // LibreOffice draws the fonts the documents name with the faces our layout uses.
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("FONTCONFIG_FILE"),
-             QStringLiteral(HALVENOR_SOURCE_DIR "/tests/fontconfig/fonts.conf"));
-  process.setProcessEnvironment(env);
-  process.start(program, arguments);
-  Result result;
-  if (!process.waitForStarted(10000)) return result;
-  if (!process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished(5000);
-    result.err = "timed out";
-    return result;
-  }
-  result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  result.out = process.readAllStandardOutput();
-  result.err = process.readAllStandardError();
-  return result;
+  return testing_support::runProgram(
+      program, arguments, timeoutMs,
+      {QStringLiteral("FONTCONFIG_FILE=" HALVENOR_SOURCE_DIR "/tests/fontconfig/fonts.conf")});
 }
 
 bool pythonDocxPresent() {

@@ -7,8 +7,15 @@
 
 namespace testing_support {
 
-ProgramOutput runProgram(const QString& program, const QStringList& arguments, int timeoutMs) {
+ProgramOutput runProgram(const QString& program, const QStringList& arguments, int timeoutMs,
+                         const QStringList& environment) {
   QProcess process;
+  if (!environment.isEmpty()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment)
+      env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+  }
   process.start(program, arguments);
   ProgramOutput result;
   if (!process.waitForStarted(10000)) {

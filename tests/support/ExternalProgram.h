@@ -13,8 +13,9 @@ struct ProgramOutput {
   QByteArray out, err;
 };
 
+// `environment` adds NAME=value entries to this process's environment for the program.
 ProgramOutput runProgram(const QString& program, const QStringList& arguments,
-                         int timeoutMs = 120000);
+                         int timeoutMs = 120000, const QStringList& environment = {});
 
 // Whether `program` can be found on the PATH (or is an executable path).
 bool programAvailable(const QString& program);
