@@ -1,5 +1,7 @@
 // Tables: creation, widths, heights, style, moves by cell, line and character, shading
 // and merging, as the plan's tables use them.
+#include <QTextFrame>
+
 #include "EngineFixture.h"
 
 namespace engine_testing {
@@ -85,6 +87,25 @@ TEST_F(TablesTest, RowsWithAMinimumHeightAreAtLeastThatTall) {
   const double after = engine::documentModel(doc).text()->documentLayout()->documentSize().height();
   // Four rows of one text line each grow to 60 points each.
   EXPECT_GT(after - before, 4 * (60 - 20));
+}
+
+TEST_F(TablesTest, ARowOfSpacedLinesIsNoTallerThanItsMinimumWhenItsTextFits) {
+  // Lines spaced 1.3 apart, as the plan types them: the row's text is one such line, well
+  // under the row's 23.35 points, so the row is 23.35 points and not the minimum plus the
+  // line's extra spacing.
+  sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceMultiple);
+  sel->ParagraphFormat()->SetLineSpacing(app->LinesToPoints(1.3));
+  word::Ref<word::Table> table = addTable(3, 7);
+  for (int r = 1; r <= 3; ++r) table->Rows(r)->SetHeight(23.35, word::wdRowHeightAtLeast);
+  sel->TypeText(QStringLiteral("Total"));
+  doc->Repaginate();
+  QTextDocument* text = engine::documentModel(doc).text();
+  QTextFrame* frame = text->rootFrame()->childFrames().value(0);
+  ASSERT_NE(frame, nullptr);
+  const double height = text->documentLayout()->frameBoundingRect(frame).height();
+  // Three rows of 23.35 points and the grid's four lines.
+  EXPECT_GE(height, 3 * 23.35);
+  EXPECT_LT(height, 3 * 23.35 + 5);
 }
 
 TEST_F(TablesTest, CompetitiveGridMovesFillTheFirstColumnAndShadeTheHeadingRow) {
