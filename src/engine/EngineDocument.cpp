@@ -495,8 +495,9 @@ void EngineRow::SetHeight(double height, int rule) {
   v.rowHeights[index_ - 1] = height;
   v.rowHeightRules[index_ - 1] = rule;
   setTableValues(format, v);
+  // Row heights reach the layout through the padding made when it settles; the table's
+  // display formats do not depend on them, so they are not derived again here.
   table_->setFormat(format);
-  doc_->model.refreshTable(table_.data());
 }
 
 }  // namespace engine
