@@ -404,10 +404,14 @@ void EngineTable::change(F f) {
   QTextTable* t = table();
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
+  const QString style = v.style;
+  const auto widths = v.columnWidths;
   f(v);
   setTableValues(format, v);
   t->setFormat(format);
-  doc_->model.refreshTable(t);
+  // The display formats follow the style (the grid) and the column widths only; the
+  // style's options change what Word would shade, not what is drawn here.
+  if (v.style != style || v.columnWidths != widths) doc_->model.refreshTable(t);
 }
 
 word::Ref<word::Column> EngineTable::Columns(int index) {
