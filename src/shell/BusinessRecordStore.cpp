@@ -16,7 +16,7 @@ const QString kSection = QStringLiteral("Halvenor");
 
 QString defaultPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/Drennick.conf");
+         QStringLiteral("/Drennick.ini");
 }
 
 bool isHex(QChar c) { return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f'); }

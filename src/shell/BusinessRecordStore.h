@@ -1,6 +1,6 @@
 // The per-user settings store that keeps the eight business details: application
 // "Drennick", section "Halvenor", one string key per field, in the INI file that QSettings
-// would use ($XDG_CONFIG_HOME/Drennick.conf). Our own small reader and writer: a file
+// would use ($XDG_CONFIG_HOME/Drennick.ini). Our own small reader and writer: a file
 // written by hand or by another program (a byte-order mark, CRLF line ends, junk lines,
 // a value with commas) reads as plain strings, other sections and lines are kept as they
 // stand, and every write replaces the file atomically and reaches the disk at once.

@@ -221,6 +221,10 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
 // no warning, and starting the program leaves the file byte for byte as it was.
 TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNothing) {
   const QString path = shell::businessRecordStore().location();
+  // The file earlier versions kept the details in, through QSettings: an update finds them.
+  EXPECT_EQ(
+      path,
+      QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Drennick")).fileName());
   ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));  // this test may run first, alone
   const QByteArray longValue(3 << 20, 'n');            // a paste of millions of characters
   const struct {
