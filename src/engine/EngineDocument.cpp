@@ -404,10 +404,14 @@ void EngineTable::change(F f) {
   QTextTable* t = table();
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
+  const QString style = v.style;
+  const auto widths = v.columnWidths;
   f(v);
   setTableValues(format, v);
   t->setFormat(format);
-  doc_->model.refreshTable(t);
+  // The display formats follow the style (the grid) and the column widths only; the
+  // style's options change what Word would shade, not what is drawn here.
+  if (v.style != style || v.columnWidths != widths) doc_->model.refreshTable(t);
 }
 
 word::Ref<word::Column> EngineTable::Columns(int index) {
@@ -495,8 +499,9 @@ void EngineRow::SetHeight(double height, int rule) {
   v.rowHeights[index_ - 1] = height;
   v.rowHeightRules[index_ - 1] = rule;
   setTableValues(format, v);
+  // Row heights reach the layout through the padding made when it settles; the table's
+  // display formats do not depend on them, so they are not derived again here.
   table_->setFormat(format);
-  doc_->model.refreshTable(table_.data());
 }
 
 }  // namespace engine

@@ -22,29 +22,44 @@ QImage rasterOf(const QPicture& picture) {
   return image;
 }
 
-// The page as the clipboard holds it: the vector picture at once, the raster image for
-// other programs only when one asks for it (rendering from the picture's own pages, it
-// is rarely wanted and costs a page-sized bitmap).
+QByteArray bytesOf(const QPicture& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPicture copy(picture);
+  copy.save(&buffer);
+  return bytes;
+}
+
+// The page as the clipboard holds it: the picture itself, and its bytes and a raster image
+// made only when another reader asks for them. A reader in this program takes the picture
+// as it is, without writing and parsing its bytes; the raster costs a page-sized bitmap.
 class PageMimeData : public QMimeData {
  public:
   explicit PageMimeData(QPicture picture) : picture_(std::move(picture)) {}
 
+  const QPicture& picture() const { return picture_; }
+
   QStringList formats() const override {
     QStringList out = QMimeData::formats();
+    out.append(pictureType());
     if (offersImage()) out.append(imageType());
     return out;
   }
   bool hasFormat(const QString& type) const override {
-    return (type == imageType() && offersImage()) || QMimeData::hasFormat(type);
+    return type == pictureType() || (type == imageType() && offersImage()) ||
+           QMimeData::hasFormat(type);
   }
 
  protected:
   QVariant retrieveData(const QString& type, QMetaType wanted) const override {
+    if (type == pictureType()) return bytesOf(picture_);
     if (type == imageType() && offersImage()) return rasterOf(picture_);
     return QMimeData::retrieveData(type, wanted);
   }
 
  private:
+  static QString pictureType() { return QString::fromLatin1(kPictureMimeType); }
   // Qt's own type for image data, which it converts to whatever another program asks for.
   static QString imageType() { return QStringLiteral("application/x-qt-image"); }
   bool offersImage() const { return !picture_.boundingRect().isEmpty(); }
@@ -54,6 +69,7 @@ class PageMimeData : public QMimeData {
 
 std::optional<QPicture> pictureFrom(const QMimeData* data) {
   if (!data) return std::nullopt;
+  if (const auto* page = dynamic_cast<const PageMimeData*>(data)) return page->picture();
   const QString type = QString::fromLatin1(kPictureMimeType);
   if (data->hasFormat(type)) {
     QByteArray bytes = data->data(type);
@@ -78,14 +94,7 @@ std::optional<QPicture> pictureFrom(const QMimeData* data) {
 }  // namespace
 
 void PutClipboardPicture(const QPicture& picture) {
-  auto* data = new PageMimeData(picture);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QPicture copy(picture);
-  copy.save(&buffer);
-  data->setData(QString::fromLatin1(kPictureMimeType), bytes);
-  QGuiApplication::clipboard()->setMimeData(data);
+  QGuiApplication::clipboard()->setMimeData(new PageMimeData(picture));
 }
 
 std::optional<QPicture> GetClipboardPicture(int /*format*/) {

@@ -115,6 +115,13 @@ TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
   ASSERT_EQ(raster.size(), QSize(120, 80));
   EXPECT_EQ(raster.pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(raster.pixelColor(60, 40), QColor(Qt::black));
+  // The vector bytes other programs read load back into the same drawing.
+  QByteArray bytes = data->data(QString::fromLatin1(shell::kPictureMimeType));
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QPicture loaded;
+  ASSERT_TRUE(loaded.load(&buffer));
+  EXPECT_EQ(paint(loaded), paint(picture));
   const auto back = shell::GetClipboardPicture(0);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->boundingRect(), picture.boundingRect());
