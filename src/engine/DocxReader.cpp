@@ -8,6 +8,7 @@
 #include <QTextTable>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "engine/Docx.h"
@@ -133,15 +134,18 @@ class DocumentReader {
                       ? main.left(main.lastIndexOf(QLatin1Char('/')) + 1)
                       : QString();
     readDocumentRelationships(main);
+    // The package's zip and its structure (content types, relationships) passed their
+    // checks: only now is there a document to read into.
+    model_.emplace();
     if (auto part = partOfType(kRelStyles)) readStyles(*part);
     if (auto part = partOfType(kRelNumbering)) readNumbering(*part);
     if (auto part = partOfType(kRelSettings)) readSettings(*part);
     readBody(main);
     if (!headerTarget_.isEmpty()) readHeader(headerTarget_);
-    model_.header.firstPage = !firstSectionTitlePage_;
+    model_->header.firstPage = !firstSectionTitlePage_;
     // Lays nothing out: the first question about pages lays the document out, once.
-    model_.refreshLayout();
-    return std::move(model_);
+    model_->refreshLayout();
+    return std::move(*model_);
   }
 
  private:
@@ -341,7 +345,7 @@ class DocumentReader {
     std::set<QString> names;
     while (xml.nextChild()) {
       if (xml.isW("abstractNum")) {
-        if (model_.listTemplates.size() >= static_cast<size_t>(kMaxListTemplates))
+        if (model_->listTemplates.size() >= static_cast<size_t>(kMaxListTemplates))
           xml.fail(QStringLiteral("defines too many lists"));
         const int id = xml.intW("abstractNumId", 0, 1 << 30, 0);
         ListTemplateDefinition tmpl;
@@ -360,11 +364,11 @@ class DocumentReader {
         }
         // Each template needs a name of its own: paragraphs find their list by it.
         if (tmpl.name.isEmpty() || names.count(tmpl.name))
-          tmpl.name = QStringLiteral("list %1").arg(model_.listTemplates.size() + 1);
+          tmpl.name = QStringLiteral("list %1").arg(model_->listTemplates.size() + 1);
         names.insert(tmpl.name);
         markDefaultLevels(tmpl);
-        templateOfAbstract[id] = model_.listTemplates.size();
-        model_.listTemplates.push_back(std::move(tmpl));
+        templateOfAbstract[id] = model_->listTemplates.size();
+        model_->listTemplates.push_back(std::move(tmpl));
       } else if (xml.isW("num")) {
         const int numId = xml.intW("numId", 0, 1 << 30, 0);
         while (xml.nextChild()) {
@@ -372,7 +376,7 @@ class DocumentReader {
             const int abstractId = xml.intW("val", 0, 1 << 30, 0);
             const auto found = templateOfAbstract.find(abstractId);
             if (found != templateOfAbstract.end())
-              listOfNum_[numId] = model_.listTemplates[found->second].name;
+              listOfNum_[numId] = model_->listTemplates[found->second].name;
           }
           xml.skipElement();
         }
@@ -402,8 +406,8 @@ class DocumentReader {
     xml.expectRoot(kW, QStringLiteral("settings"), QStringLiteral("a settings list"));
     while (xml.nextChild()) {
       if (xml.isW("defaultTabStop")) {
-        const int tab = xml.intW("val", 0, kMaxTwips, pointsToTwips(model_.page.defaultTabStop));
-        if (tab > 0) model_.page.defaultTabStop = twipsToPoints(tab);
+        const int tab = xml.intW("val", 0, kMaxTwips, pointsToTwips(model_->page.defaultTabStop));
+        if (tab > 0) model_->page.defaultTabStop = twipsToPoints(tab);
       }
       xml.skipElement();
     }
@@ -452,8 +456,8 @@ class DocumentReader {
         alignment = paragraphAlignment;
       }
     }
-    model_.header.pageNumbers = pageField;
-    if (pageField) model_.header.alignment = std::min(alignment, 2);
+    model_->header.pageNumbers = pageField;
+    if (pageField) model_->header.alignment = std::min(alignment, 2);
   }
 
   // ---- the body ----
@@ -478,7 +482,7 @@ class DocumentReader {
   }
 
   void readSectionProperties(XmlPartReader& xml, bool first) {
-    PageSetup page = model_.page;
+    PageSetup page = model_->page;
     bool titlePage = false;
     while (xml.nextChild()) {
       if (xml.isW("pgSz")) {
@@ -517,7 +521,7 @@ class DocumentReader {
         page.leftMargin + page.rightMargin >= page.pageWidth)
       xml.fail(QStringLiteral("has page margins that leave no room for text"));
     // All sections share one page set-up: the last section's, as Word keeps it in the body.
-    model_.page = page;
+    model_->page = page;
     if (first) firstSectionTitlePage_ = titlePage;
   }
 
@@ -927,12 +931,12 @@ class DocumentReader {
   void readBody(const QString& main) {
     XmlPartReader xml = partReader(main);
     xml.expectRoot(kW, QStringLiteral("document"), QStringLiteral("a WordprocessingML document"));
-    QTextCursor cursor(model_.text());
+    QTextCursor cursor(model_->text());
     cursor.movePosition(QTextCursor::End);
     // One edit block for the whole body: the layout is brought up to date once at the end,
     // not after every insertion. No undo history is kept for a document being read.
-    const bool undo = model_.text()->isUndoRedoEnabled();
-    model_.text()->setUndoRedoEnabled(false);
+    const bool undo = model_->text()->isUndoRedoEnabled();
+    model_->text()->setUndoRedoEnabled(false);
     struct EditBlock {
       QTextCursor& cursor;
       ~EditBlock() { cursor.endEditBlock(); }
@@ -968,12 +972,12 @@ class DocumentReader {
       }
     }
     if (!sawBody) xml.fail(QStringLiteral("has no body"));
-    model_.text()->setUndoRedoEnabled(undo);
+    model_->text()->setUndoRedoEnabled(undo);
   }
 
   QString file_;
   PackageReader package_;
-  DocumentModel model_;
+  std::optional<DocumentModel> model_;  // made once the package structure is sound
   QString mainFolder_;
   std::map<QString, std::pair<QString, QString>> documentRelationships_;
   std::map<QString, QString> tableStyleNames_;  // style id -> name
