@@ -104,10 +104,8 @@ void BM_TypePlanRepeated(benchmark::State& state) {
   state.counters["s_per_page"] = perPage(pages);
 }
 BENCHMARK(BM_TypePlanRepeated)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(4)
-    ->Arg(8)
+    ->RangeMultiplier(2)
+    ->Range(1, 8)  // the plan 1, 2, 4 and 8 times
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
@@ -171,10 +169,8 @@ void BM_RenderPlanRepeated(benchmark::State& state) {
   state.counters["s_per_page"] = perPage(pages);
 }
 BENCHMARK(BM_RenderPlanRepeated)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(4)
-    ->Arg(8)
+    ->RangeMultiplier(2)
+    ->Range(1, 8)  // the plan 1, 2, 4 and 8 times
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

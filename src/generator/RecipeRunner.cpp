@@ -300,59 +300,47 @@ void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe) {
   for (const Step& s : recipe) player.play(s);
 }
 
-QString businessFieldText(BusinessField field) {
-  // Without a main window every field reads as empty; the city-and-zip line keeps its space.
-  const shell::Form1* form = shell::Form1::current();
-  auto text = [form](QLineEdit* shell::Form1::*member) {
-    return form ? fieldText(form->*member) : QString();
-  };
+namespace {
+
+// The cover's line for `field`, built from the details `read` gives, each read as it is
+// typed: the window's fields and a command's values share this one mapping.
+template <class Read>
+QString coverLine(BusinessField field, Read read) {
   switch (field) {
     case BusinessField::None:
       return QString();
     case BusinessField::BusinessName:
-      return text(&shell::Form1::txtBusinessName);
+      return read(shell::BusinessField::BusinessName);
     case BusinessField::StreetAddress1:
-      return text(&shell::Form1::txtStreetAddress1);
+      return read(shell::BusinessField::StreetAddress1);
     case BusinessField::StreetAddress2:
-      return text(&shell::Form1::txtStreetAddress2);
+      return read(shell::BusinessField::StreetAddress2);
     case BusinessField::CityAndZip:
-      return text(&shell::Form1::txtCity) + QLatin1Char(' ') + text(&shell::Form1::txtZipCode);
+      return read(shell::BusinessField::City) + QLatin1Char(' ') +
+             read(shell::BusinessField::ZipCode);
     case BusinessField::Telephone:
-      return text(&shell::Form1::txtTelephone);
+      return read(shell::BusinessField::Telephone);
     case BusinessField::Fax:
-      return text(&shell::Form1::txtFax);
+      return read(shell::BusinessField::Fax);
     case BusinessField::Email:
-      return text(&shell::Form1::txtEmail);
+      return read(shell::BusinessField::Email);
   }
   return QString();
 }
 
-}  // namespace generator
+}  // namespace
 
-namespace generator {
+QString businessFieldText(BusinessField field) {
+  // Without a main window every field reads as empty; the city-and-zip line keeps its space.
+  const shell::Form1* form = shell::Form1::current();
+  return coverLine(field, [form](shell::BusinessField f) {
+    return form ? fieldText(form->fieldOf(f)) : QString();
+  });
+}
 
 QString businessFieldText(BusinessField field, const shell::BusinessDetails& details) {
-  auto text = [&details](shell::BusinessField f) { return details[static_cast<size_t>(f)]; };
-  switch (field) {
-    case BusinessField::None:
-      return QString();
-    case BusinessField::BusinessName:
-      return text(shell::BusinessField::BusinessName);
-    case BusinessField::StreetAddress1:
-      return text(shell::BusinessField::StreetAddress1);
-    case BusinessField::StreetAddress2:
-      return text(shell::BusinessField::StreetAddress2);
-    case BusinessField::CityAndZip:
-      return text(shell::BusinessField::City) + QLatin1Char(' ') +
-             text(shell::BusinessField::ZipCode);
-    case BusinessField::Telephone:
-      return text(shell::BusinessField::Telephone);
-    case BusinessField::Fax:
-      return text(shell::BusinessField::Fax);
-    case BusinessField::Email:
-      return text(shell::BusinessField::Email);
-  }
-  return QString();
+  return coverLine(field,
+                   [&details](shell::BusinessField f) { return details[static_cast<size_t>(f)]; });
 }
 
 }  // namespace generator

@@ -15,8 +15,12 @@
 
 #include "preview/TestEnvironment.h"
 #include "support/ExternalProgram.h"
+#include "support/TestFiles.h"
 
 namespace {
+
+using testing_support::contentsOf;
+using testing_support::writeFile;
 
 using preview_tests::ScopedEnv;
 using testing_support::ProgramOutput;
@@ -28,17 +32,6 @@ const QString kChecker = QStringLiteral(HALVENOR_SOURCE_DIR "/tests/engine/pytho
 
 ProgramOutput halvenor(const QStringList& arguments) {
   return runProgram(kHalvenor, arguments, 1790000);
-}
-
-QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 // Every file under `folder`, relative to it.

@@ -17,18 +17,16 @@
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 #include "word/ObjectRegistry.h"
 
 namespace {
 
+using testing_support::contentsOf;
+
 using preview_tests::clickItem;
 using preview_tests::pressKey;
 using preview_tests::ScopedEnv;
-
-QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The page count of a saved document, asked of a word-processor instance of its own.
 int pageCountOf(const QString& path) {

@@ -13,12 +13,15 @@
 #include "docx_test_documents.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
+#include "support/TestFiles.h"
 #include "word/Automation.h"
 
 using namespace engine;
 using namespace docx_test;
 
 namespace {
+
+using testing_support::writeFile;
 
 const QString kCorpus = QStringLiteral(HALVENOR_SOURCE_DIR "/tests/engine/corpus");
 
@@ -43,12 +46,6 @@ QString loadError(const QString& path) {
     return error.description();
   }
   return QString();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(bytes);
 }
 
 }  // namespace

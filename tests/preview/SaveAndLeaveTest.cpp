@@ -20,20 +20,13 @@
 #include "shell/ErrorReport.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 namespace preview {
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+using testing_support::contentsOf;
+using testing_support::writeFile;
 
 class SaveAndLeaveTest : public ::testing::Test {
  protected:

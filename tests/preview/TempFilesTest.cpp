@@ -13,9 +13,12 @@
 #include "StandInWord.h"
 #include "TestEnvironment.h"
 #include "preview/TempFiles.h"
+#include "support/TestFiles.h"
 
 namespace preview {
 namespace {
+
+using testing_support::contentsOf;
 
 using preview_tests::ScopedEnv;
 
@@ -23,11 +26,6 @@ mode_t modeOf(const QString& path) {
   struct stat info {};
   EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
   return info.st_mode & 07777;
-}
-
-QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class TempFilesTest : public ::testing::Test {

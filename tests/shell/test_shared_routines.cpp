@@ -27,14 +27,11 @@
 #include "shell/ProgramExit.h"
 #include "shell/SharedRoutines.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+using testing_support::writeFile;
 
 TEST(FileExists, TrueOnlyForAnExistingFile) {
   QTemporaryDir dir;
