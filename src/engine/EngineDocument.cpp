@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/Docx.h"
+#include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
 #include "shell/ClipboardPicture.h"
@@ -170,7 +171,7 @@ word::Ref<word::ListLevel> EngineListTemplate::ListLevels(int index) {
   word::announceCall("ListTemplate.ListLevels");
   doc_->ensureOpen();
   if (!findTemplate(*doc_, name_)) failObjectDeleted();
-  if (index < 1 || index > 9) failMemberMissing();
+  if (index < 1 || index > kListLevels) failMemberMissing();
   return word::Ref<word::ListLevel>(std::make_shared<EngineListLevel>(doc_, name_, index));
 }
 
@@ -210,7 +211,7 @@ void EngineListLevel::SetNumberStyle(int v) {
 }
 void EngineListLevel::SetNumberPosition(double v) {
   word::announceCall("ListLevel.NumberPosition");
-  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  if (!std::isfinite(v) || std::abs(v) > kMaxLength) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.numberPosition = v; });
 }
 void EngineListLevel::SetAlignment(int v) {
@@ -220,22 +221,22 @@ void EngineListLevel::SetAlignment(int v) {
 }
 void EngineListLevel::SetTextPosition(double v) {
   word::announceCall("ListLevel.TextPosition");
-  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  if (!std::isfinite(v) || std::abs(v) > kMaxLength) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.textPosition = v; });
 }
 void EngineListLevel::SetTabPosition(double v) {
   word::announceCall("ListLevel.TabPosition");
-  if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > 1584)) failValueOutOfRange();
+  if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > kMaxLength)) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.tabPosition = v; });
 }
 void EngineListLevel::SetResetOnHigher(int v) {
   word::announceCall("ListLevel.ResetOnHigher");
-  if (v < 0 || v > 9) failValueOutOfRange();
+  if (v < 0 || v > kListLevels) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.resetOnHigher = v; });
 }
 void EngineListLevel::SetStartAt(int v) {
   word::announceCall("ListLevel.StartAt");
-  if (v < 0 || v > 32767) failValueOutOfRange();
+  if (v < 0 || v > kMaxWordCount) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.startAt = v; });
 }
 void EngineListLevel::SetLinkedStyle(const QString& v) {
@@ -277,7 +278,7 @@ long EngineListLevelFont::Bold() {
 }
 void EngineListLevelFont::SetSize(double v) {
   word::announceCall("Font.Size");
-  if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > 1638))) failValueOutOfRange();
+  if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > kMaxFontSize))) failValueOutOfRange();
   level().font.size = v;
   refreshListParagraphs(*doc_, template_);
 }
@@ -299,8 +300,10 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   auto* target = dynamic_cast<EngineRange*>(range.get());
   if (!target) fail(QString::fromLatin1(word::kObjectNotSet));
   if (target->document() != doc_) fail(QStringLiteral("The range is not in this document."));
-  if (columns < 1 || columns > 63) fail(QStringLiteral("The number must be between 1 and 63."));
-  if (rows < 1 || rows > 32767) fail(QStringLiteral("The number must be between 1 and 32767."));
+  if (columns < 1 || columns > kMaxTableColumns)
+    fail(QStringLiteral("The number must be between 1 and %1.").arg(kMaxTableColumns));
+  if (rows < 1 || rows > kMaxWordCount)
+    fail(QStringLiteral("The number must be between 1 and %1.").arg(kMaxWordCount));
   (void)autoFitBehavior;  // fixed column widths either way
   doc_->beginEdit();
   QTextCursor& cursor = doc_->cursor;
@@ -470,7 +473,7 @@ QTextTable* EngineColumn::table() const {
 void EngineColumn::SetWidth(double points) {
   word::announceCall("Column.Width");
   QTextTable* t = table();
-  if (!std::isfinite(points) || points < 1.5 || points > 1584) failValueOutOfRange();
+  if (!std::isfinite(points) || points < 1.5 || points > kMaxLength) failValueOutOfRange();
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
   while (v.columnWidths.size() < t->columns()) v.columnWidths.append(0);
@@ -490,7 +493,7 @@ void EngineRow::SetHeight(double height, int rule) {
   word::announceCall("Row.SetHeight");
   doc_->ensureOpen();
   if (!table_) failObjectDeleted();
-  if (!std::isfinite(height) || height < 0 || height > 1584) failValueOutOfRange();
+  if (!std::isfinite(height) || height < 0 || height > kMaxLength) failValueOutOfRange();
   if (rule < 0 || rule > 2) failValueOutOfRange();
   QTextTableFormat format = table_->format();
   TableValues v = tableValues(format);

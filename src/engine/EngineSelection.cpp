@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 // Half an inch: the step of Paragraphs.Indent and Outdent.
 constexpr double kIndentStep = 36.0;
-// The largest indent or tab position, in points (22 inches, the widest page).
-constexpr double kMaxLength = 1584.0;
-// Tab stops one paragraph may hold; a saved document with more would not open again.
-constexpr int kMaxTabStops = 64;
 // WdListApplyTo's remaining value: the selected paragraphs only.
 constexpr int kListApplyToSelection = 1;
 
@@ -139,7 +136,7 @@ long SelectionFont::Bold() {
 void SelectionFont::SetSize(double points) {
   word::announceCall("Font.Size");
   doc_->ensureOpen();
-  if (!std::isfinite(points) || points < 1 || points > 1638) failValueOutOfRange();
+  if (!std::isfinite(points) || points < 1 || points > kMaxFontSize) failValueOutOfRange();
   RunValues v = runValues(doc_->typing);
   v.size = std::round(points * 2) / 2;  // Word keeps half points
   apply(v);
@@ -196,7 +193,7 @@ void SelectionParagraphFormat::SetLineSpacingRule(int value) {
 void SelectionParagraphFormat::SetLineSpacing(double points) {
   word::announceCall("ParagraphFormat.LineSpacing");
   doc_->ensureOpen();
-  if (!std::isfinite(points) || points < 0.7 || points > 1584) failValueOutOfRange();
+  if (!std::isfinite(points) || points < 0.7 || points > kMaxLength) failValueOutOfRange();
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.lineSpacing = points;
     // A spacing in points turns the fixed "single/1.5/double" rules into a multiple.
@@ -357,7 +354,7 @@ void SelectionListFormat::ApplyListTemplate(const word::Ref<word::ListTemplate>&
 void SelectionListFormat::changeLevel(int delta) {
   doc_->changeParagraphs([&](ParagraphValues& v) {
     if (v.listTemplate.isEmpty()) return;  // not in a list: nothing to move
-    v.listLevel = std::clamp(v.listLevel + delta, 1, 9);
+    v.listLevel = std::clamp(v.listLevel + delta, 1, kListLevels);
     placeAtLevel(doc_->model, v);
   });
 }
