@@ -58,7 +58,7 @@ void EngineDocument::Repaginate() {
 QVariant EngineDocument::BuiltInDocumentProperties(int index) {
   enter("Document.BuiltInDocumentProperties");
   if (index == word::wdPropertyPages)
-    return QVariant(std::max(1, pageCount(doc_->model) - doc_->removedPages));
+    return QVariant(doc_->leadingPages.shownPageCount(pageCount(doc_->model)));
   if (index < 1 || index > 30) failMemberMissing();
   return QVariant();
 }
@@ -95,9 +95,9 @@ void EngineRange::CopyAsPicture() {
   enter("Range.CopyAsPicture");
   // The picture of the range's first page; a whole-document range starts at the first
   // page that navigation has not removed.
-  const int page = whole_ ? doc_->removedPages
-                          : std::max(doc_->removedPages,
-                                     pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
+  const int first = doc_->leadingPages.firstPage();
+  const int page =
+      whole_ ? first : std::max(first, pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
   shell::PutClipboardPicture(drawPage(doc_->model, page));
 }
 
@@ -105,10 +105,8 @@ QString EngineRange::Text() {
   enter("Range.Text");
   QString text;
   if (whole_) {
-    const int start =
-        doc_->removedPages > 0 ? pageStartPosition(doc_->model, doc_->removedPages) : 0;
     QTextCursor c(doc_->model.text());
-    c.setPosition(std::max(0, start));
+    c.setPosition(doc_->leadingPages.storyStart(doc_->model));
     c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     text = c.selectedText();
   } else {

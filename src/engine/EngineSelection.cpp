@@ -649,8 +649,7 @@ int EngineSelection::HomeKey(int unit, int extend) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);
   } else if (unit == word::wdStory) {
     // The story starts at the first page that navigation has not removed.
-    const int start = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    d.cursor.setPosition(std::max(0, start), mode);
+    d.cursor.setPosition(d.leadingPages.storyStart(d.model), mode);
   } else {
     fail(QStringLiteral("Bad parameter"));
   }
@@ -663,13 +662,14 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
   (void)name;  // page names are numbers; Count carries the number where one is given
   if (what != word::wdGoToPage) fail(QStringLiteral("This GoTo target is not supported."));
   const int pages = pageCount(d.model);
-  const int current = std::max(d.removedPages, pageOfPosition(d.model, d.cursor.position()));
+  const int first = d.leadingPages.firstPage();
+  const int current = std::max(first, pageOfPosition(d.model, d.cursor.position()));
   // Wide arithmetic: a count near the ends of int must not overflow before the clamp.
   const qint64 n = count.isValid() && !count.isNull() ? count.toInt() : 1;
   qint64 target = current;
   switch (which) {
     case word::wdGoToAbsolute:
-      target = d.removedPages + n - 1;
+      target = first + n - 1;
       break;
     case word::wdGoToNext:
       target = current + std::max<qint64>(1, n);
@@ -678,7 +678,7 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
       target = current - std::max<qint64>(1, n);
       break;
     case 4:  // wdGoToFirst
-      target = d.removedPages;
+      target = first;
       break;
     case -1:  // wdGoToLast
       target = pages - 1;
@@ -686,12 +686,11 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
     default:
       failValueOutOfRange();
   }
-  target = std::clamp<qint64>(target, d.removedPages, pages - 1);
+  target = std::clamp<qint64>(target, first, pages - 1);
   const int page = static_cast<int>(target);
   const int position = std::max(0, pageStartPosition(d.model, page));
   d.cursor.setPosition(position);
-  d.navigationPage = page;
-  d.navigationPosition = position;
+  d.leadingPages.wentTo({page, position});
   d.takeTypingFormatFromCursor();
 }
 
@@ -703,28 +702,10 @@ int EngineSelection::Delete(int unit, int count) {
   if (c.hasSelection()) {
     // A selection from the start of the story to the start of a later page removes the
     // whole leading pages; the pages after them keep the layout they had.
-    const int storyStart = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    if (c.selectionStart() <= std::max(0, storyStart)) {
-      int endPage = -1;
-      int endPosition = -1;
-      if (d.navigationPage > d.removedPages && c.selectionEnd() >= d.navigationPosition &&
-          (c.anchor() == d.navigationPosition || c.position() == d.navigationPosition ||
-           c.hasComplexSelection() || d.tableAt(d.navigationPosition))) {
-        endPage = d.navigationPage;
-        endPosition = d.navigationPosition;
-      } else {
-        const int page = pageOfPosition(d.model, c.selectionEnd());
-        if (page > d.removedPages && pageStartPosition(d.model, page) == c.selectionEnd()) {
-          endPage = page;
-          endPosition = c.selectionEnd();
-        }
-      }
-      if (endPage > d.removedPages) {
-        d.removedPages = endPage;
-        d.navigationPage = -1;
-        c.setPosition(endPosition);
-        return 1;
-      }
+    if (const auto end = d.leadingPages.wholePagesSelected(d)) {
+      d.leadingPages.removeBefore(end->page);
+      c.setPosition(end->position);
+      return 1;
     }
     d.beginEdit();
     d.removeSelectedText(c);
