@@ -13,6 +13,7 @@
 
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
+#include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
 #include "engine/DocxXmlReader.h"
 #include "engine/EngineLimits.h"
@@ -92,17 +93,12 @@ std::optional<QString> resolveTarget(const QString& sourceFolder, const QString&
 bool nearlyEqual(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 bool sameLevel(const ListLevelDefinition& a, const ListLevelDefinition& b) {
-  const ListLevelFont &f = a.font, &g = b.font;
   return a.numberFormat == b.numberFormat && a.trailingCharacter == b.trailingCharacter &&
          a.numberStyle == b.numberStyle && nearlyEqual(a.numberPosition, b.numberPosition, 0.05) &&
          a.alignment == b.alignment && nearlyEqual(a.textPosition, b.textPosition, 0.05) &&
          nearlyEqual(a.tabPosition, b.tabPosition, 0.05) && a.resetOnHigher == b.resetOnHigher &&
-         a.startAt == b.startAt && a.linkedStyle == b.linkedStyle && f.bold == g.bold &&
-         f.italic == g.italic && f.strikethrough == g.strikethrough &&
-         f.doubleStrikeThrough == g.doubleStrikeThrough && f.shadow == g.shadow &&
-         f.outline == g.outline && f.emboss == g.emboss && f.engrave == g.engrave &&
-         f.allCaps == g.allCaps && f.hidden == g.hidden && f.underline == g.underline &&
-         f.color == g.color && nearlyEqual(f.size, g.size, 0.26) && f.name == g.name;
+         a.startAt == b.startAt && a.linkedStyle == b.linkedStyle &&
+         sameSavedListFont(a.font, b.font);
 }
 
 class DocumentReader {
@@ -222,8 +218,6 @@ class DocumentReader {
     }
   }
 
-  static void readToggle(XmlPartReader& xml, long& target) { target = xml.toggleW() ? -1 : 0; }
-
   ListLevelDefinition readLevel(XmlPartReader& xml) {
     ListLevelDefinition level;
     level.defined = true;
@@ -274,44 +268,7 @@ class DocumentReader {
         }
         continue;
       } else if (xml.isW("rPr")) {
-        ListLevelFont& font = level.font;
-        while (xml.nextChild()) {
-          if (xml.isW("rFonts")) {
-            font.name =
-                xml.attributeW("ascii").value_or(xml.attributeW("hAnsi").value_or(QString()));
-          } else if (xml.isW("b")) {
-            readToggle(xml, font.bold);
-          } else if (xml.isW("i")) {
-            readToggle(xml, font.italic);
-          } else if (xml.isW("caps")) {
-            readToggle(xml, font.allCaps);
-          } else if (xml.isW("strike")) {
-            readToggle(xml, font.strikethrough);
-          } else if (xml.isW("dstrike")) {
-            readToggle(xml, font.doubleStrikeThrough);
-          } else if (xml.isW("outline")) {
-            readToggle(xml, font.outline);
-          } else if (xml.isW("shadow")) {
-            readToggle(xml, font.shadow);
-          } else if (xml.isW("emboss")) {
-            readToggle(xml, font.emboss);
-          } else if (xml.isW("imprint")) {
-            readToggle(xml, font.engrave);
-          } else if (xml.isW("vanish")) {
-            readToggle(xml, font.hidden);
-          } else if (xml.isW("color")) {
-            const QString value = xml.attributeW("val").value_or(QString());
-            const auto color = hexToColor(value);
-            if (!color) xml.badValue("val", value);
-            font.color = *color;
-          } else if (xml.isW("sz")) {
-            font.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
-          } else if (xml.isW("u")) {
-            font.underline =
-                xml.attributeW("val").value_or(QString()) == QLatin1String("none") ? 0 : 1;
-          }
-          xml.skipElement();
-        }
+        readListFont(xml, level.font);
         continue;
       }
       xml.skipElement();
@@ -359,7 +316,7 @@ class DocumentReader {
             const int abstractId = xml.intW("val", 0, 1 << 30, 0);
             const auto found = templateOfAbstract.find(abstractId);
             if (found != templateOfAbstract.end())
-              listOfNum_[numId] = model_->listTemplates[found->second].name;
+              lists_.templateOf[numId] = model_->listTemplates[found->second].name;
           }
           xml.skipElement();
         }
@@ -445,25 +402,6 @@ class DocumentReader {
 
   // ---- the body ----
 
-  RunValues readRunProperties(XmlPartReader& xml, RunValues run) {
-    while (xml.nextChild()) {
-      if (xml.isW("rFonts")) {
-        const auto name = xml.attributeW("ascii");
-        const auto other = xml.attributeW("hAnsi");
-        if (name && !name->isEmpty())
-          run.fontName = *name;
-        else if (other && !other->isEmpty())
-          run.fontName = *other;
-      } else if (xml.isW("b")) {
-        run.bold = xml.toggleW();
-      } else if (xml.isW("sz")) {
-        run.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
-      }
-      xml.skipElement();
-    }
-    return run;
-  }
-
   void readSectionProperties(XmlPartReader& xml, bool first) {
     PageSetup page = model_->page;
     bool titlePage = false;
@@ -511,83 +449,15 @@ class DocumentReader {
   ParagraphValues readParagraphProperties(XmlPartReader& xml, ParagraphData& paragraph) {
     ParagraphValues p = paragraph.values;
     while (xml.nextChild()) {
-      if (xml.isW("jc")) {
-        const QString value = xml.attributeW("val").value_or(QString());
-        const auto alignment = alignmentFromXml(value);
-        if (!alignment) xml.badValue("val", value);
-        p.alignment = *alignment;
-      } else if (xml.isW("spacing")) {
-        p.spaceBefore =
-            twipsToPoints(xml.intW("before", 0, kMaxTwips, pointsToTwips(p.spaceBefore)));
-        p.spaceAfter = twipsToPoints(xml.intW("after", 0, kMaxTwips, pointsToTwips(p.spaceAfter)));
-        auto flag = [&](const char* name) {
-          const QString value = xml.attributeW(name).value_or(QStringLiteral("0"));
-          return value == QLatin1String("1") || value == QLatin1String("true") ||
-                 value == QLatin1String("on");
-        };
-        p.spaceBeforeAuto = flag("beforeAutospacing");
-        p.spaceAfterAuto = flag("afterAutospacing");
-        if (xml.attributeW("line")) {
-          const int line = xml.intW("line", 1, kMaxTwips, 240);
-          const QString rule = xml.attributeW("lineRule").value_or(QString());
-          const auto spacing = lineSpacingFromXml(line, rule);
-          if (!spacing) xml.badValue("lineRule", rule);
-          p.lineSpacingRule = spacing->first;
-          p.lineSpacing = spacing->second;
-        }
-      } else if (xml.isW("ind")) {
-        // Each indent given here is the paragraph's own; one left out is its list level's
-        // (filled in when the document is laid out) or none.
-        if (xml.attributeW("left") || xml.attributeW("start")) {
-          p.leftIndent = twipsToPoints(
-              xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
-          p.leftIndentDirect = true;
-        }
-        if (xml.attributeW("hanging")) {
-          p.firstLineIndent = -twipsToPoints(xml.intW("hanging", 0, kMaxTwips, 0));
-          p.firstLineIndentDirect = true;
-        } else if (xml.attributeW("firstLine")) {
-          p.firstLineIndent = twipsToPoints(xml.intW("firstLine", 0, kMaxTwips, 0));
-          p.firstLineIndentDirect = true;
-        }
-      } else if (xml.isW("tabs")) {
-        p.tabStops.clear();
-        while (xml.nextChild()) {
-          if (xml.isW("tab") &&
-              xml.attributeW("val").value_or(QString()) != QLatin1String("clear")) {
-            if (p.tabStops.size() >= kMaxTabStops)
-              xml.fail(QStringLiteral("has too many tab stops"));
-            p.tabStops.append(twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0)));
-          }
-          xml.skipElement();
-        }
-        std::sort(p.tabStops.begin(), p.tabStops.end());
-        continue;
-      } else if (xml.isW("numPr")) {
-        int level = 0, numId = 0;
-        while (xml.nextChild()) {
-          if (xml.isW("ilvl")) level = xml.intW("val", 0, kListLevels - 1, 0);
-          if (xml.isW("numId")) numId = xml.intW("val", 0, 1 << 30, 0);
-          xml.skipElement();
-        }
-        const auto found = listOfNum_.find(numId);
-        if (found != listOfNum_.end()) {
-          p.listTemplate = found->second;
-          p.listLevel = level + 1;
-        } else {
-          p.listTemplate.clear();
-          p.listLevel = 0;
-        }
-        continue;
-      } else if (xml.isW("rPr")) {
+      if (readParagraphProperty(xml, p, lists_)) continue;
+      if (xml.isW("rPr")) {
         paragraph.mark = readRunProperties(xml, paragraph.mark);
-        continue;
       } else if (xml.isW("sectPr")) {
         paragraph.endsSection = true;
         readSectionProperties(xml, sectionsSeen_++ == 0);
-        continue;
+      } else {
+        xml.skipElement();
       }
-      xml.skipElement();
     }
     return p;
   }
@@ -630,8 +500,7 @@ class DocumentReader {
                .arg(kMaxParagraphTabs));
     if (!paragraph.runs.empty()) {
       auto& last = paragraph.runs.back();
-      if (last.first.bold == run.bold && last.first.size == run.size &&
-          last.first.fontName == run.fontName) {
+      if (last.first == run) {
         last.second += text;
         return;
       }
@@ -965,7 +834,7 @@ class DocumentReader {
   QString mainFolder_;
   std::map<QString, std::pair<QString, QString>> documentRelationships_;
   std::map<QString, QString> tableStyleNames_;  // style id -> name
-  std::map<int, QString> listOfNum_;            // numId -> list template name
+  ListNumbers lists_;                           // numId -> list template name
   QString headerTarget_;
   bool firstSectionTitlePage_ = false;
   bool pendingSectionStart_ = false;

@@ -12,6 +12,7 @@
 
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
+#include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
 #include "engine/EngineLimits.h"
 #include "engine/PageLayout.h"
@@ -24,68 +25,6 @@ namespace {
 using namespace docx;
 
 const QString kHeaderRelationshipId = QStringLiteral("rIdHeader1");
-
-QString number(int value) { return QString::number(value); }
-QString twips(double points) { return number(pointsToTwips(points)); }
-
-// One XML part being written: a QXmlStreamWriter on a byte buffer with the w: prefix.
-class Part {
- public:
-  Part() : xml_(&bytes_) {
-    xml_.setAutoFormatting(false);
-    xml_.writeStartDocument(QStringLiteral("1.0"), true);
-  }
-  QXmlStreamWriter& xml() { return xml_; }
-  QByteArray finish() {
-    xml_.writeEndDocument();
-    return bytes_;
-  }
-
-  // <w:name w:val="value"/>
-  void val(const QString& name, const QString& value) {
-    xml_.writeEmptyElement(kW, name);
-    xml_.writeAttribute(kW, QStringLiteral("val"), value);
-  }
-  void start(const QString& name) { xml_.writeStartElement(kW, name); }
-  void empty(const QString& name) { xml_.writeEmptyElement(kW, name); }
-  void end() { xml_.writeEndElement(); }
-  void attr(const QString& name, const QString& value) { xml_.writeAttribute(kW, name, value); }
-
- private:
-  QByteArray bytes_;
-  QXmlStreamWriter xml_;
-};
-
-// A toggle property: <w:b/> when true, <w:b w:val="0"/> when false.
-void writeToggle(Part& part, const QString& name, bool on) {
-  if (on)
-    part.empty(name);
-  else
-    part.val(name, QStringLiteral("0"));
-}
-
-void writeFonts(Part& part, const QString& name) {
-  const QString safe = xmlSafe(name);
-  part.empty(QStringLiteral("rFonts"));
-  part.attr(QStringLiteral("ascii"), safe);
-  part.attr(QStringLiteral("hAnsi"), safe);
-  part.attr(QStringLiteral("eastAsia"), safe);
-  part.attr(QStringLiteral("cs"), safe);
-}
-
-void writeRunProperties(Part& part, const RunValues& run) {
-  part.start(QStringLiteral("rPr"));
-  writeFonts(part, run.fontName);
-  writeToggle(part, QStringLiteral("b"), run.bold);
-  writeToggle(part, QStringLiteral("bCs"), run.bold);
-  part.val(QStringLiteral("sz"), number(pointsToHalfPoints(run.size)));
-  part.val(QStringLiteral("szCs"), number(pointsToHalfPoints(run.size)));
-  part.end();
-}
-
-bool sameRun(const RunValues& a, const RunValues& b) {
-  return a.bold == b.bold && a.size == b.size && a.fontName == b.fontName;
-}
 
 // Writes the text of one run: tabs as <w:tab/>, line breaks as <w:br/>, the rest as
 // <w:t> pieces with their blanks kept.
@@ -119,7 +58,7 @@ class DocumentWriter {
  public:
   explicit DocumentWriter(const DocumentModel& model) : model_(model) {
     for (size_t i = 0; i < model.listTemplates.size(); ++i)
-      numIds_.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
+      lists_.numIdOf.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
   }
 
   void write(const QString& path) {
@@ -347,35 +286,7 @@ class DocumentWriter {
       part.attr(QStringLiteral("firstLine"), twips(-hanging));
     part.end();
 
-    // Only the bullet font's defined properties are written; the rest come from the text.
-    const ListLevelFont& font = level.font;
-    part.start(QStringLiteral("rPr"));
-    if (!font.name.isEmpty()) {
-      writeFonts(part, font.name);
-      // Keeps Word from picking another font for the bullet's script.
-      part.xml().writeAttribute(kW, QStringLiteral("hint"), QStringLiteral("default"));
-    }
-    const std::pair<long, const char*> toggles[] = {
-        {font.bold, "b"},
-        {font.italic, "i"},
-        {font.allCaps, "caps"},
-        {font.strikethrough, "strike"},
-        {font.doubleStrikeThrough, "dstrike"},
-        {font.outline, "outline"},
-        {font.shadow, "shadow"},
-        {font.emboss, "emboss"},
-        {font.engrave, "imprint"},
-        {font.hidden, "vanish"},
-    };
-    for (const auto& [value, name] : toggles)
-      if (value != kUndefined) writeToggle(part, QString::fromLatin1(name), value != 0);
-    if (font.color != kUndefined) part.val(QStringLiteral("color"), colorToHex(font.color));
-    if (font.size != kUndefined)
-      part.val(QStringLiteral("sz"), number(pointsToHalfPoints(font.size)));
-    if (font.underline != kUndefined)
-      part.val(QStringLiteral("u"),
-               font.underline != 0 ? QStringLiteral("single") : QStringLiteral("none"));
-    part.end();
+    writeListFont(part, level.font);
     part.end();  // lvl
   }
 
@@ -465,17 +376,6 @@ class DocumentWriter {
 
   // ---- the body ----
 
-  static void writeSpacing(Part& part, const ParagraphValues& p) {
-    const LineSpacingXml line = lineSpacingToXml(p.lineSpacingRule, p.lineSpacing);
-    part.empty(QStringLiteral("spacing"));
-    part.attr(QStringLiteral("before"), twips(p.spaceBefore));
-    if (p.spaceBeforeAuto) part.attr(QStringLiteral("beforeAutospacing"), QStringLiteral("1"));
-    part.attr(QStringLiteral("after"), twips(p.spaceAfter));
-    if (p.spaceAfterAuto) part.attr(QStringLiteral("afterAutospacing"), QStringLiteral("1"));
-    part.attr(QStringLiteral("line"), number(line.line));
-    part.attr(QStringLiteral("lineRule"), line.rule);
-  }
-
   void writeSectionProperties(Part& part, bool first) {
     part.start(QStringLiteral("sectPr"));
     if (model_.header.pageNumbers) {
@@ -506,48 +406,11 @@ class DocumentWriter {
     part.end();
   }
 
-  bool writesNumbering(const ParagraphValues& p) const {
-    return !p.listTemplate.isEmpty() && p.listLevel >= 1 &&
-           numIds_.find(p.listTemplate) != numIds_.end();
-  }
-
   void writeParagraph(Part& part, const QTextBlock& block, bool endsSection, bool firstSection) {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    if (writesNumbering(p)) {
-      part.start(QStringLiteral("numPr"));
-      part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, kListLevels) - 1));
-      part.val(QStringLiteral("numId"), number(numIds_.at(p.listTemplate)));
-      part.end();
-    }
-    if (!p.tabStops.isEmpty()) {
-      part.start(QStringLiteral("tabs"));
-      for (double position : p.tabStops) {
-        part.empty(QStringLiteral("tab"));
-        part.attr(QStringLiteral("val"), QStringLiteral("left"));
-        part.attr(QStringLiteral("pos"), twips(position));
-      }
-      part.end();
-    }
-    writeSpacing(part, p);
-    // A list paragraph with no indent of its own leaves w:ind out: its level's
-    // (w:lvl/w:pPr/w:ind) apply. With one of its own it writes both, the other as its level
-    // gives it: a w:ind with one attribute is read differently by different readers
-    // (LibreOffice takes the missing one as zero). No first-line indent is written as
-    // hanging="0": LibreOffice reads firstLine="0" on a list paragraph as the margin.
-    const bool listed = writesNumbering(p);
-    const bool own = listed ? p.leftIndentDirect || p.firstLineIndentDirect
-                            : p.leftIndent != 0 || p.firstLineIndent != 0;
-    if (own) {
-      part.empty(QStringLiteral("ind"));
-      part.attr(QStringLiteral("left"), twips(p.leftIndent));
-      if (p.firstLineIndent <= 0)
-        part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
-      else
-        part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
-    }
-    part.val(QStringLiteral("jc"), alignmentToXml(p.alignment));
+    writeParagraphProperties(part, p, lists_);
     // The paragraph mark's own format: what an empty paragraph shows and keeps.
     writeRunProperties(part, runValues(block.charFormat()));
     if (endsSection) writeSectionProperties(part, firstSection);
@@ -570,7 +433,7 @@ class DocumentWriter {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid()) continue;
       const RunValues run = runValues(fragment.charFormat());
-      if (open && !sameRun(run, current)) flush();
+      if (open && run != current) flush();
       current = run;
       open = true;
       text += fragment.text();
@@ -730,7 +593,7 @@ class DocumentWriter {
   }
 
   const DocumentModel& model_;
-  std::map<QString, int> numIds_;             // list template name -> w:numId
+  ListNumbers lists_;                         // list template name -> w:numId
   std::map<QString, QString> tableStyleIds_;  // table style name -> w:styleId
   std::set<QString> usedStyleIds_{QStringLiteral("Normal"), QStringLiteral("TableNormal"),
                                   QStringLiteral("DefaultParagraphFont"), QStringLiteral("NoList")};

@@ -247,10 +247,15 @@ ListLevelDefinition& EngineListLevelFont::level() {
   return l;
 }
 
-void EngineListLevelFont::set(const std::function<void(ListLevelFont&)>& change,
-                              const char* member) {
-  enter(member);
-  change(level().font);
+void EngineListLevelFont::set(long ListLevelFont::*member, long value, const char* name) {
+  enter(name);
+  level().font.*member = value;
+  refreshListParagraphs(*doc_, template_);
+}
+
+void EngineListLevelFont::SetName(const QString& v) {
+  enter("Font.Name");
+  level().font.name = v;
   refreshListParagraphs(*doc_, template_);
 }
 

@@ -19,13 +19,22 @@ const DocPtr& stateOf(const word::Ref<word::Document>& document) {
   return engineDocument->state();
 }
 
+template <class T>
+typename InfoValue<T>::type infoValue(const T& value) {
+  return value;
+}
+template <class T>
+std::vector<T> infoValue(const QList<T>& values) {
+  return std::vector<T>(values.begin(), values.end());
+}
+
 RunInfo runInfo(const QString& text, const QTextCharFormat& format) {
   const RunValues v = runValues(format);
   RunInfo run;
   run.text = text;
-  run.bold = v.bold;
-  run.size = v.size;
-  run.fontName = v.fontName;
+#define ENGINE_RUN_INFO(type, member, init) run.member = infoValue(v.member);
+  ENGINE_RUN_VALUES(ENGINE_RUN_INFO)
+#undef ENGINE_RUN_INFO
   return run;
 }
 
@@ -87,16 +96,9 @@ DocumentInfo inspect(const DocumentModel& model) {
     const ParagraphValues v = paragraphValues(b.blockFormat());
     if (v.sectionStart && b != doc->begin()) ++section;
     p.text = b.text();
-    p.alignment = v.alignment;
-    p.lineSpacingRule = v.lineSpacingRule;
-    p.lineSpacing = v.lineSpacing;
-    p.firstLineIndent = v.firstLineIndent;
-    p.leftIndent = v.leftIndent;
-    p.spaceBeforeAuto = v.spaceBeforeAuto;
-    p.spaceAfterAuto = v.spaceAfterAuto;
-    p.tabStops = std::vector<double>(v.tabStops.begin(), v.tabStops.end());
-    p.listTemplate = v.listTemplate;
-    p.listLevel = v.listLevel;
+#define ENGINE_PARAGRAPH_INFO(type, member, init, id) p.member = infoValue(v.member);
+    ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_INFO)
+#undef ENGINE_PARAGRAPH_INFO
     p.section = section;
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
