@@ -5,10 +5,10 @@
 #include <QTextTable>
 #include <cmath>
 
+#include "base/ClipboardPicture.h"
 #include "engine/Docx.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
-#include "shell/ClipboardPicture.h"
 
 namespace engine {
 
@@ -108,7 +108,7 @@ void EngineRange::CopyAsPicture() {
   const int page = whole_ ? doc_->removedPages
                           : std::max(doc_->removedPages,
                                      pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
-  shell::PutClipboardPicture(drawPage(doc_->model, page));
+  base::PutClipboardPicture(drawPage(doc_->model, page));
 }
 
 QString EngineRange::Text() {
