@@ -5,11 +5,11 @@
 #include <QTextTable>
 #include <cmath>
 
+#include "base/ClipboardPicture.h"
 #include "engine/Docx.h"
 #include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
-#include "shell/ClipboardPicture.h"
 
 namespace engine {
 
@@ -98,7 +98,7 @@ void EngineRange::CopyAsPicture() {
   const int first = doc_->leadingPages.firstPage();
   const int page =
       whole_ ? first : std::max(first, pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
-  shell::PutClipboardPicture(drawPage(doc_->model, page));
+  base::PutClipboardPicture(drawPage(doc_->model, page));
 }
 
 QString EngineRange::Text() {
