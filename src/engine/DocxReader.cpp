@@ -248,24 +248,7 @@ class DocumentReader {
         if (!alignment) xml.badValue("val", value);
         level.alignment = *alignment;
       } else if (xml.isW("pPr")) {
-        while (xml.nextChild()) {
-          if (xml.isW("tabs")) {
-            while (xml.nextChild()) {
-              if (xml.isW("tab") &&
-                  xml.attributeW("val").value_or(QString()) == QLatin1String("num"))
-                level.tabPosition = twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0));
-              xml.skipElement();
-            }
-            continue;
-          }
-          if (xml.isW("ind")) {
-            left = xml.intW("left", -kMaxTwips, kMaxTwips,
-                            xml.intW("start", -kMaxTwips, kMaxTwips, 0));
-            hanging = xml.intW("hanging", 0, kMaxTwips, 0);
-            if (!xml.attributeW("hanging")) hanging = -xml.intW("firstLine", 0, kMaxTwips, 0);
-          }
-          xml.skipElement();
-        }
+        readLevelPositions(xml, level, left, hanging);
         continue;
       } else if (xml.isW("rPr")) {
         readListFont(xml, level.font);
@@ -276,6 +259,28 @@ class DocumentReader {
     level.textPosition = twipsToPoints(left);
     level.numberPosition = twipsToPoints(left - hanging);
     return level;
+  }
+
+  // A level's w:pPr: its number tab and its indents (in twips: `left` to the text,
+  // `hanging` from there back to the number).
+  static void readLevelPositions(XmlPartReader& xml, ListLevelDefinition& level, int& left,
+                                 int& hanging) {
+    while (xml.nextChild()) {
+      if (xml.isW("tabs")) {
+        while (xml.nextChild()) {
+          if (xml.isW("tab") && xml.attributeW("val").value_or(QString()) == QLatin1String("num"))
+            level.tabPosition = twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0));
+          xml.skipElement();
+        }
+        continue;
+      }
+      if (xml.isW("ind")) {
+        left = xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0));
+        hanging = xml.intW("hanging", 0, kMaxTwips, 0);
+        if (!xml.attributeW("hanging")) hanging = -xml.intW("firstLine", 0, kMaxTwips, 0);
+      }
+      xml.skipElement();
+    }
   }
 
   void readNumbering(const QString& part) {
@@ -586,71 +591,82 @@ class DocumentReader {
 
   TableData readTable(XmlPartReader& xml) {
     TableData table;
-    TableValues& values = table.values;
-    values.style.clear();
+    table.values.style.clear();
     while (xml.nextChild()) {
       if (xml.isW("tblPr")) {
-        while (xml.nextChild()) {
-          if (xml.isW("tblStyle")) {
-            const QString id = xml.attributeW("val").value_or(QString());
-            const auto found = tableStyleNames_.find(id);
-            values.style = found != tableStyleNames_.end() ? found->second : id;
-          } else if (xml.isW("tblLook")) {
-            const int mask = xml.attributeW("val").value_or(QStringLiteral("0")).toInt(nullptr, 16);
-            auto option = [&](const char* name, int bit) {
-              const auto value = xml.attributeW(name);
-              if (value) return *value == QLatin1String("1") || *value == QLatin1String("true");
-              return (mask & bit) != 0;
-            };
-            values.applyHeadingRows = option("firstRow", 0x20);
-            values.applyLastRow = option("lastRow", 0x40);
-            values.applyFirstColumn = option("firstColumn", 0x80);
-            values.applyLastColumn = option("lastColumn", 0x100);
-          }
-          xml.skipElement();
-        }
+        readTableProperties(xml, table.values);
       } else if (xml.isW("tblGrid")) {
-        values.columnWidths.clear();
-        while (xml.nextChild()) {
-          if (xml.isW("gridCol")) {
-            if (values.columnWidths.size() >= kMaxTableColumns)
-              xml.fail(QStringLiteral("holds a table with too many columns"));
-            values.columnWidths.append(twipsToPoints(xml.intW("w", 0, kMaxTwips, 0)));
-          }
-          xml.skipElement();
-        }
+        readTableGrid(xml, table.values);
       } else if (xml.isW("tr")) {
         if (table.rows.size() >= static_cast<size_t>(kMaxTableRows))
           xml.fail(QStringLiteral("holds a table with too many rows"));
-        RowData row;
-        while (xml.nextChild()) {
-          if (xml.isW("trPr")) {
-            while (xml.nextChild()) {
-              if (xml.isW("trHeight")) {
-                row.height = twipsToPoints(xml.intW("val", 0, kMaxTwips, 0));
-                const QString rule = xml.attributeW("hRule").value_or(QStringLiteral("atLeast"));
-                row.heightRule = rule == QLatin1String("exact")  ? 2
-                                 : rule == QLatin1String("auto") ? 0
-                                                                 : 1;
-              }
-              xml.skipElement();
-            }
-          } else if (xml.isW("tc")) {
-            if (row.cells.size() >= static_cast<size_t>(kMaxTableColumns))
-              xml.fail(QStringLiteral("holds a table row with too many cells"));
-            if (++cells_ > kMaxTableCells)
-              fail(QStringLiteral("the document has too many table cells"));
-            row.cells.push_back(readCell(xml));
-          } else {
-            xml.skipElement();
-          }
-        }
-        table.rows.push_back(std::move(row));
+        table.rows.push_back(readRow(xml));
       } else {
         xml.skipElement();
       }
     }
     return table;
+  }
+
+  void readTableProperties(XmlPartReader& xml, TableValues& values) {
+    while (xml.nextChild()) {
+      if (xml.isW("tblStyle")) {
+        const QString id = xml.attributeW("val").value_or(QString());
+        const auto found = tableStyleNames_.find(id);
+        values.style = found != tableStyleNames_.end() ? found->second : id;
+      } else if (xml.isW("tblLook")) {
+        const int mask = xml.attributeW("val").value_or(QStringLiteral("0")).toInt(nullptr, 16);
+        auto option = [&](const char* name, int bit) {
+          const auto value = xml.attributeW(name);
+          if (value) return *value == QLatin1String("1") || *value == QLatin1String("true");
+          return (mask & bit) != 0;
+        };
+        values.applyHeadingRows = option("firstRow", 0x20);
+        values.applyLastRow = option("lastRow", 0x40);
+        values.applyFirstColumn = option("firstColumn", 0x80);
+        values.applyLastColumn = option("lastColumn", 0x100);
+      }
+      xml.skipElement();
+    }
+  }
+
+  static void readTableGrid(XmlPartReader& xml, TableValues& values) {
+    values.columnWidths.clear();
+    while (xml.nextChild()) {
+      if (xml.isW("gridCol")) {
+        if (values.columnWidths.size() >= kMaxTableColumns)
+          xml.fail(QStringLiteral("holds a table with too many columns"));
+        values.columnWidths.append(twipsToPoints(xml.intW("w", 0, kMaxTwips, 0)));
+      }
+      xml.skipElement();
+    }
+  }
+
+  RowData readRow(XmlPartReader& xml) {
+    RowData row;
+    while (xml.nextChild()) {
+      if (xml.isW("trPr")) {
+        while (xml.nextChild()) {
+          if (xml.isW("trHeight")) {
+            row.height = twipsToPoints(xml.intW("val", 0, kMaxTwips, 0));
+            const QString rule = xml.attributeW("hRule").value_or(QStringLiteral("atLeast"));
+            row.heightRule = rule == QLatin1String("exact")  ? 2
+                             : rule == QLatin1String("auto") ? 0
+                                                             : 1;
+          }
+          xml.skipElement();
+        }
+      } else if (xml.isW("tc")) {
+        if (row.cells.size() >= static_cast<size_t>(kMaxTableColumns))
+          xml.fail(QStringLiteral("holds a table row with too many cells"));
+        if (++cells_ > kMaxTableCells)
+          fail(QStringLiteral("the document has too many table cells"));
+        row.cells.push_back(readCell(xml));
+      } else {
+        xml.skipElement();
+      }
+    }
+    return row;
   }
 
   // ---- building the model ----
@@ -718,12 +734,7 @@ class DocumentReader {
 
   void placeTable(TableData& data, QTextCursor& cursor) {
     if (data.rows.empty()) return;
-    int columns = static_cast<int>(data.values.columnWidths.size());
-    for (const RowData& row : data.rows) {
-      int width = 0;
-      for (const CellData& cell : row.cells) width += cell.span;
-      columns = std::max(columns, width);
-    }
+    const int columns = gridColumns(data);
     if (columns == 0) return;  // rows without cells: nothing to show
     if (columns > kMaxTableColumns) fail(QStringLiteral("a table has too many columns"));
     const int rows = static_cast<int>(data.rows.size());
@@ -737,18 +748,49 @@ class DocumentReader {
       data.values.rowHeights.append(row.height);
       data.values.rowHeightRules.append(row.heightRule);
     }
+    const std::vector<CellOrigin> origins = cellOrigins(data, columns);
 
-    // Where every cell starts, and how far vertical merges reach.
-    struct Origin {
-      int row, column, rowSpan, columnSpan;
-      const CellData* cell;
-    };
-    std::vector<Origin> origins;
+    QTextTableFormat tableFormat;
+    setTableValues(tableFormat, data.values);
+    QTextTable* table = cursor.insertTable(rows, columns, tableFormat);
+    for (const CellOrigin& origin : origins) {
+      if (origin.rowSpan > 1 || origin.columnSpan > 1)
+        table->mergeCells(origin.row, origin.column, origin.rowSpan, origin.columnSpan);
+    }
+    for (const CellOrigin& origin : origins) {
+      fillCell(table->cellAt(origin.row, origin.column), origin.cell->paragraphs,
+               origin.cell->values);
+    }
+    // Continue in the block Qt keeps after the table.
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+  }
+
+  // The columns of the table's grid: its grid's, or its widest row's when that is wider.
+  static int gridColumns(const TableData& data) {
+    int columns = static_cast<int>(data.values.columnWidths.size());
+    for (const RowData& row : data.rows) {
+      int width = 0;
+      for (const CellData& cell : row.cells) width += cell.span;
+      columns = std::max(columns, width);
+    }
+    return columns;
+  }
+
+  // Where a cell starts in the grid and how far it spans.
+  struct CellOrigin {
+    int row, column, rowSpan, columnSpan;
+    const CellData* cell;
+  };
+
+  // Where every cell starts, and how far vertical merges reach.
+  static std::vector<CellOrigin> cellOrigins(const TableData& data, int columns) {
+    std::vector<CellOrigin> origins;
     std::map<int, size_t> openMerge;  // start column -> origin still open for vMerge
-    for (int r = 0; r < rows; ++r) {
+    for (size_t r = 0; r < data.rows.size(); ++r) {
       int column = 0;
       std::map<int, size_t> stillOpen;
-      for (const CellData& cell : data.rows[static_cast<size_t>(r)].cells) {
+      for (const CellData& cell : data.rows[r].cells) {
         const int span = std::min(cell.span, columns - column);
         if (span <= 0) break;
         const auto open = openMerge.find(column);
@@ -757,28 +799,14 @@ class DocumentReader {
           origins[open->second].rowSpan++;
           stillOpen[column] = open->second;
         } else {
-          origins.push_back({r, column, 1, span, &cell});
+          origins.push_back({static_cast<int>(r), column, 1, span, &cell});
           if (cell.vMerge == VMerge::Restart) stillOpen[column] = origins.size() - 1;
         }
         column += span;
       }
       openMerge = std::move(stillOpen);
     }
-
-    QTextTableFormat tableFormat;
-    setTableValues(tableFormat, data.values);
-    QTextTable* table = cursor.insertTable(rows, columns, tableFormat);
-    for (const Origin& origin : origins) {
-      if (origin.rowSpan > 1 || origin.columnSpan > 1)
-        table->mergeCells(origin.row, origin.column, origin.rowSpan, origin.columnSpan);
-    }
-    for (const Origin& origin : origins) {
-      fillCell(table->cellAt(origin.row, origin.column), origin.cell->paragraphs,
-               origin.cell->values);
-    }
-    // Continue in the block Qt keeps after the table.
-    cursor = table->lastCursorPosition();
-    cursor.movePosition(QTextCursor::NextBlock);
+    return origins;
   }
 
   void readBody(const QString& main) {

@@ -164,11 +164,17 @@ class DocumentWriter {
 
   QByteArray styles() {
     Part part;
-    auto& xml = part.xml();
-    xml.writeNamespace(kW, QStringLiteral("w"));
+    part.xml().writeNamespace(kW, QStringLiteral("w"));
     part.start(QStringLiteral("styles"));
+    writeDocumentDefaults(part);
+    writeBuiltInStyles(part);
+    for (const auto& [name, id] : tableStyleIds_) writeTableStyle(part, name, id);
+    part.end();
+    return part.finish();
+  }
 
-    const ParagraphValues normal = DocumentModel::normalParagraph();
+  // The Normal style's run and paragraph values, as the defaults of every style.
+  static void writeDocumentDefaults(Part& part) {
     const RunValues normalRun = DocumentModel::normalRun();
     part.start(QStringLiteral("docDefaults"));
     part.start(QStringLiteral("rPrDefault"));
@@ -184,27 +190,33 @@ class DocumentWriter {
     part.end();
     part.start(QStringLiteral("pPrDefault"));
     part.start(QStringLiteral("pPr"));
-    writeSpacing(part, normal);
+    writeSpacing(part, DocumentModel::normalParagraph());
     part.end();
     part.end();
     part.end();  // docDefaults
+  }
 
-    auto style = [&](const char* type, const QString& id, const QString& name, bool isDefault) {
-      part.start(QStringLiteral("style"));
-      part.attr(QStringLiteral("type"), QString::fromLatin1(type));
-      if (isDefault) part.attr(QStringLiteral("default"), QStringLiteral("1"));
-      part.attr(QStringLiteral("styleId"), id);
-      part.val(QStringLiteral("name"), xmlSafe(name));
-    };
-    style("paragraph", QStringLiteral("Normal"), QStringLiteral("Normal"), true);
+  // Opens a w:style; the caller writes its contents and closes it.
+  static void startStyle(Part& part, const char* type, const QString& id, const QString& name,
+                         bool isDefault) {
+    part.start(QStringLiteral("style"));
+    part.attr(QStringLiteral("type"), QString::fromLatin1(type));
+    if (isDefault) part.attr(QStringLiteral("default"), QStringLiteral("1"));
+    part.attr(QStringLiteral("styleId"), id);
+    part.val(QStringLiteral("name"), xmlSafe(name));
+  }
+
+  // Normal, Default Paragraph Font, Normal Table (with Word's cell margins) and No List.
+  static void writeBuiltInStyles(Part& part) {
+    startStyle(part, "paragraph", QStringLiteral("Normal"), QStringLiteral("Normal"), true);
     part.empty(QStringLiteral("qFormat"));
     part.end();
-    style("character", QStringLiteral("DefaultParagraphFont"),
-          QStringLiteral("Default Paragraph Font"), true);
+    startStyle(part, "character", QStringLiteral("DefaultParagraphFont"),
+               QStringLiteral("Default Paragraph Font"), true);
     part.val(QStringLiteral("uiPriority"), QStringLiteral("1"));
     part.empty(QStringLiteral("semiHidden"));
     part.end();
-    style("table", QStringLiteral("TableNormal"), QStringLiteral("Normal Table"), true);
+    startStyle(part, "table", QStringLiteral("TableNormal"), QStringLiteral("Normal Table"), true);
     part.empty(QStringLiteral("semiHidden"));
     part.start(QStringLiteral("tblPr"));
     part.empty(QStringLiteral("tblInd"));
@@ -220,39 +232,37 @@ class DocumentWriter {
     part.end();
     part.end();
     part.end();
-    style("numbering", QStringLiteral("NoList"), QStringLiteral("No List"), true);
+    startStyle(part, "numbering", QStringLiteral("NoList"), QStringLiteral("No List"), true);
     part.empty(QStringLiteral("semiHidden"));
     part.end();
+  }
 
-    for (const auto& [name, id] : tableStyleIds_) {
-      style("table", id, name, false);
-      part.val(QStringLiteral("basedOn"), QStringLiteral("TableNormal"));
-      part.val(QStringLiteral("uiPriority"), QStringLiteral("39"));
-      // Table Grid: single-spaced paragraphs without space after, and single 0.5 pt lines
-      // on every border. Other table styles are plain.
-      if (name == QLatin1String("Table Grid")) {
-        part.start(QStringLiteral("pPr"));
-        part.empty(QStringLiteral("spacing"));
-        part.attr(QStringLiteral("after"), QStringLiteral("0"));
-        part.attr(QStringLiteral("line"), QStringLiteral("240"));
-        part.attr(QStringLiteral("lineRule"), QStringLiteral("auto"));
-        part.end();
-        part.start(QStringLiteral("tblPr"));
-        part.start(QStringLiteral("tblBorders"));
-        for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
-          part.empty(QString::fromLatin1(side));
-          part.attr(QStringLiteral("val"), QStringLiteral("single"));
-          part.attr(QStringLiteral("sz"), QStringLiteral("4"));  // eighths of a point
-          part.attr(QStringLiteral("space"), QStringLiteral("0"));
-          part.attr(QStringLiteral("color"), QStringLiteral("auto"));
-        }
-        part.end();
-        part.end();
+  // Table Grid: single-spaced paragraphs without space after, and single 0.5 pt lines on
+  // every border. Other table styles are plain.
+  static void writeTableStyle(Part& part, const QString& name, const QString& id) {
+    startStyle(part, "table", id, name, false);
+    part.val(QStringLiteral("basedOn"), QStringLiteral("TableNormal"));
+    part.val(QStringLiteral("uiPriority"), QStringLiteral("39"));
+    if (name == QLatin1String("Table Grid")) {
+      part.start(QStringLiteral("pPr"));
+      part.empty(QStringLiteral("spacing"));
+      part.attr(QStringLiteral("after"), QStringLiteral("0"));
+      part.attr(QStringLiteral("line"), QStringLiteral("240"));
+      part.attr(QStringLiteral("lineRule"), QStringLiteral("auto"));
+      part.end();
+      part.start(QStringLiteral("tblPr"));
+      part.start(QStringLiteral("tblBorders"));
+      for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+        part.empty(QString::fromLatin1(side));
+        part.attr(QStringLiteral("val"), QStringLiteral("single"));
+        part.attr(QStringLiteral("sz"), QStringLiteral("4"));  // eighths of a point
+        part.attr(QStringLiteral("space"), QStringLiteral("0"));
+        part.attr(QStringLiteral("color"), QStringLiteral("auto"));
       }
+      part.end();
       part.end();
     }
     part.end();
-    return part.finish();
   }
 
   // ---- numbering ----
@@ -445,11 +455,37 @@ class DocumentWriter {
   void writeTable(Part& part, QTextTable* table) {
     const TableValues values = tableValues(table->format());
     const int rows = table->rows(), columns = table->columns();
-    auto columnWidth = [&](int column) {
-      return column < values.columnWidths.size() ? values.columnWidths[column] : 0.0;
-    };
-
     part.start(QStringLiteral("tbl"));
+    writeTableProperties(part, values);
+    part.start(QStringLiteral("tblGrid"));
+    for (int column = 0; column < columns; ++column) {
+      part.empty(QStringLiteral("gridCol"));
+      part.attr(QStringLiteral("w"), twips(columnWidth(values, column)));
+    }
+    part.end();
+    for (int row = 0; row < rows; ++row) {
+      part.start(QStringLiteral("tr"));
+      writeRowProperties(part, values, row);
+      for (int column = 0; column < columns;) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        if (!cell.isValid()) {
+          ++column;
+          continue;
+        }
+        const int span = std::max(1, std::min(cell.columnSpan(), columns - cell.column()));
+        writeCell(part, cell, row, span, values);
+        column = cell.column() + span;
+      }
+      part.end();  // tr
+    }
+    part.end();  // tbl
+  }
+
+  static double columnWidth(const TableValues& values, int column) {
+    return column < values.columnWidths.size() ? values.columnWidths[column] : 0.0;
+  }
+
+  void writeTableProperties(Part& part, const TableValues& values) const {
     part.start(QStringLiteral("tblPr"));
     if (!values.style.isEmpty()) {
       const auto id = tableStyleIds_.find(values.style);
@@ -474,75 +510,57 @@ class DocumentWriter {
     part.attr(QStringLiteral("noHBand"), QStringLiteral("0"));
     part.attr(QStringLiteral("noVBand"), QStringLiteral("1"));
     part.end();  // tblPr
+  }
 
-    part.start(QStringLiteral("tblGrid"));
-    for (int column = 0; column < columns; ++column) {
-      part.empty(QStringLiteral("gridCol"));
-      part.attr(QStringLiteral("w"), twips(columnWidth(column)));
-    }
+  static void writeRowProperties(Part& part, const TableValues& values, int row) {
+    const int rule = row < values.rowHeightRules.size() ? values.rowHeightRules[row] : 0;
+    const double height = row < values.rowHeights.size() ? values.rowHeights[row] : 0;
+    if (rule == 0 || height <= 0) return;
+    part.start(QStringLiteral("trPr"));
+    part.empty(QStringLiteral("trHeight"));
+    part.attr(QStringLiteral("val"), twips(height));
+    part.attr(QStringLiteral("hRule"),
+              rule == 2 ? QStringLiteral("exact") : QStringLiteral("atLeast"));
     part.end();
+  }
 
-    for (int row = 0; row < rows; ++row) {
-      part.start(QStringLiteral("tr"));
-      const int rule = row < values.rowHeightRules.size() ? values.rowHeightRules[row] : 0;
-      const double height = row < values.rowHeights.size() ? values.rowHeights[row] : 0;
-      if (rule != 0 && height > 0) {
-        part.start(QStringLiteral("trPr"));
-        part.empty(QStringLiteral("trHeight"));
-        part.attr(QStringLiteral("val"), twips(height));
-        part.attr(QStringLiteral("hRule"),
-                  rule == 2 ? QStringLiteral("exact") : QStringLiteral("atLeast"));
-        part.end();
-      }
-      for (int column = 0; column < columns;) {
-        const QTextTableCell cell = table->cellAt(row, column);
-        if (!cell.isValid()) {
-          ++column;
-          continue;
-        }
-        const int span = std::max(1, std::min(cell.columnSpan(), columns - cell.column()));
-        double width = 0;
-        for (int c = cell.column(); c < cell.column() + span; ++c) width += columnWidth(c);
-        const bool origin = cell.row() == row;
-        const CellValues cellFormat = cellValues(cell.format().toTableCellFormat());
-
-        part.start(QStringLiteral("tc"));
-        part.start(QStringLiteral("tcPr"));
-        part.empty(QStringLiteral("tcW"));
-        part.attr(QStringLiteral("w"), twips(width));
-        part.attr(QStringLiteral("type"), QStringLiteral("dxa"));
-        if (span > 1) part.val(QStringLiteral("gridSpan"), number(span));
-        if (cell.rowSpan() > 1) {
-          if (origin)
-            part.val(QStringLiteral("vMerge"), QStringLiteral("restart"));
-          else
-            part.empty(QStringLiteral("vMerge"));
-        }
-        if (cellFormat.shaded) {
-          part.empty(QStringLiteral("shd"));
-          part.attr(QStringLiteral("val"), textureToXml(cellFormat.texture));
-          part.attr(QStringLiteral("color"), colorToHex(cellFormat.foregroundColor));
-          part.attr(QStringLiteral("fill"), colorToHex(cellFormat.backgroundColor));
-        }
-        part.end();  // tcPr
-        if (origin) {
-          bool any = false;
-          for (auto it = cell.begin(); !it.atEnd(); ++it) {
-            if (it.currentFrame()) continue;  // tables are never nested
-            writeParagraph(part, it.currentBlock(), false, false);
-            any = true;
-          }
-          if (!any) part.empty(QStringLiteral("p"));
-        } else {
-          // The covered part of a vertical merge holds one empty paragraph.
-          part.empty(QStringLiteral("p"));
-        }
-        part.end();  // tc
-        column = cell.column() + span;
-      }
-      part.end();  // tr
+  // One w:tc of row `row`: the cell's own paragraphs where the cell starts, one empty
+  // paragraph where a vertical merge covers it.
+  void writeCell(Part& part, const QTextTableCell& cell, int row, int span,
+                 const TableValues& values) {
+    double width = 0;
+    for (int c = cell.column(); c < cell.column() + span; ++c) width += columnWidth(values, c);
+    const bool origin = cell.row() == row;
+    const CellValues cellFormat = cellValues(cell.format().toTableCellFormat());
+    part.start(QStringLiteral("tc"));
+    part.start(QStringLiteral("tcPr"));
+    part.empty(QStringLiteral("tcW"));
+    part.attr(QStringLiteral("w"), twips(width));
+    part.attr(QStringLiteral("type"), QStringLiteral("dxa"));
+    if (span > 1) part.val(QStringLiteral("gridSpan"), number(span));
+    if (cell.rowSpan() > 1) {
+      if (origin)
+        part.val(QStringLiteral("vMerge"), QStringLiteral("restart"));
+      else
+        part.empty(QStringLiteral("vMerge"));
     }
-    part.end();  // tbl
+    if (cellFormat.shaded) {
+      part.empty(QStringLiteral("shd"));
+      part.attr(QStringLiteral("val"), textureToXml(cellFormat.texture));
+      part.attr(QStringLiteral("color"), colorToHex(cellFormat.foregroundColor));
+      part.attr(QStringLiteral("fill"), colorToHex(cellFormat.backgroundColor));
+    }
+    part.end();  // tcPr
+    bool any = false;
+    if (origin) {
+      for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (it.currentFrame()) continue;  // tables are never nested
+        writeParagraph(part, it.currentBlock(), false, false);
+        any = true;
+      }
+    }
+    if (!any) part.empty(QStringLiteral("p"));
+    part.end();  // tc
   }
 
   QByteArray document() {
