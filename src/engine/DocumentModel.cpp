@@ -57,6 +57,31 @@ QColor wordColor(long value) {
   return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
+// The line height by Word's rule, `single` being the font's single line in percent.
+void setLineHeight(QTextBlockFormat& f, const ParagraphValues& v, double single) {
+  switch (v.lineSpacingRule) {
+    case 0:
+      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 1:
+      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 2:
+      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 3:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
+      break;
+    case 4:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
+      break;
+    default:
+      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
+                      QTextBlockFormat::ProportionalHeight);
+      break;
+  }
+}
+
 // Where the text of a list paragraph's first line starts, after the bullet and its
 // trailing tab: the next of the level's tab position, the hanging indent, a custom tab
 // stop or a default tab stop beyond the bullet.
@@ -345,27 +370,7 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   const QTextCharFormat runFormat =
       !firstRun.atEnd() ? firstRun.fragment().charFormat() : block.charFormat();
   const double single = 100.0 * wordLineHeightRatio(runValues(runFormat).fontName);
-  switch (v.lineSpacingRule) {
-    case 0:
-      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 1:
-      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 2:
-      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 3:
-      f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
-      break;
-    case 4:
-      f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
-      break;
-    default:
-      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
-                      QTextBlockFormat::ProportionalHeight);
-      break;
-  }
+  setLineHeight(f, v, single);
   QList<QTextOption::Tab> tabs;
   for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
   f.setTabPositions(tabs);

@@ -38,6 +38,48 @@ RunInfo runInfo(const QString& text, const QTextCharFormat& format) {
   return run;
 }
 
+TableInfo tableInfo(QTextTable* table) {
+  TableInfo t;
+  const TableValues v = tableValues(table->format());
+  t.rows = table->rows();
+  t.columns = table->columns();
+  t.columnWidths = std::vector<double>(v.columnWidths.begin(), v.columnWidths.end());
+  t.rowHeights = std::vector<double>(v.rowHeights.begin(), v.rowHeights.end());
+  t.rowHeightRules = std::vector<int>(v.rowHeightRules.begin(), v.rowHeightRules.end());
+  t.style = v.style;
+  t.applyHeadingRows = v.applyHeadingRows;
+  t.applyLastRow = v.applyLastRow;
+  t.applyFirstColumn = v.applyFirstColumn;
+  t.applyLastColumn = v.applyLastColumn;
+  t.cells.assign(t.rows, std::vector<CellInfo>(t.columns));
+  for (int r = 0; r < t.rows; ++r) {
+    for (int c = 0; c < t.columns; ++c) {
+      const QTextTableCell cell = table->cellAt(r, c);
+      CellInfo& out = t.cells[r][c];
+      if (!cell.isValid()) continue;
+      if (cell.row() != r || cell.column() != c) {
+        out.coveredByMerge = true;
+        continue;
+      }
+      out.rowSpan = cell.rowSpan();
+      out.columnSpan = cell.columnSpan();
+      QTextCursor cursor = cell.firstCursorPosition();
+      cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+      out.text = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+      const CellValues cv = cellValues(cell.format().toTableCellFormat());
+      out.shaded = cv.shaded;
+      out.backgroundColor = cv.backgroundColor;
+      QTextCursor first = cell.firstCursorPosition();
+      first.movePosition(QTextCursor::NextCharacter);
+      out.bold = runValues(cell.lastPosition() > cell.firstPosition()
+                               ? first.charFormat()
+                               : cell.firstCursorPosition().block().charFormat())
+                     .bold;
+    }
+  }
+  return t;
+}
+
 }  // namespace
 
 DocumentInfo inspect(const DocumentModel& model) {
@@ -49,45 +91,7 @@ DocumentInfo inspect(const DocumentModel& model) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
     tableIndex[table] = int(info.tables.size());
-    TableInfo t;
-    const TableValues v = tableValues(table->format());
-    t.rows = table->rows();
-    t.columns = table->columns();
-    t.columnWidths = std::vector<double>(v.columnWidths.begin(), v.columnWidths.end());
-    t.rowHeights = std::vector<double>(v.rowHeights.begin(), v.rowHeights.end());
-    t.rowHeightRules = std::vector<int>(v.rowHeightRules.begin(), v.rowHeightRules.end());
-    t.style = v.style;
-    t.applyHeadingRows = v.applyHeadingRows;
-    t.applyLastRow = v.applyLastRow;
-    t.applyFirstColumn = v.applyFirstColumn;
-    t.applyLastColumn = v.applyLastColumn;
-    t.cells.assign(t.rows, std::vector<CellInfo>(t.columns));
-    for (int r = 0; r < t.rows; ++r) {
-      for (int c = 0; c < t.columns; ++c) {
-        const QTextTableCell cell = table->cellAt(r, c);
-        CellInfo& out = t.cells[r][c];
-        if (!cell.isValid()) continue;
-        if (cell.row() != r || cell.column() != c) {
-          out.coveredByMerge = true;
-          continue;
-        }
-        out.rowSpan = cell.rowSpan();
-        out.columnSpan = cell.columnSpan();
-        QTextCursor cursor = cell.firstCursorPosition();
-        cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
-        out.text = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-        const CellValues cv = cellValues(cell.format().toTableCellFormat());
-        out.shaded = cv.shaded;
-        out.backgroundColor = cv.backgroundColor;
-        QTextCursor first = cell.firstCursorPosition();
-        first.movePosition(QTextCursor::NextCharacter);
-        out.bold = runValues(cell.lastPosition() > cell.firstPosition()
-                                 ? first.charFormat()
-                                 : cell.firstCursorPosition().block().charFormat())
-                       .bold;
-      }
-    }
-    info.tables.push_back(std::move(t));
+    info.tables.push_back(tableInfo(table));
   }
 
   int section = 1;
