@@ -216,6 +216,9 @@ void settleLayout(const DocumentModel& model) {
   // layout: setting it lays the whole document out, from then on only what changes.
   const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
   if (doc->pageSize() != pageSize) {
+    // Drawing a page shapes its text again unless the layout keeps the glyphs it made.
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+      if (b.layout()) b.layout()->setCacheEnabled(true);
     doc->setPageSize(pageSize);  // a full layout: every row's padding is worked out again
     cache.changed(0, 0, std::numeric_limits<int>::max());
   }
