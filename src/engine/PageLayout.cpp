@@ -215,7 +215,13 @@ void settleLayout(const DocumentModel& model) {
   // Until the first question about pages the document has no page size, and so no
   // layout: setting it lays the whole document out, from then on only what changes.
   const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
-  if (doc->pageSize() != pageSize) doc->setPageSize(pageSize);
+  if (doc->pageSize() != pageSize) {
+    // Drawing a page shapes its text again unless the layout keeps the glyphs it made.
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+      if (b.layout()) b.layout()->setCacheEnabled(true);
+    doc->setPageSize(pageSize);  // a full layout: every row's padding is worked out again
+    cache.changed(0, 0, std::numeric_limits<int>::max());
+  }
   if (!cache.settled) {
     doc->documentLayout()->documentSize();
     cache.settling = true;
@@ -291,10 +297,22 @@ int lineMoveInTable(const DocumentModel& model, int position, bool down) {
 }
 
 SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
-  LayoutCache& cache = cacheOf(model.text());
+  QTextDocument* doc = model.text();
+  LayoutCache& cache = cacheOf(doc);
   ++cache.held;
-  settleLayout(model);
-  cache.close();
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  if (doc->pageSize() == pageSize) {
+    settleLayout(model);
+    cache.close();
+  } else {
+    cache.close();
+    // Not laid out on pages yet: moves by line need only where lines break, which the
+    // page height and row paddings do not change. Without a page height Qt lays out in
+    // one column and relays out only what changed (on pages it relays out every table
+    // after a change), and brings the layout up to the line asked for when asked.
+    const QSizeF columnSize(model.page.pageWidth, -1);
+    if (doc->pageSize() != columnSize) doc->setPageSize(columnSize);
+  }
 }
 
 SettledLayout::~SettledLayout() {
