@@ -273,8 +273,12 @@ void settleLayout(const DocumentModel& model) {
   if (!cache.settled) {
     doc->documentLayout()->documentSize();
     cache.settling = true;
+    // One edit for both, so that Qt lays the document out again once.
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
     const bool padded = padRows(doc, cache.changeStart, cache.changeEnd);
     const bool spaced = makeRoomAfterTables(doc, cache.changeStart, cache.changeEnd);
+    edit.endEditBlock();
     cache.settling = false;
     if (padded || spaced) doc->documentLayout()->documentSize();
     cache.settled = true;
