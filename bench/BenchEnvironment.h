@@ -9,18 +9,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "base/Dialogs.h"
 #include "engine/WordEngine.h"
-#include "shell/Dialogs.h"
 
 namespace bench {
 
 // Answers every message without showing it, and counts the error messages.
-class SilentDialogs : public shell::Dialogs {
+class SilentDialogs : public base::Dialogs {
  public:
-  int message(const QString&, const QString& caption, shell::MessageIcon,
-              shell::MessageButtons buttons) override {
+  int message(const QString&, const QString& caption, base::MessageIcon,
+              base::MessageButtons buttons) override {
     if (caption == QStringLiteral("Application Error")) ++errors;
-    return buttons == shell::MessageButtons::YesNo ? shell::vbYes : shell::vbOK;
+    return buttons == base::MessageButtons::YesNo ? base::vbYes : base::vbOK;
   }
   QString saveFileName(const QString&, const QString&, const QString&, QString*) override {
     return {};
@@ -36,7 +36,7 @@ inline QTemporaryDir*& privateFolder() {
 
 // Runs the benchmarks named on the command line with `temp`, `TEMP` and the settings in a
 // private folder, so runs leave nothing behind and never touch the user's own settings.
-inline int runBenchmarks(int argc, char** argv, shell::Dialogs* dialogs = nullptr) {
+inline int runBenchmarks(int argc, char** argv, base::Dialogs* dialogs = nullptr) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir folder;
   privateFolder() = &folder;
@@ -45,11 +45,11 @@ inline int runBenchmarks(int argc, char** argv, shell::Dialogs* dialogs = nullpt
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
   QApplication app(argc, argv);
   engine::registerWordEngine();
-  if (dialogs) shell::setDialogs(dialogs);
+  if (dialogs) base::setDialogs(dialogs);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  if (dialogs) shell::setDialogs(nullptr);
+  if (dialogs) base::setDialogs(nullptr);
   privateFolder() = nullptr;
   return 0;
 }

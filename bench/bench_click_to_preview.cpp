@@ -10,12 +10,12 @@
 #include <QTreeWidget>
 
 #include "BenchEnvironment.h"
+#include "base/Dialogs.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
 #include "preview/PageRendering.h"
-#include "shell/Dialogs.h"
 #include "shell/Form1.h"
 
 namespace {

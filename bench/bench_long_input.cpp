@@ -10,13 +10,13 @@
 #include <QTreeWidget>
 
 #include "BenchEnvironment.h"
+#include "base/Dialogs.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "engine/PageLayout.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "preview/Form2.h"
-#include "shell/Dialogs.h"
 #include "shell/Form1.h"
 #include "word/Automation.h"
 

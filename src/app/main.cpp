@@ -3,13 +3,13 @@
 // runs as a command that writes plans without a window.
 #include <QApplication>
 
+#include "base/ProgramExit.h"
 #include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
+#include "generator/WordAvailability.h"
 #include "preview/TempFiles.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
-#include "word/WordAvailability.h"
 
 int main(int argc, char** argv) {
   const bool commandLine = cli::wantsCommandLine(argc, argv);
@@ -17,14 +17,14 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   engine::registerWordEngine();
   if (commandLine) return cli::runCommandLine(QApplication::arguments());
-  shell::handleTerminationSignals();
+  base::handleTerminationSignals();
   preview::removeStaleTemporaryFiles();
 
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
-  shell::Form1 form1({&word::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  shell::Form1 form1({&generator::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
   form1.Form_Load();
   form1.show();
   const int status = app.exec();
-  shell::removeFilesAtExit();  // a signal or a last window may end a run midway
+  base::removeFilesAtExit();  // a signal or a last window may end a run midway
   return status;
 }

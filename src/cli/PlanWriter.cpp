@@ -32,13 +32,13 @@ void closePreview() {
 
 }  // namespace
 
-CollectingDialogs::CollectingDialogs() { shell::setDialogs(this); }
-CollectingDialogs::~CollectingDialogs() { shell::setDialogs(nullptr); }
+CollectingDialogs::CollectingDialogs() { base::setDialogs(this); }
+CollectingDialogs::~CollectingDialogs() { base::setDialogs(nullptr); }
 
-int CollectingDialogs::message(const QString& text, const QString& caption, shell::MessageIcon,
-                               shell::MessageButtons buttons) {
+int CollectingDialogs::message(const QString& text, const QString& caption, base::MessageIcon,
+                               base::MessageButtons buttons) {
   messages << oneLine(caption + QStringLiteral(": ") + text);
-  return buttons == shell::MessageButtons::YesNo ? shell::vbNo : shell::vbOK;
+  return buttons == base::MessageButtons::YesNo ? base::vbNo : base::vbOK;
 }
 
 QString CollectingDialogs::saveFileName(const QString&, const QString&, const QString&, QString*) {

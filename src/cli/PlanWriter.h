@@ -5,20 +5,20 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/Dialogs.h"
 #include "shell/BusinessRecord.h"
-#include "shell/Dialogs.h"
 
 namespace cli {
 
 // Dialogs for a run without a user: every message is collected instead of shown, and a
 // question is answered No (the cautious answer).
-class CollectingDialogs final : public shell::Dialogs {
+class CollectingDialogs final : public base::Dialogs {
  public:
   CollectingDialogs();            // installs itself
   ~CollectingDialogs() override;  // restores the previous dialogs
 
-  int message(const QString& text, const QString& caption, shell::MessageIcon icon,
-              shell::MessageButtons buttons) override;
+  int message(const QString& text, const QString& caption, base::MessageIcon icon,
+              base::MessageButtons buttons) override;
   QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
                        QString* chosenFilter) override;
 

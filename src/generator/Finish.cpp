@@ -7,12 +7,12 @@
 #include <QTreeWidget>
 #include <stdexcept>
 
+#include "base/ProgramExit.h"
 #include "preview/Form2.h"
 #include "preview/PageRendering.h"
 #include "preview/SafeCopy.h"
 #include "preview/TempFiles.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
 #include "word/WordConstants.h"
 
 namespace generator {
@@ -39,8 +39,7 @@ void endQuietly(word::Ref<word::Application>& app, word::Ref<word::Document>& pl
 
 }  // namespace
 
-void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
-               word::Ref<word::Document>& plan) {
+void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan) {
   QString fileName, path;
   bool reserved = false, failed = false;
   for (int draws = 0; !reserved && draws < kMaxNameDraws; ++draws) {
@@ -77,7 +76,7 @@ void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
       });
     path.clear();
   } else {
-    shell::removeAtExit(path);  // holds the business details until the preview is left
+    base::removeAtExit(path);  // holds the business details until the preview is left
   }
   // One message says why: a document that is not on disk in full is never rendered,
   // shown or offered for saving, and the main window stays as it was.
@@ -89,7 +88,7 @@ void FinishRun(shell::Guard& g, word::Ref<word::Application>& app,
     endQuietly(app, plan);
     if (reserved) {
       ::unlink(QFile::encodeName(path).constData());
-      shell::forgetAtExit(path);
+      base::forgetAtExit(path);
     }
     return;
   }

@@ -2,13 +2,13 @@
 // processor closed, the pages rendered and the preview shown in place of the main window.
 #pragma once
 
-#include "shell/ErrorReport.h"
+#include "base/Guard.h"
 #include "word/WordObjects.h"
 
 namespace generator {
 
 // Runs statements 1756 to 1798 of the run under the run's guard `g`; releases both
 // references (sets them to Nothing).
-void FinishRun(shell::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan);
+void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan);
 
 }  // namespace generator

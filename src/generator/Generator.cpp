@@ -1,11 +1,11 @@
 #include "generator/Generator.h"
 
+#include "base/Guard.h"
 #include "generator/Finish.h"
 #include "generator/RecipeRunner.h"
 #include "generator/Sections.h"
-#include "shell/ErrorReport.h"
+#include "generator/WordAvailability.h"
 #include "word/ObjectRegistry.h"
-#include "word/WordAvailability.h"
 #include "word/WordConstants.h"
 
 namespace generator {
@@ -29,9 +29,9 @@ Recipe documentSetUp() {
 namespace {
 
 void generate(const shell::BusinessDetails* details) {
-  shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+  base::Guard g(QString::fromLatin1(base::location::kGenerate));
   // A failing check counts as a refusal: better no run than one beside the user's Word.
-  if (g.test(100, [] { return word::ConfirmWordClosed(); })) return;
+  if (g.test(100, [] { return generator::ConfirmWordClosed(); })) return;
 
   RunContext run;
   run.details = details;

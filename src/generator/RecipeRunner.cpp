@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 
+#include "generator/WritingPrimitives.h"
 #include "shell/Form1.h"
 #include "word/WordConstants.h"
-#include "word/WritingPrimitives.h"
 
 namespace generator {
 
@@ -16,7 +16,7 @@ QString fieldText(QLineEdit* field) { return field ? field->text() : QString(); 
 
 class StepPlayer {
  public:
-  StepPlayer(shell::Guard& g, RunContext& run) : g_(g), run_(run) {}
+  StepPlayer(base::Guard& g, RunContext& run) : g_(g), run_(run) {}
 
   void play(const Step& s) {
     switch (s.op) {
@@ -69,12 +69,12 @@ class StepPlayer {
   void act(const Step& s) {
     switch (s.op) {
       case Op::Formatted:
-        word::TypeFormatted(run_.plan,
-                            s.field == BusinessField::None ? s.text
-                            : run_.details ? businessFieldText(s.field, *run_.details)
-                                           : businessFieldText(s.field),
-                            static_cast<short>(s.breaks), s.bold, static_cast<short>(s.size),
-                            s.alignment);
+        generator::TypeFormatted(run_.plan,
+                                 s.field == BusinessField::None ? s.text
+                                 : run_.details ? businessFieldText(s.field, *run_.details)
+                                                : businessFieldText(s.field),
+                                 static_cast<short>(s.breaks), s.bold, static_cast<short>(s.size),
+                                 s.alignment);
         break;
       case Op::SectionBreak:
         selection()->InsertBreak(word::wdSectionBreakNextPage);
@@ -289,13 +289,13 @@ class StepPlayer {
     }
   }
 
-  shell::Guard& g_;
+  base::Guard& g_;
   RunContext& run_;
 };
 
 }  // namespace
 
-void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe) {
+void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe) {
   StepPlayer player(g, run);
   for (const Step& s : recipe) player.play(s);
 }

@@ -4,9 +4,9 @@
 
 #include <array>
 
+#include "base/Guard.h"
 #include "generator/Recipe.h"
 #include "shell/BusinessRecord.h"
-#include "shell/ErrorReport.h"
 #include "word/WordObjects.h"
 
 namespace generator {
@@ -32,7 +32,7 @@ struct RunContext {
   const shell::BusinessDetails* details = nullptr;
 };
 
-void runRecipe(shell::Guard& g, RunContext& run, const Recipe& recipe);
+void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe);
 
 // The text of a business detail as the main window holds it now ("" without a window).
 QString businessFieldText(BusinessField field);

@@ -1,7 +1,7 @@
 // Page 1, the introduction under the plan's title; page 2, the cover page with the
 // business's details under "OWNERS"; page 3, the table of contents.
 #include "generator/Sections.h"
-#include "word/WritingPrimitives.h"
+#include "generator/WritingPrimitives.h"
 
 namespace generator {
 
@@ -34,9 +34,10 @@ std::vector<Step> contentsLines(long first) {
   std::vector<Step> steps;
   long n = first;
   for (const ContentsLine& line : kContents) {
-    steps.push_back(Body(
-        n, QString::fromLatin1(line.numeral) + QLatin1Char('\t') + QString::fromLatin1(line.title) +
-               word::DotLeader(QStringLiteral("."), line.dots) + QString::fromLatin1(line.page)));
+    steps.push_back(Body(n, QString::fromLatin1(line.numeral) + QLatin1Char('\t') +
+                                QString::fromLatin1(line.title) +
+                                generator::DotLeader(QStringLiteral("."), line.dots) +
+                                QString::fromLatin1(line.page)));
     n += 2;
   }
   return steps;

@@ -19,16 +19,16 @@
 #include <optional>
 #include <stdexcept>
 
+#include "base/CursorFile.h"
+#include "base/Dialogs.h"
+#include "base/Guard.h"
+#include "base/SharedRoutines.h"
+#include "base/Twips.h"
 #include "preview/PagePicture.h"
 #include "preview/PagePrinting.h"
 #include "preview/PdfExport.h"
 #include "preview/SafeCopy.h"
 #include "preview/ScrollMath.h"
-#include "shell/CursorFile.h"
-#include "shell/Dialogs.h"
-#include "shell/ErrorReport.h"
-#include "shell/SharedRoutines.h"
-#include "shell/Twips.h"
 
 namespace preview {
 namespace {
@@ -36,7 +36,7 @@ namespace {
 Form2* gLoaded = nullptr;
 
 QRect pixelRect(int left, int top, int width, int height) {
-  return shell::twipsRect(left, top, width, height);
+  return base::twipsRect(left, top, width, height);
 }
 
 QString location(const char* text) { return QString::fromLatin1(text); }
@@ -198,16 +198,16 @@ void Form2::setWindowPointer(shell::WindowPointer pointer) {
 }
 
 void Form2::Form_Load() {
-  shell::Guard g(location(shell::location::kForm2Load));
+  base::Guard g(location(base::location::kForm2Load));
   g.step(100, [&] { mFirstActivate = true; });
-  g.step(102, [&] { shell::ApplyFaceColor(this); });
+  g.step(102, [&] { base::ApplyFaceColor(this); });
   g.step(104, [&] {
     setWindowTitle(QStringLiteral("Halvenor"));
-    setWindowIcon(shell::programIcon());
+    setWindowIcon(base::programIcon());
   });
-  const QString cursorFile = shell::handCursorPath();
-  if (g.test(108, [&] { return shell::FileExists(cursorFile); }))
-    g.step(110, [&] { handCursor_ = shell::loadCursorFile(cursorFile); });
+  const QString cursorFile = base::handCursorPath();
+  if (g.test(108, [&] { return base::FileExists(cursorFile); }))
+    g.step(110, [&] { handCursor_ = base::loadCursorFile(cursorFile); });
   g.step(112, [&] {
     ListView1->setColumnCount(1);
     ListView1->setHeaderLabels({QStringLiteral("Page(s)")});
@@ -222,7 +222,7 @@ void Form2::loadBaseSize() {
 
 void Form2::Form_Activate() {
   if (!mFirstActivate) return;
-  shell::Guard g(location(shell::location::kForm2Activate));
+  base::Guard g(location(base::location::kForm2Activate));
   // 102-110: the page picture box keeps what is drawn, sizes itself to its picture and
   // has a white ground; PagePicture always behaves so.
   g.step(112, [&] { Zoom_Ori->hide(); });
@@ -280,12 +280,12 @@ void Form2::ListView1_Click() {
 }
 
 void Form2::PushButton1_Click() {
-  shell::Guard g(location(shell::location::kForm2ZoomIn));
+  base::Guard g(location(base::location::kForm2ZoomIn));
   g.step(100, [&] { ZoomStep(0); });
 }
 
 void Form2::PushButton2_Click() {
-  shell::Guard g(location(shell::location::kForm2ZoomOut));
+  base::Guard g(location(base::location::kForm2ZoomOut));
   g.step(100, [&] { ZoomStep(1); });
 }
 
@@ -300,7 +300,7 @@ void Form2::SetZoom(double factor) {
 }
 
 void Form2::RedrawImage() {
-  shell::Guard g(location(shell::location::kForm2Redraw));
+  base::Guard g(location(base::location::kForm2Redraw));
   g.step(100, [&] { mZoomWidth = static_cast<long>(static_cast<double>(mZoom) * mBaseWidth); });
   g.step(102, [&] { mZoomHeight = static_cast<long>(static_cast<double>(mZoom) * mBaseHeight); });
   // The picture is drawn from its vector form at every size, however large.
@@ -346,14 +346,14 @@ void Form2::VScroll1_Change() {
 }
 
 void Form2::picture1_MouseDown(double x, double y) {
-  shell::Guard g(location(shell::location::kForm2MouseDown));
+  base::Guard g(location(base::location::kForm2MouseDown));
   g.step(100, [&] { mDragX = static_cast<float>(x); });
   g.step(102, [&] { mDragY = static_cast<float>(y); });
 }
 
 void Form2::picture1_MouseMove(bool buttonHeld, double x, double y) {
   if (!buttonHeld) return;
-  shell::Guard g(location(shell::location::kForm2MouseMove));
+  base::Guard g(location(base::location::kForm2MouseMove));
   float newLeft = 0, newTop = 0;
   g.step(104, [&] { newLeft = static_cast<float>(Picture1->leftTwips() - mDragX + x); });
   g.step(106, [&] {
@@ -367,7 +367,7 @@ void Form2::picture1_MouseMove(bool buttonHeld, double x, double y) {
 }
 
 void Form2::Picture1_MouseUp() {
-  shell::Guard g(location(shell::location::kForm2MouseUp));
+  base::Guard g(location(base::location::kForm2MouseUp));
   std::optional<int> horizontal, vertical;
   g.step(100, [&] {
     horizontal = travelPercent(Picture1->leftTwips(), Picture1->widthTwips(), kViewOuterWidth);
@@ -392,30 +392,30 @@ void Form2::SetVScrollbarByPercent(QScrollBar* VScrollbar, int percent) {
 }
 
 void Form2::PushButton6_Click() {
-  shell::Guard g(location(shell::location::kForm2Save));
+  base::Guard g(location(base::location::kForm2Save));
   QString fileName, target, chosenFilter;
   int answer = 0;
   bool copyFailed = false;
   g.step(106, [&] { fileName.clear(); });
   g.step(112, [&] {
-    fileName = shell::dialogs().saveFileName(QStringLiteral("Save File"), kSaveFilters, fileName,
-                                             &chosenFilter);
+    fileName = base::dialogs().saveFileName(QStringLiteral("Save File"), kSaveFilters, fileName,
+                                            &chosenFilter);
   });
   const bool asPdf = chosenFilter == kPdfFilter;
   g.step(114, [&] { target = asPdf ? pdfFileName(fileName) : fileName; });
   if (!g.test(116, [&] { return target.isEmpty(); })) {
-    if (g.test(118, [&] { return shell::FileExists(target); })) {
+    if (g.test(118, [&] { return base::FileExists(target); })) {
       g.step(120, [&] {
-        answer = shell::messageBox(
+        answer = base::messageBox(
             QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
-            shell::MessageButtons::YesNo, shell::MessageIcon::None);
+            base::MessageButtons::YesNo, base::MessageIcon::None);
       });
       // The old file is not deleted first: the copy below replaces it in one step.
     } else {
-      g.step(126, [&] { answer = shell::vbYes; });
+      g.step(126, [&] { answer = base::vbYes; });
     }
   }
-  if (g.test(128, [&] { return answer == shell::vbYes; }))
+  if (g.test(128, [&] { return answer == base::vbYes; }))
     copyFailed = !g.step(130, [&] {
       requireCompleteDocument(mWordFile);  // never replace a file with less than a plan
       if (asPdf)
@@ -424,11 +424,11 @@ void Form2::PushButton6_Click() {
         copyFileReplacing(mWordFile, target);
     });
   // "Done." confirms a copy that was made, or that nothing was asked for.
-  if (!copyFailed) g.step(132, [&] { shell::messageBox(QStringLiteral("Done.")); });
+  if (!copyFailed) g.step(132, [&] { base::messageBox(QStringLiteral("Done.")); });
 }
 
 void Form2::PrintPages() {
-  shell::Guard g(QStringLiteral("in Corvessa2021/08/31.Form2.PrintPages "));
+  base::Guard g(QStringLiteral("in Corvessa2021/08/31.Form2.PrintPages "));
   const std::vector<QPicture> pages = pagePictures();
   if (pages.empty()) return;  // nothing to print
   QPrinter printer(QPrinter::HighResolution);
@@ -440,15 +440,15 @@ void Form2::PrintPages() {
 }
 
 void Form2::PushButton8_Click() {
-  shell::Guard g(location(shell::location::kForm2Back));
-  g.step(102, [&] { shell::RemoveFile(mWordFile); });
+  base::Guard g(location(base::location::kForm2Back));
+  g.step(102, [&] { base::RemoveFile(mWordFile); });
   g.step(104, [&] { showMainWindow(); });
   g.step(106, [&] { close(); });
 }
 
 void Form2::Form_QueryUnload() {
-  shell::Guard g(location(shell::location::kForm2QueryUnload));
-  g.step(100, [&] { shell::RemoveFile(mWordFile); });
+  base::Guard g(location(base::location::kForm2QueryUnload));
+  g.step(100, [&] { base::RemoveFile(mWordFile); });
   g.step(102, [&] { QCoreApplication::processEvents(); });
   g.step(104, [&] { QCoreApplication::processEvents(); });
 }

@@ -7,15 +7,15 @@
 #include <QPicture>
 #include <QWidget>
 
-#include "shell/Twips.h"
+#include "base/Twips.h"
 
 namespace preview {
 
-inline constexpr int kTwipsPerPixel = shell::kTwipsPerPixel;
+inline constexpr int kTwipsPerPixel = base::kTwipsPerPixel;
 
 inline constexpr int kTwipsPerPictureUnit = 20;
 
-inline int pixelsFromTwips(double twips) { return shell::twipsToPixels(twips); }
+inline int pixelsFromTwips(double twips) { return base::twipsToPixels(twips); }
 
 class PagePicture : public QWidget {
   Q_OBJECT

@@ -2,13 +2,13 @@
 
 #include <QTreeWidget>
 
+#include "base/ClipboardPicture.h"
+#include "base/Guard.h"
+#include "base/ProgramExit.h"
+#include "base/SharedRoutines.h"
 #include "preview/Form2.h"
 #include "preview/TempFiles.h"
-#include "shell/ClipboardPicture.h"
-#include "shell/ErrorReport.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
-#include "shell/SharedRoutines.h"
 #include "word/ObjectRegistry.h"
 
 namespace preview {
@@ -24,7 +24,7 @@ int pageCountFrom(const QVariant& value) {
 }  // namespace
 
 bool SaveDocAsJPG(const QString& path) {
-  shell::Guard g(QString::fromLatin1(shell::location::kSaveDocAsJpg));
+  base::Guard g(QString::fromLatin1(base::location::kSaveDocAsJpg));
   const QString documentPath = path;
   QString imagePath;
   bool complete = true;
@@ -71,20 +71,20 @@ bool SaveDocAsJPG(const QString& path) {
     bool pictureTaken = false, imageWritten = false;
     imagePath.clear();
     g.step(148, [&] {
-      const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
+      const std::optional<QPicture> picture = base::GetClipboardPicture(0);
       if (!picture) throw word::AutomationError(QStringLiteral("Invalid picture"));
       pictureTaken = true;
       // Each page gets a fresh name that nobody can plant a file under in advance;
       // without a usable folder pageImagePath() throws the reason.
       imagePath = pageImagePath();
-      shell::removeAtExit(imagePath);
+      base::removeAtExit(imagePath);
       writePictureFile(imagePath, *picture);
       imageWritten = true;
     });
     if (pictureTaken && !imageWritten) {
       // No folder or no space: every later page would fail the same way, so the one
       // message stands for the rest of the rendering.
-      shell::RemoveFile(imagePath);
+      base::RemoveFile(imagePath);
       complete = false;
       break;
     }
@@ -103,7 +103,7 @@ bool SaveDocAsJPG(const QString& path) {
         *element = readPictureFile(imagePath);
       });
     }
-    g.step(162, [&] { shell::RemoveFile(imagePath); });
+    g.step(162, [&] { base::RemoveFile(imagePath); });
     g.step(164, [&] { consumed += pagesPerPass; });
   }
   g.step(166, [&] { app->ActiveDocument()->Close(QVariant(word::wdDoNotSaveChanges)); });

@@ -11,16 +11,16 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/ApplicationTitle.h"
+#include "base/ApplicationTitle.h"
+#include "base/CursorFile.h"
+#include "base/Dialogs.h"
+#include "base/Guard.h"
+#include "base/ProgramExit.h"
+#include "base/SharedRoutines.h"
+#include "base/Twips.h"
 #include "shell/BusinessRecord.h"
 #include "shell/BusinessRecordStore.h"
-#include "shell/CursorFile.h"
-#include "shell/Dialogs.h"
-#include "shell/ErrorReport.h"
-#include "shell/ProgramExit.h"
-#include "shell/SharedRoutines.h"
 #include "shell/SkinFramework.h"
-#include "shell/Twips.h"
 
 namespace shell {
 namespace {
@@ -38,7 +38,7 @@ QFont arialBold(double points) {
 }
 
 // The skin file: the program's folder + "\x\o.cjs".
-QString skinPath() { return programFolder() + QStringLiteral("/x/o.cjs"); }
+QString skinPath() { return base::programFolder() + QStringLiteral("/x/o.cjs"); }
 
 // Where the settings could not be written, the user is told once until a write succeeds
 // again; the fields keep what was typed.
@@ -51,11 +51,11 @@ class StoreWriteWarning {
     }
     if (warned_) return;
     warned_ = true;
-    messageBox(QStringLiteral("The business details could not be saved to %1.\r\n\r\n"
-                              "What you type stays in the window, but it will not be "
-                              "remembered the next time the program starts.")
-                   .arg(businessRecordStore().location()),
-               MessageButtons::Ok, MessageIcon::Warning);
+    base::messageBox(QStringLiteral("The business details could not be saved to %1.\r\n\r\n"
+                                    "What you type stays in the window, but it will not be "
+                                    "remembered the next time the program starts.")
+                         .arg(businessRecordStore().location()),
+                     base::MessageButtons::Ok, base::MessageIcon::Warning);
   }
 
  private:
@@ -65,7 +65,7 @@ class StoreWriteWarning {
 }  // namespace
 
 Form1::Form1(Hooks hooks, QWidget* parent)
-    : QWidget(parent), hooks_(std::move(hooks)), handCursor_(defaultHandCursor()) {
+    : QWidget(parent), hooks_(std::move(hooks)), handCursor_(base::defaultHandCursor()) {
   currentForm1() = this;
   buildLayout();
 }
@@ -100,7 +100,7 @@ QLineEdit* Form1::fieldOf(BusinessField field) const {
 
 void Form1::buildLayout() {
   setObjectName(QStringLiteral("Form1"));
-  setFixedSize(twipsToPixels(8040), twipsToPixels(4785));
+  setFixedSize(base::twipsToPixels(8040), base::twipsToPixels(4785));
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
@@ -115,14 +115,14 @@ void Form1::buildLayout() {
     return button;
   };
   PushButton1 =
-      makeButton("PushButton1", "Start Creating Template", twipsRect(120, 120, 7800, 405));
-  PushButton2 = makeButton("PushButton2", "Clear/Reset Data", twipsRect(120, 630, 3840, 405));
+      makeButton("PushButton1", "Start Creating Template", base::twipsRect(120, 120, 7800, 405));
+  PushButton2 = makeButton("PushButton2", "Clear/Reset Data", base::twipsRect(120, 630, 3840, 405));
   PushButton3 =
-      makeButton("PushButton3", "Load Sample/Example Data", twipsRect(4080, 630, 3840, 405));
+      makeButton("PushButton3", "Load Sample/Example Data", base::twipsRect(4080, 630, 3840, 405));
 
   Frame1 = new QGroupBox(QStringLiteral("Business Information"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setGeometry(twipsRect(120, 1110, 7800, 3555));
+  Frame1->setGeometry(base::twipsRect(120, 1110, 7800, 3555));
   Frame1->setPalette(white);
   Frame1->setAutoFillBackground(true);
 
@@ -134,19 +134,22 @@ void Form1::buildLayout() {
     const char* name;
   };
   const FieldPlacement placements[] = {
-      {0, twipsRect(240, 360, 1380, 225), twipsRect(1905, 315, 5640, 330), &txtBusinessName,
-       "txtBusinessName"},
-      {1, twipsRect(240, 900, 1485, 225), twipsRect(1905, 855, 5640, 330), &txtStreetAddress1,
-       "txtStreetAddress1"},
-      {7, twipsRect(240, 1440, 1485, 225), twipsRect(1905, 1395, 5640, 330), &txtStreetAddress2,
-       "txtStreetAddress2"},
-      {2, twipsRect(240, 1980, 900, 225), twipsRect(1905, 1935, 3360, 330), &txtCity, "txtCity"},
-      {3, twipsRect(5520, 1980, 780, 225), twipsRect(6405, 1920, 1140, 330), &txtZipCode,
-       "txtZipCode"},
-      {4, twipsRect(240, 2520, 930, 225), twipsRect(1905, 2475, 2400, 330), &txtTelephone,
-       "txtTelephone"},
-      {5, twipsRect(4560, 2520, 345, 225), twipsRect(5040, 2475, 2520, 330), &txtFax, "txtFax"},
-      {6, twipsRect(240, 3060, 510, 225), twipsRect(1920, 3015, 5640, 330), &txtEmail, "txtEmail"},
+      {0, base::twipsRect(240, 360, 1380, 225), base::twipsRect(1905, 315, 5640, 330),
+       &txtBusinessName, "txtBusinessName"},
+      {1, base::twipsRect(240, 900, 1485, 225), base::twipsRect(1905, 855, 5640, 330),
+       &txtStreetAddress1, "txtStreetAddress1"},
+      {7, base::twipsRect(240, 1440, 1485, 225), base::twipsRect(1905, 1395, 5640, 330),
+       &txtStreetAddress2, "txtStreetAddress2"},
+      {2, base::twipsRect(240, 1980, 900, 225), base::twipsRect(1905, 1935, 3360, 330), &txtCity,
+       "txtCity"},
+      {3, base::twipsRect(5520, 1980, 780, 225), base::twipsRect(6405, 1920, 1140, 330),
+       &txtZipCode, "txtZipCode"},
+      {4, base::twipsRect(240, 2520, 930, 225), base::twipsRect(1905, 2475, 2400, 330),
+       &txtTelephone, "txtTelephone"},
+      {5, base::twipsRect(4560, 2520, 345, 225), base::twipsRect(5040, 2475, 2520, 330), &txtFax,
+       "txtFax"},
+      {6, base::twipsRect(240, 3060, 510, 225), base::twipsRect(1920, 3015, 5640, 330), &txtEmail,
+       "txtEmail"},
   };
 
   static StoreWriteWarning storeWarning;
@@ -206,7 +209,7 @@ void Form1::applySkin() {
   // No skin file, no change.
   const QString path = skinPath();
   if (!QFileInfo(path).isFile()) return;
-  ApplyFaceColor(this);  // the window, the frame and the labels inside it
+  base::ApplyFaceColor(this);  // the window, the frame and the labels inside it
   static SkinFramework SkinFramework1;
   SkinFramework1.LoadSkin(path, QString());
   SkinFramework1.SetOptions(SkinFramework1.Options() | 1);
@@ -216,13 +219,13 @@ void Form1::applySkin() {
 }
 
 void Form1::Form_Load() {
-  Guard g(QString::fromLatin1(location::kForm1Load));
+  base::Guard g(QString::fromLatin1(base::location::kForm1Load));
   g.step(100, [&] { applySkin(); });
-  g.step(104, [&] { setWindowTitle(QString::fromLatin1(kProductTitle)); });
-  g.step(104, [&] { setWindowIcon(programIcon()); });
-  g.step(104, [&] { SetApplicationTitle(); });
-  if (g.test(106, [&] { return FileExists(handCursorPath()); }))
-    g.step(108, [&] { handCursor_ = loadCursorFile(handCursorPath()); });
+  g.step(104, [&] { setWindowTitle(QString::fromLatin1(base::kProductTitle)); });
+  g.step(104, [&] { setWindowIcon(base::programIcon()); });
+  g.step(104, [&] { base::SetApplicationTitle(); });
+  if (g.test(106, [&] { return base::FileExists(base::handCursorPath()); }))
+    g.step(108, [&] { handCursor_ = base::loadCursorFile(base::handCursorPath()); });
 
   // Restored in the order of their statement numbers; each restore that changes a field
   // leaves the store as it is.
@@ -241,9 +244,9 @@ void Form1::Form_Load() {
   restoring_ = false;
   const QString readProblem = businessRecordStore().readProblem();
   if (!readProblem.isEmpty())
-    messageBox(QStringLiteral("The business details could not be read in full from %1: %2.")
-                   .arg(businessRecordStore().location(), readProblem),
-               MessageButtons::Ok, MessageIcon::Warning);
+    base::messageBox(QStringLiteral("The business details could not be read in full from %1: %2.")
+                         .arg(businessRecordStore().location(), readProblem),
+                     base::MessageButtons::Ok, base::MessageIcon::Warning);
 
   g.step(144, [&] {
     if (hooks_.verifyWordInstalled) hooks_.verifyWordInstalled();
@@ -252,7 +255,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::PushButton1_Click() {
-  Guard g(QString::fromLatin1(location::kForm1Start));
+  base::Guard g(QString::fromLatin1(base::location::kForm1Start));
   bool busy = false;
   g.step(100, [&] { busy = mBusy; });
   if (busy) return;
@@ -266,13 +269,13 @@ void Form1::PushButton1_Click() {
 }
 
 void Form1::PushButton2_Click() {
-  Guard g(QString::fromLatin1(location::kForm1Clear));
+  base::Guard g(QString::fromLatin1(base::location::kForm1Clear));
   for (const auto& info : kBusinessFields)
     g.step(info.setStatement, [&] { fieldOf(info.field)->setText(QString()); });
 }
 
 void Form1::PushButton3_Click() {
-  Guard g(QString::fromLatin1(location::kForm1Sample));
+  base::Guard g(QString::fromLatin1(base::location::kForm1Sample));
   for (const auto& info : kBusinessFields)
     g.step(info.setStatement,
            [&] { fieldOf(info.field)->setText(QString::fromLatin1(info.sampleValue)); });
@@ -330,8 +333,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  Guard g(QString::fromLatin1(location::kForm1QueryUnload));
-  g.step(100, [&] { EndProgram(); });
+  base::Guard g(QString::fromLatin1(base::location::kForm1QueryUnload));
+  g.step(100, [&] { base::EndProgram(); });
   event->accept();
 }
 

@@ -159,14 +159,14 @@ TEST_F(PdfAndPrintTest, ReadOnlyPdfIsReplacedAfterYesAndKeptAfterNo) {
   }
   ASSERT_EQ(::chmod(QFile::encodeName(pdf).constData(), 0444), 0);
 
-  dialogs.answerNext(shell::vbNo);
+  dialogs.answerNext(base::vbNo);
   savePdf(form, pdf);
   QFile kept(pdf);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), QByteArray("the old plan"));
   kept.close();
 
-  dialogs.answerNext(shell::vbYes);
+  dialogs.answerNext(base::vbYes);
   savePdf(form, pdf);
   EXPECT_EQ(dialogs.messages.back().text, QStringLiteral("Done."));
   EXPECT_EQ(pdfPages(pdf), form.ListView1->topLevelItemCount());

@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "EngineFixture.h"
+#include "base/ClipboardPicture.h"
 #include "engine/PageLayout.h"
-#include "shell/ClipboardPicture.h"
 
 namespace engine_testing {
 namespace {
@@ -128,7 +128,7 @@ TEST_F(PagesTest, EachPassPictureEqualsThePageAsLaidOutBeforeAnyDeletion) {
   appSelection->HomeKey(word::wdStory, word::wdMove);  // where an opened document starts
   for (int n = 1; n <= pages; ++n) {
     app->ActiveDocument()->Range()->CopyAsPicture();
-    const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
+    const std::optional<QPicture> picture = base::GetClipboardPicture(0);
     ASSERT_TRUE(picture.has_value()) << "pass " << n;
     EXPECT_EQ(picture->boundingRect(), QRect(0, 0, 612, 792));
     EXPECT_TRUE(render(*picture) == direct[n - 1]) << "pass " << n << " differs from page " << n;
@@ -161,7 +161,7 @@ TEST_F(PagesTest, PassesThroughALongTableSplitAcrossPages) {
   s->HomeKey(word::wdStory, word::wdMove);
   for (int n = 1; n <= pages; ++n) {
     doc->Range()->CopyAsPicture();
-    const std::optional<QPicture> picture = shell::GetClipboardPicture(0);
+    const std::optional<QPicture> picture = base::GetClipboardPicture(0);
     ASSERT_TRUE(picture.has_value());
     EXPECT_TRUE(render(*picture) == direct[n - 1]) << "pass " << n;
     if (n < pages) {

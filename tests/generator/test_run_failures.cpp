@@ -145,7 +145,7 @@ class RunningWord : public word::Application {
 TEST(RunStart, DecliningBesideARunningWordCreatesNothing) {
   RecordingRun run;
   word::registerRunning(QStringLiteral("Word.Application"), word::makeRef<RunningWord>());
-  run.dialogs.answerNext(shell::vbNo);
+  run.dialogs.answerNext(base::vbNo);
   run.run();
   EXPECT_TRUE(run.state->events.empty());
   EXPECT_TRUE(run.dialogs.errorTexts().isEmpty());
@@ -155,7 +155,7 @@ TEST(RunStart, DecliningBesideARunningWordCreatesNothing) {
 TEST(RunStart, AgreeingBesideARunningWordRunsOn) {
   RecordingRun run;
   word::registerRunning(QStringLiteral("Word.Application"), word::makeRef<RunningWord>());
-  run.dialogs.answerNext(shell::vbYes);
+  run.dialogs.answerNext(base::vbYes);
   run.run();
   EXPECT_EQ(run.state->count(QStringLiteral("Documents.Add")), 1);
   EXPECT_FALSE(run.state->typed.empty());

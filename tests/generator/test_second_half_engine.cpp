@@ -24,7 +24,7 @@ struct GeneratedPlan {
   QStringList errors;
 
   GeneratedPlan() {
-    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    base::Guard g(QString::fromLatin1(base::location::kGenerate));
     second_half::typeSecondHalfAlone(g, run);
     info = engine::inspect(run.plan);
     errors = dialogs.errorTexts();
@@ -239,7 +239,7 @@ TEST(SecondHalfTables, AStyleAlreadyTableGridIsNotSetAgain) {
       styleCalls += QLatin1String(member) == QLatin1String("Table.Style");
       tablesAdded += QLatin1String(member) == QLatin1String("Tables.Add");
     });
-    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    base::Guard g(QString::fromLatin1(base::location::kGenerate));
     second_half::typeSecondHalfAlone(g, run);
   }
   EXPECT_TRUE(dialogs.errorTexts().isEmpty());

@@ -30,12 +30,12 @@ FailedRun runWithFailing(const char* member) {
         throw word::AutomationError(QStringLiteral("Refused for the test: ") +
                                     QString::fromLatin1(member));
     });
-    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    base::Guard g(QString::fromLatin1(base::location::kGenerate));
     second_half::typeSecondHalfAlone(g, run);
   }
   static const QRegularExpression line(QStringLiteral("at line (\\d+)\\r\\r"));
   for (const QString& text : dialogs.errorTexts()) {
-    EXPECT_TRUE(text.contains(QString::fromLatin1(shell::location::kGenerate)))
+    EXPECT_TRUE(text.contains(QString::fromLatin1(base::location::kGenerate)))
         << text.toStdString();
     const auto match = line.match(text);
     EXPECT_TRUE(match.hasMatch()) << text.toStdString();

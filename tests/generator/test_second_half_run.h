@@ -6,10 +6,10 @@
 #include <QChar>
 #include <QString>
 
+#include "base/Guard.h"
 #include "engine/WordEngine.h"
 #include "generator/RecipeRunner.h"
 #include "generator/Sections.h"
-#include "shell/ErrorReport.h"
 #include "word/ObjectRegistry.h"
 #include "word/WordConstants.h"
 
@@ -17,7 +17,7 @@ namespace second_half {
 
 // Statements 102 to 114 of the run: the word processor, the plan document, page numbers,
 // Garamond at 1.3 lines.
-inline void startPlan(shell::Guard& g, generator::RunContext& run) {
+inline void startPlan(base::Guard& g, generator::RunContext& run) {
   using namespace generator;
   engine::registerWordEngine();
   g.step(102, [&] { run.app = word::CreateObject(QStringLiteral("Word.Application")); });
@@ -30,7 +30,7 @@ inline void startPlan(shell::Guard& g, generator::RunContext& run) {
 
 // Sections VI to XII after a stand-in for the end of section V: the two list templates,
 // a last body paragraph and the section break that closes section V.
-inline void typeSecondHalfAlone(shell::Guard& g, generator::RunContext& run) {
+inline void typeSecondHalfAlone(base::Guard& g, generator::RunContext& run) {
   using namespace generator;
   startPlan(g, run);
   runRecipe(
@@ -46,7 +46,7 @@ inline void typeSecondHalfAlone(shell::Guard& g, generator::RunContext& run) {
 }
 
 // The whole plan, title page to section XII.
-inline void typeWholePlan(shell::Guard& g, generator::RunContext& run) {
+inline void typeWholePlan(base::Guard& g, generator::RunContext& run) {
   using namespace generator;
   startPlan(g, run);
   for (Recipe (*section)() : {titleAndContents, openingSections, marketingPlan, operationalPlan,

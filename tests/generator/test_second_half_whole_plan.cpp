@@ -244,7 +244,7 @@ class WholePlan : public ::testing::Test {
   static void SetUpTestSuite() {
     r_ = new Result;
     Result& r = *r_;
-    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    base::Guard g(QString::fromLatin1(base::location::kGenerate));
     generator::RunContext run;
     second_half::typeWholePlan(g, run);
     r.errors = r.dialogs.errorTexts();

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "RecordingWord.h"
-#include "word/WritingPrimitives.h"
+#include "generator/WritingPrimitives.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Plan {
 
 TEST(TypeFormatted, BreaksThenBoldSizeAlignmentThenText) {
   Plan plan;
-  word::TypeFormatted(plan.document, QStringLiteral("Heading"), 2, true, 20, 1);
+  generator::TypeFormatted(plan.document, QStringLiteral("Heading"), 2, true, 20, 1);
   EXPECT_EQ(plan.actions(),
             (QStringList{"Selection.TypeParagraph=", "Selection.TypeParagraph=",
                          "Selection.Font.Bold=-1", "Selection.Font.Size=20",
@@ -41,7 +41,7 @@ TEST(TypeFormatted, BreaksThenBoldSizeAlignmentThenText) {
 TEST(TypeFormatted, ZeroOrNegativeBreaksTypeNoMarkAndNoMarkFollowsTheText) {
   for (short breaks : {0, -3}) {
     Plan plan;
-    word::TypeFormatted(plan.document, QStringLiteral("Body"), breaks, false, 11, 0);
+    generator::TypeFormatted(plan.document, QStringLiteral("Body"), breaks, false, 11, 0);
     EXPECT_EQ(plan.actions(),
               (QStringList{"Selection.Font.Bold=0", "Selection.Font.Size=11",
                            "ParagraphFormat.Alignment=0", "Selection.TypeText=Body"}))
@@ -57,7 +57,7 @@ TEST(TypeFormatted, TheLargestBreakCountTypesExactlyThatManyMarks) {
     if (QLatin1String(member) == QLatin1String("Selection.TypeParagraph") && ++marks > 40000)
       throw word::AutomationError(QStringLiteral("runaway"));
   });
-  word::TypeFormatted(plan.document, QStringLiteral("end"), 32767, false, 11, 0);
+  generator::TypeFormatted(plan.document, QStringLiteral("end"), 32767, false, 11, 0);
   EXPECT_EQ(marks, 32767);
   ASSERT_EQ(plan.state->typed.size(), 1u);
   EXPECT_EQ(plan.state->typed[0].text, QStringLiteral("end"));
@@ -65,14 +65,14 @@ TEST(TypeFormatted, TheLargestBreakCountTypesExactlyThatManyMarks) {
 
 TEST(TypeFormatted, TabsAreTypedUnchanged) {
   Plan plan;
-  word::TypeFormatted(plan.document, QStringLiteral("II.\tExecutive Summary"), 0, true, 16, 1);
+  generator::TypeFormatted(plan.document, QStringLiteral("II.\tExecutive Summary"), 0, true, 16, 1);
   ASSERT_EQ(plan.state->typed.size(), 1u);
   EXPECT_EQ(plan.state->typed[0].text, QStringLiteral("II.\tExecutive Summary"));
 }
 
 TEST(TypeFormatted, EachStepLooksTheSelectionUpAfresh) {
   Plan plan;
-  word::TypeFormatted(plan.document, QStringLiteral("x"), 1, false, 11, 0);
+  generator::TypeFormatted(plan.document, QStringLiteral("x"), 1, false, 11, 0);
   EXPECT_EQ(plan.state->count(QStringLiteral("Document.ActiveWindow")), 5);
   EXPECT_EQ(plan.state->count(QStringLiteral("Window.Selection")), 5);
 }
@@ -84,7 +84,7 @@ TEST(TypeFormatted, AFailingCallEndsTheCallThereAndPropagates) {
       throw word::AutomationError(QStringLiteral("Overflow"));
   });
   try {
-    word::TypeFormatted(plan.document, QStringLiteral("lost"), 1, true, 14, 0);
+    generator::TypeFormatted(plan.document, QStringLiteral("lost"), 1, true, 14, 0);
     FAIL() << "the failure did not propagate";
   } catch (const word::AutomationError& e) {
     EXPECT_EQ(e.description(), QStringLiteral("Overflow"));
@@ -98,7 +98,7 @@ TEST(TypeFormatted, AFailingCallEndsTheCallThereAndPropagates) {
 TEST(TypeFormatted, AnEmptyPlanDocumentFailsWithObjectNotSet) {
   word::Ref<word::Document> nothing;
   try {
-    word::TypeFormatted(nothing, QStringLiteral("x"), 0, false, 11, 0);
+    generator::TypeFormatted(nothing, QStringLiteral("x"), 0, false, 11, 0);
     FAIL() << "no failure";
   } catch (const word::AutomationError& e) {
     EXPECT_EQ(e.description(), QString::fromLatin1(word::kObjectNotSet));
@@ -106,12 +106,12 @@ TEST(TypeFormatted, AnEmptyPlanDocumentFailsWithObjectNotSet) {
 }
 
 TEST(DotLeader, CountsPeriodsWhateverTheTextPassed) {
-  EXPECT_EQ(word::DotLeader(QStringLiteral("."), 129), QString(129, QLatin1Char('.')));
-  EXPECT_EQ(word::DotLeader(QStringLiteral("-"), 3), QStringLiteral("..."));
-  EXPECT_EQ(word::DotLeader(QString(), 1), QStringLiteral("."));
-  EXPECT_TRUE(word::DotLeader(QStringLiteral("."), 0).isEmpty());
-  EXPECT_TRUE(word::DotLeader(QStringLiteral("."), -5).isEmpty());
-  EXPECT_EQ(word::DotLeader(QStringLiteral("."), 32767).size(), 32767);
+  EXPECT_EQ(generator::DotLeader(QStringLiteral("."), 129), QString(129, QLatin1Char('.')));
+  EXPECT_EQ(generator::DotLeader(QStringLiteral("-"), 3), QStringLiteral("..."));
+  EXPECT_EQ(generator::DotLeader(QString(), 1), QStringLiteral("."));
+  EXPECT_TRUE(generator::DotLeader(QStringLiteral("."), 0).isEmpty());
+  EXPECT_TRUE(generator::DotLeader(QStringLiteral("."), -5).isEmpty());
+  EXPECT_EQ(generator::DotLeader(QStringLiteral("."), 32767).size(), 32767);
 }
 
 }  // namespace

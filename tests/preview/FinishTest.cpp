@@ -10,12 +10,12 @@
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
+#include "base/Guard.h"
+#include "base/ProgramExit.h"
 #include "generator/Finish.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
-#include "shell/ErrorReport.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
@@ -44,14 +44,14 @@ class FinishTest : public ::testing::Test {
     runState = std::make_shared<StandInState>();
     app = word::makeRef<StandInApplication>(runState);
     plan = word::makeRef<StandInDocument>(runState);
-    shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+    base::Guard g(QString::fromLatin1(base::location::kGenerate));
     FinishRun(g, app, plan);
   }
 
   QList<long> reportedLines() const {
     QList<long> lines;
     for (const QString& text : dialogs.errorTexts()) {
-      EXPECT_TRUE(text.contains(QString::fromLatin1(shell::location::kGenerate)));
+      EXPECT_TRUE(text.contains(QString::fromLatin1(base::location::kGenerate)));
       const int at = text.indexOf(QStringLiteral("at line "));
       lines << text.mid(at + 8, 4).toLong();
     }
@@ -160,7 +160,7 @@ TEST_F(FinishTest, ADocumentCutShortByAFullDiskIsNeverPreviewedOrSaved) {
   runState = std::make_shared<StandInState>();
   app = word::makeRef<StandInApplication>(runState);
   plan = word::makeRef<CutShort>(runState);
-  shell::Guard g(QString::fromLatin1(shell::location::kGenerate));
+  base::Guard g(QString::fromLatin1(base::location::kGenerate));
   FinishRun(g, app, plan);
   ASSERT_EQ(dialogs.errorTexts().size(), 1);
   EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("The document \"") + folder.path()))
@@ -174,13 +174,13 @@ TEST_F(FinishTest, ADocumentCutShortByAFullDiskIsNeverPreviewedOrSaved) {
 // temporary document with the business details must not stay behind.
 TEST_F(FinishTest, EndingTheProgramMidRunLeavesNoFileBehind) {
   ScopedEnv temp("temp", folder.path());
-  shell::setProgramEnder([] { throw shell::ProgramEnded{}; });
+  base::setProgramEnder([] { throw base::ProgramEnded{}; });
   int copies = 0;
   word::ScopedCallHook hook([&](const char* member) {
-    if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2) shell::EndProgram();
+    if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2) base::EndProgram();
   });
-  EXPECT_THROW(finish(), shell::ProgramEnded);
-  shell::setProgramEnder({});
+  EXPECT_THROW(finish(), base::ProgramEnded);
+  base::setProgramEnder({});
   EXPECT_EQ(copies, 2);
   EXPECT_FALSE(runState->savedPath.isEmpty());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -223,8 +223,7 @@ TEST_F(FinishTest, APageImageThatCannotBeWrittenIsReportedOnce) {
   ScopedEnv full("TEMP", folder.filePath(QStringLiteral("gone")));
   finish();
   ASSERT_EQ(dialogs.errorTexts().size(), 1) << dialogs.errorTexts().join("\n").toStdString();
-  EXPECT_TRUE(
-      dialogs.errorTexts()[0].contains(QString::fromLatin1(shell::location::kSaveDocAsJpg)));
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QString::fromLatin1(base::location::kSaveDocAsJpg)));
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("No such file or directory")));
   EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
   EXPECT_FALSE(QFile::exists(runState->savedPath));

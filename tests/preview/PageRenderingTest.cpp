@@ -8,10 +8,10 @@
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
+#include "base/ClipboardPicture.h"
+#include "base/Guard.h"
 #include "preview/Form2.h"
 #include "preview/PageRendering.h"
-#include "shell/ClipboardPicture.h"
-#include "shell/ErrorReport.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
@@ -77,7 +77,7 @@ TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
   ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
   EXPECT_EQ(doc.readAll(), QByteArray("document bytes"));
   // The clipboard holds the last page.
-  EXPECT_EQ(shell::GetClipboardPicture()->boundingRect(), pagePicture(3).boundingRect());
+  EXPECT_EQ(base::GetClipboardPicture()->boundingRect(), pagePicture(3).boundingRect());
 }
 
 TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
@@ -152,7 +152,7 @@ TEST_F(PageRenderingTest, NoWordProcessorOrNoDocumentGivesOneReport) {
   EXPECT_FALSE(SaveDocAsJPG(docPath));
   QList<long> lines;
   for (const QString& text : dialogs.errorTexts()) {
-    EXPECT_TRUE(text.contains(QString::fromLatin1(shell::location::kSaveDocAsJpg)));
+    EXPECT_TRUE(text.contains(QString::fromLatin1(base::location::kSaveDocAsJpg)));
     const int at = text.indexOf(QStringLiteral("at line "));
     lines << text.mid(at + 8, 3).toLong();
   }

@@ -14,10 +14,10 @@
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
+#include "base/ApplicationTitle.h"
+#include "base/Guard.h"
 #include "preview/Form2.h"
 #include "preview/SafeCopy.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/ErrorReport.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -46,8 +46,8 @@ class SaveAndLeaveTest : public ::testing::Test {
   QStringList plainMessages() const {
     QStringList texts;
     for (const auto& m : dialogs.messages) {
-      EXPECT_EQ(m.caption, shell::applicationTitle());
-      EXPECT_EQ(m.icon, shell::MessageIcon::None);
+      EXPECT_EQ(m.caption, base::applicationTitle());
+      EXPECT_EQ(m.icon, base::MessageIcon::None);
       texts << m.text;
     }
     return texts;
@@ -91,7 +91,7 @@ TEST_F(SaveAndLeaveTest, TheLongestNameTheFolderAllowsIsSavedToo) {
   ASSERT_EQ(QFileInfo(name).fileName().size(), 255);
   writeFile(name, "the old plan");
   dialogs.saveNameNext(name);
-  dialogs.answerNext(shell::vbYes);
+  dialogs.answerNext(base::vbYes);
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), docBytes);
   EXPECT_TRUE(dialogs.errorTexts().isEmpty())
@@ -105,13 +105,13 @@ TEST_F(SaveAndLeaveTest, OverwritingAReadOnlyFileAfterYes) {
   writeFile(name, "the old plan");
   ASSERT_EQ(::chmod(QFile::encodeName(name).constData(), 0444), 0);
   dialogs.saveNameNext(name);
-  dialogs.answerNext(shell::vbYes);
+  dialogs.answerNext(base::vbYes);
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), docBytes);
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[0].text,
             QStringLiteral("Are you sure you wish to overwrite ") + name + QStringLiteral(" ?"));
-  EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::YesNo);
+  EXPECT_EQ(dialogs.messages[0].buttons, base::MessageButtons::YesNo);
   EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
 }
 
@@ -119,7 +119,7 @@ TEST_F(SaveAndLeaveTest, AnsweringNoLeavesTheFile) {
   const QString name = target("old.doc");
   writeFile(name, "the old plan");
   dialogs.saveNameNext(name);
-  dialogs.answerNext(shell::vbNo);
+  dialogs.answerNext(base::vbNo);
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
   EXPECT_EQ(plainMessages().value(1), QStringLiteral("Done."));
@@ -137,7 +137,7 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   Form2::instance().PushButton6_Click();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Application Error"));
-  EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromLatin1(shell::location::kForm2Save) +
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QString::fromLatin1(base::location::kForm2Save) +
                                                 QStringLiteral("at line 130\r\r")));
 
   // The temporary document is gone: the existing target survives untouched.
@@ -146,7 +146,7 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   writeFile(name, "the old plan");
   ASSERT_TRUE(QFile::remove(tempDoc));
   dialogs.saveNameNext(name);
-  dialogs.answerNext(shell::vbYes);
+  dialogs.answerNext(base::vbYes);
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(name), QByteArray("the old plan"));
   EXPECT_EQ(dialogs.errorTexts().size(), 1);
@@ -158,7 +158,7 @@ TEST_F(SaveAndLeaveTest, AFailedCopyIsReportedAndNotCalledDone) {
   writeFile(pdf, "the old PDF");
   dialogs.saveNameNext(pdf);
   dialogs.saveFilterNext(QStringLiteral("PDF Files (*.pdf)"));
-  dialogs.answerNext(shell::vbYes);
+  dialogs.answerNext(base::vbYes);
   Form2::instance().PushButton6_Click();
   EXPECT_EQ(contentsOf(pdf), QByteArray("the old PDF"));
   ASSERT_EQ(dialogs.errorTexts().size(), 1);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/ClipboardPicture.h"
+#include "base/ClipboardPicture.h"
 #include "word/WordObjects.h"
 
 namespace preview_tests {
@@ -44,7 +44,7 @@ class StandInRange : public word::Range {
     word::announceCall("Range.CopyAsPicture");
     s_->calls << QStringLiteral("CopyAsPicture");
     if (s_->pages.empty()) throw word::AutomationError(QStringLiteral("Empty range"));
-    shell::PutClipboardPicture(pagePicture(s_->pages.front()));
+    base::PutClipboardPicture(pagePicture(s_->pages.front()));
   }
 
  private:

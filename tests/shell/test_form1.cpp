@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "shell/ApplicationTitle.h"
+#include "base/ApplicationTitle.h"
 #include "shell/BusinessRecord.h"
 #include "shell/BusinessRecordStore.h"
 #include "shell/Form1.h"
@@ -120,7 +120,7 @@ TEST(MainWindow, LoadingSetsCaptionTitleAndCallsTheAvailabilityCheckLast) {
   shell::businessRecordStore().write(QStringLiteral("City"), QStringLiteral("Brookvale NJ"));
   form.Form_Load();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
-  EXPECT_EQ(shell::applicationTitle(), QStringLiteral("Halvenor"));
+  EXPECT_EQ(base::applicationTitle(), QStringLiteral("Halvenor"));
   // The fields are restored before the check runs.
   EXPECT_EQ(seenAtCheck,
             (std::vector<QString>{QStringLiteral("Halvenor"), QStringLiteral("Brookvale NJ")}));
@@ -128,15 +128,15 @@ TEST(MainWindow, LoadingSetsCaptionTitleAndCallsTheAvailabilityCheckLast) {
 }
 
 TEST(ApplicationTitle, IsCutBackAtBlanksToFortyCharacters) {
-  EXPECT_EQ(shell::cutTitleAtBlanks(QStringLiteral("Halvenor")), QStringLiteral("Halvenor"));
+  EXPECT_EQ(base::cutTitleAtBlanks(QStringLiteral("Halvenor")), QStringLiteral("Halvenor"));
   const QString exactly40 = QStringLiteral("A title that is exactly forty characters");
   ASSERT_EQ(exactly40.size(), 40);
-  EXPECT_EQ(shell::cutTitleAtBlanks(exactly40), exactly40);
-  EXPECT_EQ(shell::cutTitleAtBlanks(
+  EXPECT_EQ(base::cutTitleAtBlanks(exactly40), exactly40);
+  EXPECT_EQ(base::cutTitleAtBlanks(
                 QStringLiteral("The Halvenor business plan template writer for start-ups")),
             QStringLiteral("The Halvenor business plan template"));
   // No blank to cut at: cut at the limit rather than loop.
-  EXPECT_EQ(shell::cutTitleAtBlanks(QString(50, QLatin1Char('x'))).size(), 40);
+  EXPECT_EQ(base::cutTitleAtBlanks(QString(50, QLatin1Char('x'))).size(), 40);
 }
 
 TEST(BusinessRecord, EveryKeystrokeWritesTheWholeTextAndTheLastIsStored) {

@@ -20,12 +20,12 @@
 #include <QtEndian>
 #include <csignal>
 
-#include "shell/ClipboardPicture.h"
-#include "shell/CursorFile.h"
-#include "shell/Dialogs.h"
+#include "base/ClipboardPicture.h"
+#include "base/CursorFile.h"
+#include "base/Dialogs.h"
+#include "base/ProgramExit.h"
+#include "base/SharedRoutines.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
-#include "shell/SharedRoutines.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -36,11 +36,11 @@ using testing_support::writeFile;
 TEST(FileExists, TrueOnlyForAnExistingFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("a.doc"));
-  EXPECT_FALSE(shell::FileExists(path));
-  EXPECT_FALSE(shell::FileExists(QString()));
-  EXPECT_FALSE(shell::FileExists(dir.path()));  // a folder is not a file
+  EXPECT_FALSE(base::FileExists(path));
+  EXPECT_FALSE(base::FileExists(QString()));
+  EXPECT_FALSE(base::FileExists(dir.path()));  // a folder is not a file
   writeFile(path, "x");
-  EXPECT_TRUE(shell::FileExists(path));
+  EXPECT_TRUE(base::FileExists(path));
 }
 
 TEST(RemoveFile, RemovesReadOnlyFilesAndIsSilentForMissingOnes) {
@@ -48,11 +48,11 @@ TEST(RemoveFile, RemovesReadOnlyFilesAndIsSilentForMissingOnes) {
   const QString path = dir.filePath(QStringLiteral("locked.doc"));
   writeFile(path, "keep me?");
   QFile::setPermissions(path, QFileDevice::ReadOwner);
-  shell::RemoveFile(path);
+  base::RemoveFile(path);
   EXPECT_FALSE(QFile::exists(path));
-  shell::RemoveFile(path);  // already gone: nothing happens
-  shell::RemoveFile(QString());
-  EXPECT_TRUE(shell::ForceDeleteFile(dir.filePath(QStringLiteral("never-there"))));
+  base::RemoveFile(path);  // already gone: nothing happens
+  base::RemoveFile(QString());
+  EXPECT_TRUE(base::ForceDeleteFile(dir.filePath(QStringLiteral("never-there"))));
 }
 
 QPicture samplePicture() {
@@ -77,11 +77,11 @@ QImage paint(const QPicture& picture) {
 // registered (its temporary document, a page image) are gone by then.
 TEST(ProgramExit, TerminationSignalsRemoveTheRunsFilesAndEndTheEventLoop) {
   QTemporaryDir folder;
-  shell::handleTerminationSignals();
+  base::handleTerminationSignals();
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     const QString document = folder.filePath(QStringLiteral("tovlan12345678.doc"));
     writeFile(document, "the plan with the business details");
-    shell::removeAtExit(document);
+    base::removeAtExit(document);
     QTimer::singleShot(0, [signal] { ::kill(::getpid(), signal); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(3); });  // the signal was lost
     EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
@@ -91,10 +91,10 @@ TEST(ProgramExit, TerminationSignalsRemoveTheRunsFilesAndEndTheEventLoop) {
   // of the same name is left alone.
   const QString kept = folder.filePath(QStringLiteral("kept.doc"));
   writeFile(kept, "x");
-  shell::removeAtExit(kept);
-  shell::RemoveFile(kept);
+  base::removeAtExit(kept);
+  base::RemoveFile(kept);
   writeFile(kept, "the user's own");
-  shell::removeFilesAtExit();
+  base::removeFilesAtExit();
   EXPECT_TRUE(QFile::exists(kept));
   struct sigaction byDefault {};
   byDefault.sa_handler = SIG_DFL;
@@ -103,7 +103,7 @@ TEST(ProgramExit, TerminationSignalsRemoveTheRunsFilesAndEndTheEventLoop) {
 
 TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
   const QPicture picture = samplePicture();
-  shell::PutClipboardPicture(picture);
+  base::PutClipboardPicture(picture);
   const QMimeData* data = QApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(data->hasImage());
@@ -113,13 +113,13 @@ TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
   EXPECT_EQ(raster.pixelColor(0, 0), QColor(Qt::white));
   EXPECT_EQ(raster.pixelColor(60, 40), QColor(Qt::black));
   // The vector bytes other programs read load back into the same drawing.
-  QByteArray bytes = data->data(QString::fromLatin1(shell::kPictureMimeType));
+  QByteArray bytes = data->data(QString::fromLatin1(base::kPictureMimeType));
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::ReadOnly);
   QPicture loaded;
   ASSERT_TRUE(loaded.load(&buffer));
   EXPECT_EQ(paint(loaded), paint(picture));
-  const auto back = shell::GetClipboardPicture(0);
+  const auto back = base::GetClipboardPicture(0);
   ASSERT_TRUE(back.has_value());
   EXPECT_EQ(back->boundingRect(), picture.boundingRect());
   EXPECT_EQ(paint(*back), paint(picture));
@@ -127,13 +127,13 @@ TEST(ClipboardPicture, RoundTripsTheVectorPictureAndOffersARasterImage) {
 
 TEST(ClipboardPicture, NothingWhenTheClipboardHoldsNoPicture) {
   QApplication::clipboard()->setText(QStringLiteral("just text"));
-  EXPECT_FALSE(shell::GetClipboardPicture(0).has_value());
+  EXPECT_FALSE(base::GetClipboardPicture(0).has_value());
 }
 
 TEST(Dialogs, PipeFiltersBecomeQtFilters) {
-  EXPECT_EQ(shell::qtFilterFromPipes(QStringLiteral("Word Files (*.doc)|*.doc")),
+  EXPECT_EQ(base::qtFilterFromPipes(QStringLiteral("Word Files (*.doc)|*.doc")),
             QStringLiteral("Word Files (*.doc)"));
-  EXPECT_EQ(shell::qtFilterFromPipes(QStringLiteral("A (*.a)|*.a|B (*.b)|*.b")),
+  EXPECT_EQ(base::qtFilterFromPipes(QStringLiteral("A (*.a)|*.a|B (*.b)|*.b")),
             QStringLiteral("A (*.a);;B (*.b)"));
 }
 
@@ -159,25 +159,25 @@ TEST(CursorFile, LoadsWithItsHotSpotAndRefusesOtherFiles) {
   const QByteArray bytes = cursorFileBytes(5, 3);
   ASSERT_FALSE(bytes.isEmpty());
   writeFile(good, bytes);
-  const QCursor cursor = shell::loadCursorFile(good);
+  const QCursor cursor = base::loadCursorFile(good);
   EXPECT_EQ(cursor.hotSpot(), QPoint(5, 3));
   EXPECT_FALSE(cursor.pixmap().isNull());
 
   const QString bad = dir.filePath(QStringLiteral("bad.cur"));
   writeFile(bad, "MZ this is not a cursor at all");
-  EXPECT_THROW(shell::loadCursorFile(bad), std::runtime_error);
-  EXPECT_THROW(shell::loadCursorFile(dir.filePath(QStringLiteral("absent.cur"))),
+  EXPECT_THROW(base::loadCursorFile(bad), std::runtime_error);
+  EXPECT_THROW(base::loadCursorFile(dir.filePath(QStringLiteral("absent.cur"))),
                std::runtime_error);
 }
 
 // Files beside the program, in a program folder of the test's own.
 class FilesBesideProgram : public ::testing::Test {
  protected:
-  void SetUp() override { shell::setProgramFolder(folder_.path()); }
-  void TearDown() override { shell::setProgramFolder(QString()); }
+  void SetUp() override { base::setProgramFolder(folder_.path()); }
+  void TearDown() override { base::setProgramFolder(QString()); }
   QTemporaryDir folder_;
   void put(const QString& relative, const QByteArray& bytes) {
-    const QString path = shell::programFolder() + QLatin1Char('/') + relative;
+    const QString path = base::programFolder() + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(path).path());
     writeFile(path, bytes);
   }

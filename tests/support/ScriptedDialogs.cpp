@@ -2,8 +2,8 @@
 
 namespace testing_support {
 
-ScriptedDialogs::ScriptedDialogs() { shell::setDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { shell::setDialogs(nullptr); }
+ScriptedDialogs::ScriptedDialogs() { base::setDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { base::setDialogs(nullptr); }
 
 QStringList ScriptedDialogs::errorTexts() const {
   QStringList texts;
@@ -12,11 +12,11 @@ QStringList ScriptedDialogs::errorTexts() const {
   return texts;
 }
 
-int ScriptedDialogs::message(const QString& text, const QString& caption, shell::MessageIcon icon,
-                             shell::MessageButtons buttons) {
+int ScriptedDialogs::message(const QString& text, const QString& caption, base::MessageIcon icon,
+                             base::MessageButtons buttons) {
   messages.push_back({text, caption, icon, buttons});
-  if (buttons == shell::MessageButtons::Ok) return shell::vbOK;
-  if (answers_.empty()) return shell::vbYes;
+  if (buttons == base::MessageButtons::Ok) return base::vbOK;
+  if (answers_.empty()) return base::vbYes;
   const int answer = answers_.front();
   answers_.pop_front();
   return answer;

@@ -7,18 +7,18 @@
 #include <deque>
 #include <vector>
 
-#include "shell/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace testing_support {
 
 struct ShownMessage {
   QString text;
   QString caption;
-  shell::MessageIcon icon;
-  shell::MessageButtons buttons;
+  base::MessageIcon icon;
+  base::MessageButtons buttons;
 };
 
-class ScriptedDialogs : public shell::Dialogs {
+class ScriptedDialogs : public base::Dialogs {
  public:
   ScriptedDialogs();            // installs itself
   ~ScriptedDialogs() override;  // restores the Qt dialogs
@@ -38,8 +38,8 @@ class ScriptedDialogs : public shell::Dialogs {
   // The texts of the shown messages whose caption is "Application Error".
   QStringList errorTexts() const;
 
-  int message(const QString& text, const QString& caption, shell::MessageIcon icon,
-              shell::MessageButtons buttons) override;
+  int message(const QString& text, const QString& caption, base::MessageIcon icon,
+              base::MessageButtons buttons) override;
   QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
                        QString* chosenFilter) override;
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-namespace shell {
+namespace base {
 
 // Ends the program immediately: the files registered for removal are removed, then no
 // further handlers run.
@@ -32,4 +32,4 @@ void removeFilesAtExit();
 // Call once, after the application object exists.
 void handleTerminationSignals();
 
-}  // namespace shell
+}  // namespace base

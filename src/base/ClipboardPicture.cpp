@@ -1,4 +1,4 @@
-#include "shell/ClipboardPicture.h"
+#include "base/ClipboardPicture.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <utility>
 
-namespace shell {
+namespace base {
 namespace {
 
 QImage rasterOf(const QPicture& picture) {
@@ -104,4 +104,4 @@ std::optional<QPicture> GetClipboardPicture(int /*format*/) {
   return std::nullopt;
 }
 
-}  // namespace shell
+}  // namespace base

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 
 enum class MessageIcon { None, Warning };
 enum class MessageButtons { Ok, YesNo };
@@ -38,4 +38,4 @@ int messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,
 // Turns a "Word Files (*.doc)|*.doc" filter into Qt's "Word Files (*.doc)" form.
 QString qtFilterFromPipes(const QString& filter);
 
-}  // namespace shell
+}  // namespace base

@@ -8,20 +8,20 @@
 #include <QWidget>
 #include <stdexcept>
 
-#include "shell/Dialogs.h"
-#include "shell/ErrorReport.h"
+#include "base/Dialogs.h"
+#include "base/Guard.h"
 #include "support/ScriptedDialogs.h"
 
 namespace {
 
-using shell::Guard;
+using base::Guard;
 using testing_support::ScriptedDialogs;
 
 void fail(const char* description) { throw std::runtime_error(description); }
 
 TEST(ErrorMessage, IsBuiltByteForByte) {
-  const QString text = shell::errorMessageText(QStringLiteral("Overflow"), 106,
-                                               QString::fromLatin1(shell::location::kForm1Start));
+  const QString text = base::errorMessageText(QStringLiteral("Overflow"), 106,
+                                              QString::fromLatin1(base::location::kForm1Start));
   const QByteArray expected =
       "Overflow\r\nin Corvessa2021/08/31.Form1.PushButton1_Click at line 106\r\r"
       "Please email screenshot of this message to support@halvenor.example";
@@ -29,17 +29,17 @@ TEST(ErrorMessage, IsBuiltByteForByte) {
 }
 
 TEST(ErrorMessage, EmptyDescriptionStartsWithTheLineBreak) {
-  const QString text = shell::errorMessageText(QString(), 100, QStringLiteral("in X.Y.Z "));
+  const QString text = base::errorMessageText(QString(), 100, QStringLiteral("in X.Y.Z "));
   EXPECT_TRUE(text.startsWith(QStringLiteral("\r\nin X.Y.Z at line 100\r\r")));
 }
 
 TEST(ErrorMessage, ShowsAsWarningWithOneOkButtonAndItsCaption) {
   ScriptedDialogs dialogs;
-  shell::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(shell::location::kForm2Save));
+  base::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(base::location::kForm2Save));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Application Error"));
-  EXPECT_EQ(dialogs.messages[0].icon, shell::MessageIcon::Warning);
-  EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::Ok);
+  EXPECT_EQ(dialogs.messages[0].icon, base::MessageIcon::Warning);
+  EXPECT_EQ(dialogs.messages[0].buttons, base::MessageButtons::Ok);
   EXPECT_TRUE(dialogs.messages[0].text.contains(
       QStringLiteral("in Corvessa2021/08/31.Form2.PushButton6_Click at line 130")));
 }
@@ -74,16 +74,16 @@ TEST(ErrorMessage, RealDialogsShowTheirCaptionsExactly) {
     });
   };
   closeWhenShown();
-  shell::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(shell::location::kForm2Save));
+  base::Report(QStringLiteral("Disk full"), 130, QString::fromLatin1(base::location::kForm2Save));
   closeWhenShown();
-  shell::dialogs().saveFileName(QStringLiteral("Save File"),
-                                QStringLiteral("Word Files (*.doc)|*.doc"), QString());
+  base::dialogs().saveFileName(QStringLiteral("Save File"),
+                               QStringLiteral("Word Files (*.doc)|*.doc"), QString());
   EXPECT_EQ(shown, QStringList({"Application Error", "Save File"}));
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Halvenor"));
 }
 
 TEST(ErrorMessage, LocationTextsAreExact) {
-  using namespace shell::location;
+  using namespace base::location;
   const char* const all[] = {kForm1Load,      kForm1QueryUnload, kForm1Start,   kForm1Clear,
                              kForm1Sample,    kGenerate,         kSaveDocAsJpg, kForm2Activate,
                              kForm2Load,      kForm2ZoomIn,      kForm2ZoomOut, kForm2Redraw,

@@ -1,7 +1,7 @@
 // Whether the word processor can be used, and whether one the user runs is in the way.
 #pragma once
 
-namespace word {
+namespace generator {
 
 // Ends the program, after the advice message, when no "Word.Application" can be created.
 void VerifyWordInstalled();
@@ -17,4 +17,4 @@ bool ConfirmWordClosed();
 extern const char* const kWordAdviceMessage;
 extern const char* const kWordOpenQuestion;
 
-}  // namespace word
+}  // namespace generator

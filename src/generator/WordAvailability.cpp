@@ -1,10 +1,10 @@
-#include "word/WordAvailability.h"
+#include "generator/WordAvailability.h"
 
-#include "shell/Dialogs.h"
-#include "shell/ProgramExit.h"
+#include "base/Dialogs.h"
+#include "base/ProgramExit.h"
 #include "word/ObjectRegistry.h"
 
-namespace word {
+namespace generator {
 
 const char* const kWordAdviceMessage =
     "Error 842001. A normal instance of Word could not be created.\r\n\r\n"
@@ -22,14 +22,14 @@ const char* const kWordOpenQuestion =
 
 void VerifyWordInstalled() {
   // Every failure but the creation itself is ignored.
-  Ref<Application> app;
+  word::Ref<word::Application> app;
   try {
-    app = CreateObject(QStringLiteral("Word.Application"));
+    app = word::CreateObject(QStringLiteral("Word.Application"));
   } catch (const std::exception&) {
   }
   if (!app) {
-    shell::messageBox(QString::fromLatin1(kWordAdviceMessage));
-    shell::EndProgram();
+    base::messageBox(QString::fromLatin1(kWordAdviceMessage));
+    base::EndProgram();
   }
   try {
     app->Quit();
@@ -40,7 +40,8 @@ void VerifyWordInstalled() {
 
 bool IsWordRunning() {
   try {
-    Ref<Application> running = GetObject(QString(), QStringLiteral("Word.Application"));
+    word::Ref<word::Application> running =
+        word::GetObject(QString(), QStringLiteral("Word.Application"));
     return running->Name() == QStringLiteral("Microsoft Word");
   } catch (const std::exception&) {
     return false;
@@ -49,8 +50,8 @@ bool IsWordRunning() {
 
 bool ConfirmWordClosed() {
   if (!IsWordRunning()) return false;
-  return shell::messageBox(QString::fromLatin1(kWordOpenQuestion), shell::MessageButtons::YesNo) !=
-         shell::vbYes;
+  return base::messageBox(QString::fromLatin1(kWordOpenQuestion), base::MessageButtons::YesNo) !=
+         base::vbYes;
 }
 
-}  // namespace word
+}  // namespace generator

@@ -1,8 +1,8 @@
-#include "shell/ApplicationTitle.h"
+#include "base/ApplicationTitle.h"
 
 #include <QGuiApplication>
 
-namespace shell {
+namespace base {
 namespace {
 QString& storedTitle() {
   static QString title = QString::fromLatin1(kProductTitle);
@@ -26,4 +26,4 @@ void SetApplicationTitle() {
 
 QString applicationTitle() { return storedTitle(); }
 
-}  // namespace shell
+}  // namespace base

@@ -1,13 +1,13 @@
-#include "shell/Dialogs.h"
+#include "base/Dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 
-#include "shell/ApplicationTitle.h"
+#include "base/ApplicationTitle.h"
 
-namespace shell {
+namespace base {
 namespace {
 
 // The platform appends " — " and the display name to every window title it shows; these
@@ -81,4 +81,4 @@ QString qtFilterFromPipes(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
-}  // namespace shell
+}  // namespace base

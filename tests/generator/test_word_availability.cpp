@@ -1,13 +1,13 @@
 // Whether the word processor can be used, and the question about one that is running.
 #include <gtest/gtest.h>
 
+#include "base/ApplicationTitle.h"
+#include "base/ProgramExit.h"
 #include "generator/Generator.h"
-#include "shell/ApplicationTitle.h"
+#include "generator/WordAvailability.h"
 #include "shell/Form1.h"
-#include "shell/ProgramExit.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
-#include "word/WordAvailability.h"
 
 namespace {
 
@@ -28,14 +28,14 @@ class NamedApplication : public word::Application {
 class WordAvailability : public ::testing::Test {
  protected:
   void SetUp() override {
-    shell::setProgramEnder([this] {
+    base::setProgramEnder([this] {
       ++programEnds;
-      throw shell::ProgramEnded{};
+      throw base::ProgramEnded{};
     });
     word::registerFactory(QStringLiteral("Word.Application"), {});
     word::registerRunning(QStringLiteral("Word.Application"), {});
   }
-  void TearDown() override { shell::setProgramEnder({}); }
+  void TearDown() override { base::setProgramEnder({}); }
 
   // Counts creations of "Word.Application".
   void installFactory() {
@@ -63,24 +63,24 @@ TEST_F(WordAvailability, AdviceMessageIsExact) {
       "normally without any interrupting messages.\r\n\r\n"
       "4. All versions of Word are supported by this software except for the rare Word "
       "Starter and Student editions.");
-  EXPECT_EQ(QString::fromLatin1(word::kWordAdviceMessage), expected);
+  EXPECT_EQ(QString::fromLatin1(generator::kWordAdviceMessage), expected);
 }
 
 TEST_F(WordAvailability, NoWordShowsTheAdviceAndEndsBeforeTheMainWindowShows) {
-  shell::Form1 form({&word::VerifyWordInstalled, [] {}});
-  EXPECT_THROW(form.Form_Load(), shell::ProgramEnded);
+  shell::Form1 form({&generator::VerifyWordInstalled, [] {}});
+  EXPECT_THROW(form.Form_Load(), base::ProgramEnded);
   EXPECT_EQ(programEnds, 1);
   EXPECT_FALSE(form.isVisible());
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QString::fromLatin1(word::kWordAdviceMessage));
-  EXPECT_EQ(dialogs.messages[0].caption, shell::applicationTitle());
-  EXPECT_EQ(dialogs.messages[0].icon, shell::MessageIcon::None);
-  EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::Ok);
+  EXPECT_EQ(dialogs.messages[0].text, QString::fromLatin1(generator::kWordAdviceMessage));
+  EXPECT_EQ(dialogs.messages[0].caption, base::applicationTitle());
+  EXPECT_EQ(dialogs.messages[0].icon, base::MessageIcon::None);
+  EXPECT_EQ(dialogs.messages[0].buttons, base::MessageButtons::Ok);
 }
 
 TEST_F(WordAvailability, AWordThatCanBeCreatedIsQuitAtOnceAndNothingIsShown) {
   installFactory();
-  word::VerifyWordInstalled();
+  generator::VerifyWordInstalled();
   EXPECT_EQ(creations, 1);
   EXPECT_EQ(created->quits, 1);
   EXPECT_EQ(programEnds, 0);
@@ -88,16 +88,16 @@ TEST_F(WordAvailability, AWordThatCanBeCreatedIsQuitAtOnceAndNothingIsShown) {
 }
 
 TEST_F(WordAvailability, RunningWordIsRecognisedOnlyByItsExactName) {
-  EXPECT_FALSE(word::IsWordRunning());
+  EXPECT_FALSE(generator::IsWordRunning());
   auto running = std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word"));
   word::registerRunning(QStringLiteral("Word.Application"), running);
-  EXPECT_TRUE(word::IsWordRunning());
+  EXPECT_TRUE(generator::IsWordRunning());
   word::registerRunning(QStringLiteral("Word.Application"),
                         std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word ")));
-  EXPECT_FALSE(word::IsWordRunning());
+  EXPECT_FALSE(generator::IsWordRunning());
   // A running object that has no name at all counts as not running.
   word::registerRunning(QStringLiteral("Word.Application"), std::make_shared<word::Application>());
-  EXPECT_FALSE(word::IsWordRunning());
+  EXPECT_FALSE(generator::IsWordRunning());
   EXPECT_EQ(running->quits, 0);  // the user's Word is left alone
 }
 
@@ -105,27 +105,27 @@ TEST_F(WordAvailability, QuestionIsExactAndNoStopsTheRunBeforeAnythingIsCreated)
   installFactory();
   word::registerRunning(QStringLiteral("Word.Application"),
                         std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word")));
-  dialogs.answerNext(shell::vbNo);
+  dialogs.answerNext(base::vbNo);
   generator::GenerateRideduvaZovezuzIvuzuzo();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             QStringLiteral("Word may be open. It is recommended that you close Word first. Use "
                            "Ctrl+Alt+Del > Task Manager > WINWORD.EXE if necessary.\r\n\r\n"
                            "Would you like to proceed anyway?"));
-  EXPECT_EQ(dialogs.messages[0].buttons, shell::MessageButtons::YesNo);
-  EXPECT_EQ(dialogs.messages[0].icon, shell::MessageIcon::None);
-  EXPECT_EQ(dialogs.messages[0].caption, shell::applicationTitle());
+  EXPECT_EQ(dialogs.messages[0].buttons, base::MessageButtons::YesNo);
+  EXPECT_EQ(dialogs.messages[0].icon, base::MessageIcon::None);
+  EXPECT_EQ(dialogs.messages[0].caption, base::applicationTitle());
   EXPECT_EQ(creations, 0);
 }
 
 TEST_F(WordAvailability, YesOrNoRunningWordLetsTheRunGoOn) {
   word::registerRunning(QStringLiteral("Word.Application"),
                         std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word")));
-  dialogs.answerNext(shell::vbYes);
-  EXPECT_FALSE(word::ConfirmWordClosed());
+  dialogs.answerNext(base::vbYes);
+  EXPECT_FALSE(generator::ConfirmWordClosed());
   word::registerRunning(QStringLiteral("Word.Application"),
                         std::make_shared<NamedApplication>(QStringLiteral("WordPerfect")));
-  EXPECT_FALSE(word::ConfirmWordClosed());
+  EXPECT_FALSE(generator::ConfirmWordClosed());
   EXPECT_EQ(dialogs.messages.size(), 1u);  // only the first asked
 }
 

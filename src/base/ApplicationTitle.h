@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace base {
 
 inline const char* const kProductTitle = "Halvenor";
 
@@ -15,4 +15,4 @@ QString cutTitleAtBlanks(QString title, int limit = 40);
 void SetApplicationTitle();
 QString applicationTitle();
 
-}  // namespace shell
+}  // namespace base

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace shell {
+namespace base {
 
 // True when the file's date and time can be read; false on any error. Never reports.
 bool FileExists(const QString& path);
@@ -27,4 +27,4 @@ void ApplyFaceColor(QWidget* window);
 QString programFolder();
 void setProgramFolder(const QString& folder);
 QIcon programIcon();
-}  // namespace shell
+}  // namespace base

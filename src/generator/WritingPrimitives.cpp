@@ -1,19 +1,21 @@
-#include "word/WritingPrimitives.h"
+#include "generator/WritingPrimitives.h"
 
-namespace word {
+namespace generator {
 
 namespace {
 
 // Looked up afresh for every call: the plan's window and selection may change under us.
-Ref<Selection> selectionOf(const Ref<Document>& plan) { return plan->ActiveWindow()->Selection(); }
+word::Ref<word::Selection> selectionOf(const word::Ref<word::Document>& plan) {
+  return plan->ActiveWindow()->Selection();
+}
 
 }  // namespace
 
-void TypeFormatted(const Ref<Document>& plan, const QString& text, short breaks, bool bold,
-                   short size, long alignment) {
+void TypeFormatted(const word::Ref<word::Document>& plan, const QString& text, short breaks,
+                   bool bold, short size, long alignment) {
   // An int counter: a short one would wrap past the largest count and never stop.
   for (int i = 1; i <= breaks; ++i) selectionOf(plan)->TypeParagraph();
-  selectionOf(plan)->Font()->SetBold(bold ? wdTrue : wdFalse);
+  selectionOf(plan)->Font()->SetBold(bold ? word::wdTrue : word::wdFalse);
   selectionOf(plan)->Font()->SetSize(size);
   selectionOf(plan)->ParagraphFormat()->SetAlignment(static_cast<int>(alignment));
   selectionOf(plan)->TypeText(text);
@@ -23,4 +25,4 @@ QString DotLeader(const QString& /*text*/, short count) {
   return count > 0 ? QString(count, QLatin1Char('.')) : QString();
 }
 
-}  // namespace word
+}  // namespace generator

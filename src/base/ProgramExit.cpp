@@ -1,5 +1,5 @@
 // Ending the program, the files removed on the way out, and the termination signals.
-#include "shell/ProgramExit.h"
+#include "base/ProgramExit.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace shell {
+namespace base {
 namespace {
 ProgramEnder& ender() {
   static ProgramEnder current;
@@ -82,4 +82,4 @@ void handleTerminationSignals() {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 }
 
-}  // namespace shell
+}  // namespace base

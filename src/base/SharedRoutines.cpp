@@ -1,4 +1,4 @@
-#include "shell/SharedRoutines.h"
+#include "base/SharedRoutines.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "shell/ProgramExit.h"
+#include "base/ProgramExit.h"
 
-namespace shell {
+namespace base {
 
 bool FileExists(const QString& path) {
   if (path.isEmpty()) return false;
@@ -64,4 +64,4 @@ void setProgramFolder(const QString& folder) { programFolderOverride() = folder;
 
 QIcon programIcon() { return QIcon(QStringLiteral(":/halvenor/halvenor.svg")); }
 
-}  // namespace shell
+}  // namespace base

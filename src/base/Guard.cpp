@@ -1,8 +1,8 @@
-#include "shell/ErrorReport.h"
+#include "base/Guard.h"
 
-#include "shell/Dialogs.h"
+#include "base/Dialogs.h"
 
-namespace shell {
+namespace base {
 
 QString errorMessageText(const QString& description, long lineNumber, const QString& location) {
   return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") +
@@ -26,4 +26,4 @@ QString describeCurrentException() {
   }
 }
 
-}  // namespace shell
+}  // namespace base

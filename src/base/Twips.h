@@ -4,7 +4,7 @@
 #include <QRect>
 #include <cmath>
 
-namespace shell {
+namespace base {
 
 constexpr int kTwipsPerPixel = 15;
 
@@ -20,4 +20,4 @@ inline QRect twipsRect(int left, int top, int width, int height) {
                twipsToPixels(height));
 }
 
-}  // namespace shell
+}  // namespace base

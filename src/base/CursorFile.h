@@ -5,7 +5,7 @@
 #include <QCursor>
 #include <QString>
 
-namespace shell {
+namespace base {
 
 // The path of the cursor file in the program's folder.
 QString handCursorPath();
@@ -16,4 +16,4 @@ QCursor loadCursorFile(const QString& path);
 // The pointer shown as the hand when no cursor file could be loaded.
 inline QCursor defaultHandCursor() { return QCursor(Qt::PointingHandCursor); }
 
-}  // namespace shell
+}  // namespace base

@@ -14,7 +14,7 @@
 #include <exception>
 #include <utility>
 
-namespace shell {
+namespace base {
 
 inline const char* const kSupportAddress = "support@halvenor.example";
 
@@ -92,4 +92,4 @@ inline const char* const kForm2Save = "in Corvessa2021/08/31.Form2.PushButton6_C
 inline const char* const kForm2Back = "in Corvessa2021/08/31.Form2.PushButton8_Click ";
 }  // namespace location
 
-}  // namespace shell
+}  // namespace base

@@ -6,16 +6,16 @@
 
 #include "word/WordObjects.h"
 
-namespace word {
+namespace generator {
 
 // On the plan document's ActiveWindow.Selection, in this order: `breaks` paragraph marks
 // (none when zero or negative), Font.Bold, Font.Size, ParagraphFormat.Alignment, then the
 // text. No mark follows the text. A failing Word call ends the call there and propagates.
-void TypeFormatted(const Ref<Document>& plan, const QString& text, short breaks, bool bold,
-                   short size, long alignment);
+void TypeFormatted(const word::Ref<word::Document>& plan, const QString& text, short breaks,
+                   bool bold, short size, long alignment);
 
 // `count` periods (none when zero or negative). The text argument is not used: callers
 // pass "." and the leader is always made of periods.
 QString DotLeader(const QString& text, short count);
 
-}  // namespace word
+}  // namespace generator

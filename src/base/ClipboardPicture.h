@@ -5,7 +5,7 @@
 #include <QPicture>
 #include <optional>
 
-namespace shell {
+namespace base {
 
 inline const char* const kPictureMimeType = "application/x-halvenor-picture";
 
@@ -16,4 +16,4 @@ void PutClipboardPicture(const QPicture& picture);
 // picture format the clipboard holds. Nothing when every attempt fails.
 std::optional<QPicture> GetClipboardPicture(int format = 0);
 
-}  // namespace shell
+}  // namespace base

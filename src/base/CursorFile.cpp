@@ -1,13 +1,13 @@
-#include "shell/CursorFile.h"
+#include "base/CursorFile.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <stdexcept>
 
-#include "shell/SharedRoutines.h"
+#include "base/SharedRoutines.h"
 
-namespace shell {
+namespace base {
 
 QString handCursorPath() { return programFolder() + QStringLiteral("/HAND-M.CUR"); }
 
@@ -32,4 +32,4 @@ QCursor loadCursorFile(const QString& path) {
                  qMin(hotY, image.height() - 1));
 }
 
-}  // namespace shell
+}  // namespace base
