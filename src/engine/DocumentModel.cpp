@@ -82,7 +82,7 @@ double listTextStart(const ParagraphValues& v, const ListLevelDefinition& level,
 }  // namespace
 
 ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int level) {
-  const int index = std::clamp(level, 1, 9) - 1;
+  const int index = std::clamp(level, 1, kListLevels) - 1;
   if (tmpl.levels[index].defined) return tmpl.levels[index];
   ListLevelDefinition out = tmpl.levels[0];
   if (!out.defined) {
@@ -130,7 +130,8 @@ ParagraphValues paragraphValues(const QTextBlockFormat& f) {
   v.firstLineIndentDirect = f.boolProperty(prop::kFirstLineIndentDirect);
   if (f.hasProperty(prop::kTabStops)) v.tabStops = doubleList(f.property(prop::kTabStops));
   v.listTemplate = f.stringProperty(prop::kListTemplate);
-  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(f.intProperty(prop::kListLevel), 1, 9);
+  v.listLevel =
+      v.listTemplate.isEmpty() ? 0 : std::clamp(f.intProperty(prop::kListLevel), 1, kListLevels);
   v.sectionStart = f.boolProperty(prop::kSectionStart);
   return v;
 }
@@ -151,7 +152,8 @@ void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& v) {
   std::sort(tabs.begin(), tabs.end());
   f.setProperty(prop::kTabStops, variantList(tabs));
   f.setProperty(prop::kListTemplate, v.listTemplate);
-  f.setProperty(prop::kListLevel, v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, 9));
+  f.setProperty(prop::kListLevel,
+                v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels));
   f.setProperty(prop::kSectionStart, v.sectionStart);
 }
 

@@ -35,6 +35,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/EngineLimits.h"
+
 class QTextDocument;
 class QTextBlock;
 class QTextTable;
@@ -95,7 +97,7 @@ struct ListLevelDefinition {
 struct ListTemplateDefinition {
   QString name;
   bool outlineNumbered = false;
-  std::array<ListLevelDefinition, 9> levels;
+  std::array<ListLevelDefinition, kListLevels> levels;
 };
 
 // The level as it shows: the definition when it was defined; otherwise Word-like

@@ -15,6 +15,7 @@
 #include "engine/DocxPackage.h"
 #include "engine/DocxVocabulary.h"
 #include "engine/DocxXmlReader.h"
+#include "engine/EngineLimits.h"
 #include "word/Automation.h"
 
 namespace engine {
@@ -22,24 +23,6 @@ namespace engine {
 namespace {
 
 using namespace docx;
-
-// Bounds on what one document may hold: the plan this program writes uses a small part of
-// each, and they keep a hostile file from holding the reader for more than seconds.
-constexpr int kMaxParagraphs = 50000;
-constexpr int kMaxRuns = 200000;
-constexpr int kMaxTableColumns = 63;  // Word's own limit
-constexpr int kMaxTableRows = 10000;
-constexpr int kMaxTableCells = 50000;  // all tables together
-constexpr int kMaxListTemplates = 1000;
-// Lengths in twips: a generous bound around the largest page Word allows (22 inches).
-constexpr int kMaxTwips = 63360;
-// One paragraph's text: 100,000 characters, far past any real paragraph (a full page holds
-// about 3,500), and the most whose longest word still lays out in a second or two (breaking
-// a word wider than a line takes time that grows with the square of the word's length).
-constexpr qsizetype kMaxParagraphCharacters = 100000;
-// Tab characters in one paragraph: more than a Letter page holds at the default half-inch
-// stops on every one of its lines (13 stops x 46 lines); beyond this only layout time grows.
-constexpr int kMaxParagraphTabs = 1000;
 
 struct ParagraphData {
   ParagraphValues values = DocumentModel::normalParagraph();
@@ -248,14 +231,14 @@ class DocumentReader {
     int left = 0, hanging = 0;
     while (xml.nextChild()) {
       if (xml.isW("start")) {
-        level.startAt = xml.intW("val", 0, 32767, 1);
+        level.startAt = xml.intW("val", 0, kMaxWordCount, 1);
       } else if (xml.isW("numFmt")) {
         const QString value = xml.attributeW("val").value_or(QString());
         const auto style = numberStyleFromXml(value);
         if (!style) xml.badValue("val", value);
         level.numberStyle = *style;
       } else if (xml.isW("lvlRestart")) {
-        level.resetOnHigher = xml.intW("val", 0, 9, 0);
+        level.resetOnHigher = xml.intW("val", 0, kListLevels, 0);
       } else if (xml.isW("pStyle")) {
         level.linkedStyle = xml.attributeW("val").value_or(QString());
       } else if (xml.isW("suff")) {
@@ -264,7 +247,7 @@ class DocumentReader {
         if (!trailing) xml.badValue("val", value);
         level.trailingCharacter = *trailing;
       } else if (xml.isW("lvlText")) {
-        level.numberFormat = xml.attributeW("val").value_or(QString()).left(64);
+        level.numberFormat = xml.attributeW("val").value_or(QString()).left(kMaxBulletText);
       } else if (xml.isW("lvlJc")) {
         const QString value = xml.attributeW("val").value_or(QString());
         const auto alignment = alignmentFromXml(value);
@@ -322,7 +305,7 @@ class DocumentReader {
             if (!color) xml.badValue("val", value);
             font.color = *color;
           } else if (xml.isW("sz")) {
-            font.size = xml.intW("val", 1, 3276, 22) / 2.0;
+            font.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
           } else if (xml.isW("u")) {
             font.underline =
                 xml.attributeW("val").value_or(QString()) == QLatin1String("none") ? 0 : 1;
@@ -356,7 +339,7 @@ class DocumentReader {
             tmpl.outlineNumbered =
                 xml.attributeW("val").value_or(QString()) == QLatin1String("multilevel");
           } else if (xml.isW("lvl")) {
-            const int index = xml.intW("ilvl", 0, 8, 0);
+            const int index = xml.intW("ilvl", 0, kListLevels - 1, 0);
             tmpl.levels[static_cast<size_t>(index)] = readLevel(xml);
             continue;
           }
@@ -391,7 +374,7 @@ class DocumentReader {
   // The writer writes all nine levels; a level that is exactly what the engine would show
   // for it undefined was never defined, and reads back as such.
   static void markDefaultLevels(ListTemplateDefinition& tmpl) {
-    for (int level = 1; level <= 9; ++level) {
+    for (int level = 1; level <= kListLevels; ++level) {
       ListLevelDefinition& definition = tmpl.levels[static_cast<size_t>(level - 1)];
       if (!definition.defined) continue;
       ListLevelDefinition read = definition;
@@ -474,7 +457,7 @@ class DocumentReader {
       } else if (xml.isW("b")) {
         run.bold = xml.toggleW();
       } else if (xml.isW("sz")) {
-        run.size = xml.intW("val", 1, 3276, 22) / 2.0;
+        run.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
       }
       xml.skipElement();
     }
@@ -572,7 +555,8 @@ class DocumentReader {
         while (xml.nextChild()) {
           if (xml.isW("tab") &&
               xml.attributeW("val").value_or(QString()) != QLatin1String("clear")) {
-            if (p.tabStops.size() >= 64) xml.fail(QStringLiteral("has too many tab stops"));
+            if (p.tabStops.size() >= kMaxTabStops)
+              xml.fail(QStringLiteral("has too many tab stops"));
             p.tabStops.append(twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0)));
           }
           xml.skipElement();
@@ -582,7 +566,7 @@ class DocumentReader {
       } else if (xml.isW("numPr")) {
         int level = 0, numId = 0;
         while (xml.nextChild()) {
-          if (xml.isW("ilvl")) level = xml.intW("val", 0, 8, 0);
+          if (xml.isW("ilvl")) level = xml.intW("val", 0, kListLevels - 1, 0);
           if (xml.isW("numId")) numId = xml.intW("val", 0, 1 << 30, 0);
           xml.skipElement();
         }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/EngineLimits.h"
+
 namespace engine::docx {
 
 namespace {
@@ -38,7 +40,9 @@ int pointsToTwips(double points) { return roundClamped(points * 20.0, -31680, 31
 
 double twipsToPoints(int twips) { return twips / 20.0; }
 
-int pointsToHalfPoints(double points) { return roundClamped(points * 2.0, 1, 3276); }
+int pointsToHalfPoints(double points) {
+  return roundClamped(points * 2.0, 1, int(2 * kMaxFontSize));
+}
 
 QString colorToHex(long wordColor) {
   if (wordColor == kColorAutomatic || wordColor < 0 || wordColor > 0xFFFFFF)

@@ -13,6 +13,7 @@
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "engine/DocxVocabulary.h"
+#include "engine/EngineLimits.h"
 #include "engine/PageLayout.h"
 #include "word/Automation.h"
 
@@ -393,7 +394,7 @@ class DocumentWriter {
       part.val(QStringLiteral("name"), xmlSafe(tmpl.name));
       // Every level is written, so that indented list items show a bullet in any reader;
       // the ones never defined take the engine's defaults.
-      for (int level = 1; level <= 9; ++level)
+      for (int level = 1; level <= kListLevels; ++level)
         writeLevel(part, level - 1, effectiveListLevel(tmpl, level));
       part.end();
     }
@@ -516,7 +517,7 @@ class DocumentWriter {
     part.start(QStringLiteral("pPr"));
     if (writesNumbering(p)) {
       part.start(QStringLiteral("numPr"));
-      part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, 9) - 1));
+      part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, kListLevels) - 1));
       part.val(QStringLiteral("numId"), number(numIds_.at(p.listTemplate)));
       part.end();
     }

@@ -1,14 +1,10 @@
 #include "engine/DocxXmlReader.h"
 
 #include "engine/DocxVocabulary.h"
+#include "engine/EngineLimits.h"
 #include "word/Automation.h"
 
 namespace engine::docx {
-
-namespace {
-// Far deeper than any part this program writes, far shallower than the stack allows.
-constexpr int kMaxDepth = 64;
-}  // namespace
 
 XmlPartReader::XmlPartReader(const QByteArray& bytes, const QString& file, const QString& part)
     : xml_(bytes), file_(file), part_(part) {
@@ -138,7 +134,7 @@ bool XmlPartReader::toggleW() const {
 }
 
 void XmlPartReader::enter() {
-  if (++depth_ > kMaxDepth) fail(QStringLiteral("is nested too deeply"));
+  if (++depth_ > kMaxXmlDepth) fail(QStringLiteral("is nested too deeply"));
 }
 
 }  // namespace engine::docx

@@ -23,14 +23,12 @@ word::Ref<word::Document> EngineDocuments::adopt(DocumentModel model) {
 }
 
 word::Ref<word::Document> EngineDocuments::Add() {
-  word::announceCall("Documents.Add");
-  app_->ensureRunning();
+  enter("Documents.Add");
   return adopt(DocumentModel());
 }
 
 word::Ref<word::Document> EngineDocuments::Open(const QString& fileName) {
-  word::announceCall("Documents.Open");
-  app_->ensureRunning();
+  enter("Documents.Open");
   if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
     fail(QStringLiteral(
              "Sorry, we couldn't find your file. Was it moved, renamed, or deleted?\n(%1)")
@@ -41,8 +39,7 @@ word::Ref<word::Document> EngineDocuments::Open(const QString& fileName) {
 }
 
 int EngineDocuments::Count() {
-  word::announceCall("Documents.Count");
-  app_->ensureRunning();
+  enter("Documents.Count");
   int open = 0;
   for (const auto& d : app_->documents)
     if (!d->closed) ++open;
@@ -50,54 +47,47 @@ int EngineDocuments::Count() {
 }
 
 word::Ref<word::Documents> EngineApplication::Documents() {
-  word::announceCall("Application.Documents");
-  app_->ensureRunning();
+  enter("Application.Documents");
   return word::Ref<word::Documents>(std::make_shared<EngineDocuments>(app_));
 }
 
 word::Ref<word::Document> EngineApplication::ActiveDocument() {
-  word::announceCall("Application.ActiveDocument");
+  announce("Application.ActiveDocument");
   return word::Ref<word::Document>(std::make_shared<EngineDocument>(app_->activeDocument()));
 }
 
 word::Ref<word::Selection> EngineApplication::Selection() {
-  word::announceCall("Application.Selection");
+  announce("Application.Selection");
   return word::Ref<word::Selection>(std::make_shared<EngineSelection>(app_->activeDocument()));
 }
 
 void EngineApplication::SetDisplayAlerts(int value) {
-  word::announceCall("Application.DisplayAlerts");
-  app_->ensureRunning();
+  enter("Application.DisplayAlerts");
   app_->displayAlerts = value;
 }
 
 int EngineApplication::DisplayAlerts() {
-  word::announceCall("Application.DisplayAlerts");
-  app_->ensureRunning();
+  enter("Application.DisplayAlerts");
   return app_->displayAlerts;
 }
 
 double EngineApplication::LinesToPoints(double lines) {
-  word::announceCall("Application.LinesToPoints");
-  app_->ensureRunning();
+  enter("Application.LinesToPoints");
   return lines * kPointsPerLine;
 }
 
 double EngineApplication::InchesToPoints(double inches) {
-  word::announceCall("Application.InchesToPoints");
-  app_->ensureRunning();
+  enter("Application.InchesToPoints");
   return inches * kPointsPerInch;
 }
 
 QString EngineApplication::Name() {
-  word::announceCall("Application.Name");
-  app_->ensureRunning();
+  enter("Application.Name");
   return QString::fromLatin1(kEngineName);
 }
 
 void EngineApplication::Quit() {
-  word::announceCall("Application.Quit");
-  app_->ensureRunning();
+  enter("Application.Quit");
   // Unsaved documents are dropped: the engine never asks.
   for (auto& d : app_->documents) d->closed = true;
   app_->documents.clear();

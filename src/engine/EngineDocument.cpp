@@ -7,6 +7,7 @@
 
 #include "base/ClipboardPicture.h"
 #include "engine/Docx.h"
+#include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
 
@@ -15,14 +16,12 @@ namespace engine {
 // ---- Document ---------------------------------------------------------------------------
 
 word::Ref<word::Window> EngineDocument::ActiveWindow() {
-  word::announceCall("Document.ActiveWindow");
-  doc_->ensureOpen();
+  enter("Document.ActiveWindow");
   return word::Ref<word::Window>(std::make_shared<EngineWindow>(doc_));
 }
 
 void EngineDocument::SaveAs(const QString& fileName) {
-  word::announceCall("Document.SaveAs");
-  doc_->ensureOpen();
+  enter("Document.SaveAs");
   if (fileName.isEmpty()) fail(QStringLiteral("The file name is not valid."));
   doc_->beginEdit();  // pages removed by navigation are gone from what is saved
   saveDocx(doc_->model, fileName);
@@ -30,8 +29,7 @@ void EngineDocument::SaveAs(const QString& fileName) {
 }
 
 void EngineDocument::Close(const QVariant& saveChanges) {
-  word::announceCall("Document.Close");
-  doc_->ensureOpen();
+  enter("Document.Close");
   // Only an explicit wdSaveChanges saves, to the file the document came from or was last
   // saved as; by default the engine never saves on its own (it asks no questions).
   if (saveChanges.isValid() && !saveChanges.isNull() &&
@@ -53,73 +51,62 @@ void EngineDocument::Close(const QVariant& saveChanges) {
 }
 
 void EngineDocument::Repaginate() {
-  word::announceCall("Document.Repaginate");
-  doc_->ensureOpen();
+  enter("Document.Repaginate");
   pageCount(doc_->model);
 }
 
 QVariant EngineDocument::BuiltInDocumentProperties(int index) {
-  word::announceCall("Document.BuiltInDocumentProperties");
-  doc_->ensureOpen();
+  enter("Document.BuiltInDocumentProperties");
   if (index == word::wdPropertyPages)
-    return QVariant(std::max(1, pageCount(doc_->model) - doc_->removedPages));
+    return QVariant(doc_->leadingPages.shownPageCount(pageCount(doc_->model)));
   if (index < 1 || index > 30) failMemberMissing();
   return QVariant();
 }
 
 word::Ref<word::Range> EngineDocument::Range() {
-  word::announceCall("Document.Range");
-  doc_->ensureOpen();
+  enter("Document.Range");
   return word::Ref<word::Range>(std::make_shared<EngineRange>(doc_, true));
 }
 
 word::Ref<word::ListTemplates> EngineDocument::ListTemplates() {
-  word::announceCall("Document.ListTemplates");
-  doc_->ensureOpen();
+  enter("Document.ListTemplates");
   return word::Ref<word::ListTemplates>(std::make_shared<EngineListTemplates>(doc_));
 }
 
 word::Ref<word::Tables> EngineDocument::Tables() {
-  word::announceCall("Document.Tables");
-  doc_->ensureOpen();
+  enter("Document.Tables");
   return word::Ref<word::Tables>(std::make_shared<EngineTables>(doc_));
 }
 
 word::Ref<word::Selection> EngineWindow::Selection() {
-  word::announceCall("Window.Selection");
-  doc_->ensureOpen();
+  enter("Window.Selection");
   return word::Ref<word::Selection>(std::make_shared<EngineSelection>(doc_));
 }
 
 // ---- Range ------------------------------------------------------------------------------
 
 word::Ref<word::ListFormat> EngineRange::ListFormat() {
-  word::announceCall("Range.ListFormat");
-  doc_->ensureOpen();
+  enter("Range.ListFormat");
   if (whole_) fail(QStringLiteral("This method or property is not available on this object."));
   return word::Ref<word::ListFormat>(std::make_shared<SelectionListFormat>(doc_));
 }
 
 void EngineRange::CopyAsPicture() {
-  word::announceCall("Range.CopyAsPicture");
-  doc_->ensureOpen();
+  enter("Range.CopyAsPicture");
   // The picture of the range's first page; a whole-document range starts at the first
   // page that navigation has not removed.
-  const int page = whole_ ? doc_->removedPages
-                          : std::max(doc_->removedPages,
-                                     pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
+  const int first = doc_->leadingPages.firstPage();
+  const int page =
+      whole_ ? first : std::max(first, pageOfPosition(doc_->model, doc_->cursor.selectionStart()));
   base::PutClipboardPicture(drawPage(doc_->model, page));
 }
 
 QString EngineRange::Text() {
-  word::announceCall("Range.Text");
-  doc_->ensureOpen();
+  enter("Range.Text");
   QString text;
   if (whole_) {
-    const int start =
-        doc_->removedPages > 0 ? pageStartPosition(doc_->model, doc_->removedPages) : 0;
     QTextCursor c(doc_->model.text());
-    c.setPosition(std::max(0, start));
+    c.setPosition(doc_->leadingPages.storyStart(doc_->model));
     c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     text = c.selectedText();
   } else {
@@ -150,8 +137,7 @@ void refreshListParagraphs(DocumentState& doc, const QString& name) {
 }  // namespace
 
 word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, const QString& name) {
-  word::announceCall("ListTemplates.Add");
-  doc_->ensureOpen();
+  enter("ListTemplates.Add");
   if (!name.isEmpty() && findTemplate(*doc_, name))
     fail(QStringLiteral("A list template named \"%1\" already exists.").arg(name));
   QString unique = name;
@@ -167,23 +153,21 @@ word::Ref<word::ListTemplate> EngineListTemplates::Add(bool outlineNumbered, con
 }
 
 word::Ref<word::ListLevel> EngineListTemplate::ListLevels(int index) {
-  word::announceCall("ListTemplate.ListLevels");
-  doc_->ensureOpen();
+  enter("ListTemplate.ListLevels");
   if (!findTemplate(*doc_, name_)) failObjectDeleted();
-  if (index < 1 || index > 9) failMemberMissing();
+  if (index < 1 || index > kListLevels) failMemberMissing();
   return word::Ref<word::ListLevel>(std::make_shared<EngineListLevel>(doc_, name_, index));
 }
 
 QString EngineListTemplate::Name() {
-  word::announceCall("ListTemplate.Name");
-  doc_->ensureOpen();
+  enter("ListTemplate.Name");
   return name_;
 }
 
 // Setters announce themselves before their checks, then change the level through here.
 template <class F>
 void EngineListLevel::set(F change) {
-  doc_->ensureOpen();
+  open();
   ListTemplateDefinition* t = findTemplate(*doc_, template_);
   if (!t) failObjectDeleted();
   ListLevelDefinition& level = t->levels[level_ - 1];
@@ -196,64 +180,63 @@ void EngineListLevel::set(F change) {
 }
 
 void EngineListLevel::SetNumberFormat(const QString& v) {
-  word::announceCall("ListLevel.NumberFormat");
+  announce("ListLevel.NumberFormat");
   set([&](ListLevelDefinition& l) { l.numberFormat = v; });
 }
 void EngineListLevel::SetTrailingCharacter(int v) {
-  word::announceCall("ListLevel.TrailingCharacter");
+  announce("ListLevel.TrailingCharacter");
   if (v < 0 || v > 2) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.trailingCharacter = v; });
 }
 void EngineListLevel::SetNumberStyle(int v) {
-  word::announceCall("ListLevel.NumberStyle");
+  announce("ListLevel.NumberStyle");
   set([&](ListLevelDefinition& l) { l.numberStyle = v; });
 }
 void EngineListLevel::SetNumberPosition(double v) {
-  word::announceCall("ListLevel.NumberPosition");
-  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  announce("ListLevel.NumberPosition");
+  if (!std::isfinite(v) || std::abs(v) > kMaxLength) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.numberPosition = v; });
 }
 void EngineListLevel::SetAlignment(int v) {
-  word::announceCall("ListLevel.Alignment");
+  announce("ListLevel.Alignment");
   if (v < 0 || v > 2) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.alignment = v; });
 }
 void EngineListLevel::SetTextPosition(double v) {
-  word::announceCall("ListLevel.TextPosition");
-  if (!std::isfinite(v) || std::abs(v) > 1584) failValueOutOfRange();
+  announce("ListLevel.TextPosition");
+  if (!std::isfinite(v) || std::abs(v) > kMaxLength) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.textPosition = v; });
 }
 void EngineListLevel::SetTabPosition(double v) {
-  word::announceCall("ListLevel.TabPosition");
-  if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > 1584)) failValueOutOfRange();
+  announce("ListLevel.TabPosition");
+  if (!std::isfinite(v) || (v != kUndefined && std::abs(v) > kMaxLength)) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.tabPosition = v; });
 }
 void EngineListLevel::SetResetOnHigher(int v) {
-  word::announceCall("ListLevel.ResetOnHigher");
-  if (v < 0 || v > 9) failValueOutOfRange();
+  announce("ListLevel.ResetOnHigher");
+  if (v < 0 || v > kListLevels) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.resetOnHigher = v; });
 }
 void EngineListLevel::SetStartAt(int v) {
-  word::announceCall("ListLevel.StartAt");
-  if (v < 0 || v > 32767) failValueOutOfRange();
+  announce("ListLevel.StartAt");
+  if (v < 0 || v > kMaxWordCount) failValueOutOfRange();
   set([&](ListLevelDefinition& l) { l.startAt = v; });
 }
 void EngineListLevel::SetLinkedStyle(const QString& v) {
-  word::announceCall("ListLevel.LinkedStyle");
+  announce("ListLevel.LinkedStyle");
   if (!v.isEmpty() && v != QLatin1String("Normal") && v != QLatin1String("List Paragraph"))
     throw word::AutomationError(
         QStringLiteral("The requested member of the collection does not exist."));
   set([&](ListLevelDefinition& l) { l.linkedStyle = v; });
 }
 word::Ref<word::Font> EngineListLevel::Font() {
-  word::announceCall("ListLevel.Font");
-  doc_->ensureOpen();
+  enter("ListLevel.Font");
   if (!findTemplate(*doc_, template_)) failObjectDeleted();
   return word::Ref<word::Font>(std::make_shared<EngineListLevelFont>(doc_, template_, level_));
 }
 
 ListLevelDefinition& EngineListLevelFont::level() {
-  doc_->ensureOpen();
+  open();
   ListTemplateDefinition* t = findTemplate(*doc_, template_);
   if (!t) failObjectDeleted();
   ListLevelDefinition& l = t->levels[level_ - 1];
@@ -266,27 +249,27 @@ ListLevelDefinition& EngineListLevelFont::level() {
 
 void EngineListLevelFont::set(const std::function<void(ListLevelFont&)>& change,
                               const char* member) {
-  word::announceCall(member);
+  enter(member);
   change(level().font);
   refreshListParagraphs(*doc_, template_);
 }
 
 long EngineListLevelFont::Bold() {
-  word::announceCall("Font.Bold");
+  enter("Font.Bold");
   return level().font.bold;
 }
 void EngineListLevelFont::SetSize(double v) {
-  word::announceCall("Font.Size");
-  if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > 1638))) failValueOutOfRange();
+  announce("Font.Size");
+  if (!std::isfinite(v) || (v != kUndefined && (v < 1 || v > kMaxFontSize))) failValueOutOfRange();
   level().font.size = v;
   refreshListParagraphs(*doc_, template_);
 }
 double EngineListLevelFont::Size() {
-  word::announceCall("Font.Size");
+  enter("Font.Size");
   return level().font.size;
 }
 QString EngineListLevelFont::Name() {
-  word::announceCall("Font.Name");
+  enter("Font.Name");
   return level().font.name;
 }
 
@@ -294,13 +277,14 @@ QString EngineListLevelFont::Name() {
 
 word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, int rows, int columns,
                                          int defaultTableBehavior, int autoFitBehavior) {
-  word::announceCall("Tables.Add");
-  doc_->ensureOpen();
+  enter("Tables.Add");
   auto* target = dynamic_cast<EngineRange*>(range.get());
   if (!target) fail(QString::fromLatin1(word::kObjectNotSet));
   if (target->document() != doc_) fail(QStringLiteral("The range is not in this document."));
-  if (columns < 1 || columns > 63) fail(QStringLiteral("The number must be between 1 and 63."));
-  if (rows < 1 || rows > 32767) fail(QStringLiteral("The number must be between 1 and 32767."));
+  if (columns < 1 || columns > kMaxTableColumns)
+    fail(QStringLiteral("The number must be between 1 and %1.").arg(kMaxTableColumns));
+  if (rows < 1 || rows > kMaxWordCount)
+    fail(QStringLiteral("The number must be between 1 and %1.").arg(kMaxWordCount));
   (void)autoFitBehavior;  // fixed column widths either way
   doc_->beginEdit();
   QTextCursor& cursor = doc_->cursor;
@@ -385,22 +369,21 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
 }
 
 int EngineTables::Count() {
-  word::announceCall("Tables.Count");
-  doc_->ensureOpen();
+  enter("Tables.Count");
   int n = 0;
   for (QTextFrame* f : doc_->model.text()->rootFrame()->childFrames())
     if (qobject_cast<QTextTable*>(f)) ++n;
   return n;
 }
 
-QTextTable* EngineTable::table() const {
-  doc_->ensureOpen();
-  if (!table_) failObjectDeleted();
-  return table_.data();
+template <class F>
+void EngineTable::change(const char* member, F f) {
+  enterTable(member);
+  update(f);
 }
 
 template <class F>
-void EngineTable::change(F f) {
+void EngineTable::update(F f) {
   QTextTable* t = table();
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
@@ -415,62 +398,45 @@ void EngineTable::change(F f) {
 }
 
 word::Ref<word::Column> EngineTable::Columns(int index) {
-  word::announceCall("Table.Columns");
-  QTextTable* t = table();
+  QTextTable* t = enterTable("Table.Columns");
   if (index < 1 || index > t->columns()) failMemberMissing();
   return word::Ref<word::Column>(std::make_shared<EngineColumn>(doc_, t, index));
 }
 
 word::Ref<word::Row> EngineTable::Rows(int index) {
-  word::announceCall("Table.Rows");
-  QTextTable* t = table();
+  QTextTable* t = enterTable("Table.Rows");
   if (index < 1 || index > t->rows()) failMemberMissing();
   return word::Ref<word::Row>(std::make_shared<EngineRow>(doc_, t, index));
 }
 
-QString EngineTable::Style() {
-  word::announceCall("Table.Style");
-  return tableValues(table()->format()).style;
-}
+QString EngineTable::Style() { return tableValues(enterTable("Table.Style")->format()).style; }
 
 void EngineTable::SetStyle(const QString& style) {
-  word::announceCall("Table.Style");
-  table();
+  enterTable("Table.Style");
   if (style != QLatin1String("Table Grid") && style != QLatin1String("Table Normal"))
     fail(QStringLiteral("The requested member of the collection does not exist. (style \"%1\")")
              .arg(style));
-  change([&](TableValues& v) {
+  update([&](TableValues& v) {
     v.style = style == QLatin1String("Table Normal") ? QString() : style;
   });
 }
 
 void EngineTable::SetApplyStyleHeadingRows(bool on) {
-  word::announceCall("Table.ApplyStyleHeadingRows");
-  change([&](TableValues& v) { v.applyHeadingRows = on; });
+  change("Table.ApplyStyleHeadingRows", [&](TableValues& v) { v.applyHeadingRows = on; });
 }
 void EngineTable::SetApplyStyleLastRow(bool on) {
-  word::announceCall("Table.ApplyStyleLastRow");
-  change([&](TableValues& v) { v.applyLastRow = on; });
+  change("Table.ApplyStyleLastRow", [&](TableValues& v) { v.applyLastRow = on; });
 }
 void EngineTable::SetApplyStyleFirstColumn(bool on) {
-  word::announceCall("Table.ApplyStyleFirstColumn");
-  change([&](TableValues& v) { v.applyFirstColumn = on; });
+  change("Table.ApplyStyleFirstColumn", [&](TableValues& v) { v.applyFirstColumn = on; });
 }
 void EngineTable::SetApplyStyleLastColumn(bool on) {
-  word::announceCall("Table.ApplyStyleLastColumn");
-  change([&](TableValues& v) { v.applyLastColumn = on; });
-}
-
-QTextTable* EngineColumn::table() const {
-  doc_->ensureOpen();
-  if (!table_) failObjectDeleted();
-  return table_.data();
+  change("Table.ApplyStyleLastColumn", [&](TableValues& v) { v.applyLastColumn = on; });
 }
 
 void EngineColumn::SetWidth(double points) {
-  word::announceCall("Column.Width");
-  QTextTable* t = table();
-  if (!std::isfinite(points) || points < 1.5 || points > 1584) failValueOutOfRange();
+  QTextTable* t = enterTable("Column.Width");
+  if (!std::isfinite(points) || points < 1.5 || points > kMaxLength) failValueOutOfRange();
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
   while (v.columnWidths.size() < t->columns()) v.columnWidths.append(0);
@@ -481,16 +447,14 @@ void EngineColumn::SetWidth(double points) {
 }
 
 double EngineColumn::Width() {
-  word::announceCall("Column.Width");
-  const TableValues v = tableValues(table()->format());
+  const TableValues v = tableValues(enterTable("Column.Width")->format());
   return index_ - 1 < v.columnWidths.size() ? v.columnWidths[index_ - 1] : 0;
 }
 
 void EngineRow::SetHeight(double height, int rule) {
-  word::announceCall("Row.SetHeight");
-  doc_->ensureOpen();
+  enter("Row.SetHeight");
   if (!table_) failObjectDeleted();
-  if (!std::isfinite(height) || height < 0 || height > 1584) failValueOutOfRange();
+  if (!std::isfinite(height) || height < 0 || height > kMaxLength) failValueOutOfRange();
   if (rule < 0 || rule > 2) failValueOutOfRange();
   QTextTableFormat format = table_->format();
   TableValues v = tableValues(format);

@@ -18,10 +18,67 @@ using AppPtr = std::shared_ptr<ApplicationState>;
 
 class EngineDocument;
 
+// The base of every object that is a view on one document: each member announces itself
+// and checks that the document is still open, once, through `enter`.
+class DocumentObject {
+ protected:
+  explicit DocumentObject(DocPtr doc) : doc_(std::move(doc)) {}
+  // Announces the member ("Selection.TypeText") to the call hook, then fails with Word's
+  // "Object has been deleted." when the document was closed; the state to work on.
+  DocumentState& enter(const char* member) const {
+    word::announceCall(member);
+    doc_->ensureOpen();
+    return *doc_;
+  }
+  // For members that check their arguments between the two.
+  static void announce(const char* member) { word::announceCall(member); }
+  DocumentState& open() const {
+    doc_->ensureOpen();
+    return *doc_;
+  }
+
+  DocPtr doc_;
+};
+
+// The base of the objects that are a view on one table of a document: the table may go
+// while the object lives.
+class TableObject : protected DocumentObject {
+ protected:
+  TableObject(DocPtr doc, QTextTable* table) : DocumentObject(std::move(doc)), table_(table) {}
+  // As `enter`, and then fails when the table is gone; the table to work on.
+  QTextTable* enterTable(const char* member) const {
+    enter(member);
+    return table();
+  }
+  QTextTable* table() const {
+    open();
+    if (!table_) failObjectDeleted();
+    return table_.data();
+  }
+
+  QPointer<QTextTable> table_;
+};
+
+// The base of the application's objects: each member announces itself and checks that the
+// application has not quit.
+class ApplicationObject {
+ protected:
+  explicit ApplicationObject(AppPtr app) : app_(std::move(app)) {}
+  ApplicationState& enter(const char* member) const {
+    word::announceCall(member);
+    app_->ensureRunning();
+    return *app_;
+  }
+  // For members whose check is the active document's.
+  static void announce(const char* member) { word::announceCall(member); }
+
+  AppPtr app_;
+};
+
 // Font of the selection: what it sets applies to the selected text and to text typed next.
-class SelectionFont : public word::Font {
+class SelectionFont : public word::Font, private DocumentObject {
  public:
-  explicit SelectionFont(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionFont(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void SetBold(long value) override;
   long Bold() override;
   void SetSize(double points) override;
@@ -31,23 +88,22 @@ class SelectionFont : public word::Font {
 
  private:
   void apply(const RunValues& values);
-  DocPtr doc_;
 };
 
-class SelectionTabStop : public word::TabStop {
+class SelectionTabStop : public word::TabStop, private DocumentObject {
  public:
-  SelectionTabStop(DocPtr doc, double position) : doc_(std::move(doc)), position_(position) {}
+  SelectionTabStop(DocPtr doc, double position)
+      : DocumentObject(std::move(doc)), position_(position) {}
   void SetPosition(double points) override;
   double Position() override;
 
  private:
-  DocPtr doc_;
   double position_;
 };
 
-class SelectionParagraphFormat : public word::ParagraphFormat {
+class SelectionParagraphFormat : public word::ParagraphFormat, private DocumentObject {
  public:
-  explicit SelectionParagraphFormat(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionParagraphFormat(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void SetAlignment(int value) override;
   int Alignment() override;
   void SetLineSpacingRule(int value) override;
@@ -57,42 +113,30 @@ class SelectionParagraphFormat : public word::ParagraphFormat {
   void SetFirstLineIndent(double points) override;
   void SetLeftIndent(double points) override;
   word::Ref<word::TabStop> TabStops(double position) override;
-
- private:
-  DocPtr doc_;
 };
 
-class EnginePageNumbers : public word::PageNumbers {
+class EnginePageNumbers : public word::PageNumbers, private DocumentObject {
  public:
-  explicit EnginePageNumbers(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EnginePageNumbers(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void Add(int alignment, bool firstPage) override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineHeader : public word::HeaderFooter {
+class EngineHeader : public word::HeaderFooter, private DocumentObject {
  public:
-  explicit EngineHeader(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineHeader(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::PageNumbers> PageNumbers() override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineSection : public word::Section {
+class EngineSection : public word::Section, private DocumentObject {
  public:
-  explicit EngineSection(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineSection(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::HeaderFooter> Headers(int index) override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineListLevelFont : public word::Font {
+class EngineListLevelFont : public word::Font, private DocumentObject {
  public:
   EngineListLevelFont(DocPtr doc, QString tmpl, int level)
-      : doc_(std::move(doc)), template_(std::move(tmpl)), level_(level) {}
+      : DocumentObject(std::move(doc)), template_(std::move(tmpl)), level_(level) {}
   void SetBold(long v) override {
     set([&](ListLevelFont& f) { f.bold = v; }, "Font.Bold");
   }
@@ -149,15 +193,14 @@ class EngineListLevelFont : public word::Font {
  private:
   void set(const std::function<void(ListLevelFont&)>& change, const char* member);
   ListLevelDefinition& level();
-  DocPtr doc_;
   QString template_;
   int level_;
 };
 
-class EngineListLevel : public word::ListLevel {
+class EngineListLevel : public word::ListLevel, private DocumentObject {
  public:
   EngineListLevel(DocPtr doc, QString tmpl, int level)
-      : doc_(std::move(doc)), template_(std::move(tmpl)), level_(level) {}
+      : DocumentObject(std::move(doc)), template_(std::move(tmpl)), level_(level) {}
   void SetNumberFormat(const QString& v) override;
   void SetTrailingCharacter(int v) override;
   void SetNumberStyle(int v) override;
@@ -173,36 +216,32 @@ class EngineListLevel : public word::ListLevel {
  private:
   template <class F>
   void set(F change);
-  DocPtr doc_;
   QString template_;
   int level_;
 };
 
-class EngineListTemplate : public word::ListTemplate {
+class EngineListTemplate : public word::ListTemplate, private DocumentObject {
  public:
-  EngineListTemplate(DocPtr doc, QString name) : doc_(std::move(doc)), name_(std::move(name)) {}
+  EngineListTemplate(DocPtr doc, QString name)
+      : DocumentObject(std::move(doc)), name_(std::move(name)) {}
   word::Ref<word::ListLevel> ListLevels(int index) override;
   QString Name() override;
   const DocPtr& document() const { return doc_; }
   const QString& templateName() const { return name_; }
 
  private:
-  DocPtr doc_;
   QString name_;
 };
 
-class EngineListTemplates : public word::ListTemplates {
+class EngineListTemplates : public word::ListTemplates, private DocumentObject {
  public:
-  explicit EngineListTemplates(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineListTemplates(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::ListTemplate> Add(bool outlineNumbered, const QString& name) override;
-
- private:
-  DocPtr doc_;
 };
 
-class SelectionListFormat : public word::ListFormat {
+class SelectionListFormat : public word::ListFormat, private DocumentObject {
  public:
-  explicit SelectionListFormat(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionListFormat(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void ApplyListTemplate(const word::Ref<word::ListTemplate>& listTemplate,
                          bool continuePreviousList, int applyTo, int defaultListBehavior) override;
   void ListIndent() override;
@@ -211,13 +250,12 @@ class SelectionListFormat : public word::ListFormat {
 
  private:
   void changeLevel(int delta);
-  DocPtr doc_;
 };
 
 // A range: the selection's (whole = false) or the whole document's.
-class EngineRange : public word::Range {
+class EngineRange : public word::Range, private DocumentObject {
  public:
-  EngineRange(DocPtr doc, bool whole) : doc_(std::move(doc)), whole_(whole) {}
+  EngineRange(DocPtr doc, bool whole) : DocumentObject(std::move(doc)), whole_(whole) {}
   word::Ref<word::ListFormat> ListFormat() override;
   void CopyAsPicture() override;
   QString Text() override;
@@ -225,72 +263,59 @@ class EngineRange : public word::Range {
   bool wholeDocument() const { return whole_; }
 
  private:
-  DocPtr doc_;
   bool whole_;
 };
 
-class SelectionParagraphs : public word::Paragraphs {
+class SelectionParagraphs : public word::Paragraphs, private DocumentObject {
  public:
-  explicit SelectionParagraphs(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionParagraphs(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void Indent() override;
   void Outdent() override;
-
- private:
-  DocPtr doc_;
 };
 
-class SelectionShading : public word::Shading {
+class SelectionShading : public word::Shading, private DocumentObject {
  public:
-  explicit SelectionShading(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionShading(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void SetTexture(int v) override;
   void SetForegroundPatternColor(long v) override;
   void SetBackgroundPatternColor(long v) override;
 
  private:
   template <class F>
-  void change(F f);
-  DocPtr doc_;
+  void change(const char* member, F f);
 };
 
-class SelectionCells : public word::Cells {
+class SelectionCells : public word::Cells, private DocumentObject {
  public:
-  explicit SelectionCells(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit SelectionCells(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::Shading> Shading() override;
   void Merge() override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineColumn : public word::Column {
+class EngineColumn : public word::Column, private TableObject {
  public:
   EngineColumn(DocPtr doc, QTextTable* table, int index)
-      : doc_(std::move(doc)), table_(table), index_(index) {}
+      : TableObject(std::move(doc), table), index_(index) {}
   void SetWidth(double points) override;
   double Width() override;
 
  private:
-  QTextTable* table() const;
-  DocPtr doc_;
-  QPointer<QTextTable> table_;
   int index_;
 };
 
-class EngineRow : public word::Row {
+class EngineRow : public word::Row, private TableObject {
  public:
   EngineRow(DocPtr doc, QTextTable* table, int index)
-      : doc_(std::move(doc)), table_(table), index_(index) {}
+      : TableObject(std::move(doc), table), index_(index) {}
   void SetHeight(double height, int rule) override;
 
  private:
-  DocPtr doc_;
-  QPointer<QTextTable> table_;
   int index_;
 };
 
-class EngineTable : public word::Table {
+class EngineTable : public word::Table, private TableObject {
  public:
-  EngineTable(DocPtr doc, QTextTable* table) : doc_(std::move(doc)), table_(table) {}
+  EngineTable(DocPtr doc, QTextTable* table) : TableObject(std::move(doc), table) {}
   word::Ref<word::Column> Columns(int index) override;
   word::Ref<word::Row> Rows(int index) override;
   QString Style() override;
@@ -301,27 +326,24 @@ class EngineTable : public word::Table {
   void SetApplyStyleLastColumn(bool v) override;
 
  private:
-  QTextTable* table() const;
   template <class F>
-  void change(F f);
-  DocPtr doc_;
-  QPointer<QTextTable> table_;
+  // Announces the member and changes the table's Word values.
+  void change(const char* member, F f);
+  template <class F>
+  void update(F f);
 };
 
-class EngineTables : public word::Tables {
+class EngineTables : public word::Tables, private DocumentObject {
  public:
-  explicit EngineTables(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineTables(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::Table> Add(const word::Ref<word::Range>& range, int rows, int columns,
                              int defaultTableBehavior, int autoFitBehavior) override;
   int Count() override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineSelection : public word::Selection {
+class EngineSelection : public word::Selection, private DocumentObject {
  public:
-  explicit EngineSelection(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineSelection(DocPtr doc) : DocumentObject(std::move(doc)) {}
   void TypeText(const QString& text) override;
   void TypeParagraph() override;
   void InsertBreak(int type) override;
@@ -343,21 +365,17 @@ class EngineSelection : public word::Selection {
  private:
   int moveHorizontal(int unit, int count, int extend, bool right, const char* member);
   int moveVertical(int unit, int count, int extend, bool down, const char* member);
-  DocPtr doc_;
 };
 
-class EngineWindow : public word::Window {
+class EngineWindow : public word::Window, private DocumentObject {
  public:
-  explicit EngineWindow(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineWindow(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::Selection> Selection() override;
-
- private:
-  DocPtr doc_;
 };
 
-class EngineDocument : public word::Document {
+class EngineDocument : public word::Document, private DocumentObject {
  public:
-  explicit EngineDocument(DocPtr doc) : doc_(std::move(doc)) {}
+  explicit EngineDocument(DocPtr doc) : DocumentObject(std::move(doc)) {}
   word::Ref<word::Window> ActiveWindow() override;
   void SaveAs(const QString& fileName) override;
   void Close(const QVariant& saveChanges) override;
@@ -367,26 +385,22 @@ class EngineDocument : public word::Document {
   word::Ref<word::ListTemplates> ListTemplates() override;
   word::Ref<word::Tables> Tables() override;
   const DocPtr& state() const { return doc_; }
-
- private:
-  DocPtr doc_;
 };
 
-class EngineDocuments : public word::Documents {
+class EngineDocuments : public word::Documents, private ApplicationObject {
  public:
-  explicit EngineDocuments(AppPtr app) : app_(std::move(app)) {}
+  explicit EngineDocuments(AppPtr app) : ApplicationObject(std::move(app)) {}
   word::Ref<word::Document> Add() override;
   word::Ref<word::Document> Open(const QString& fileName) override;
   int Count() override;
 
  private:
   word::Ref<word::Document> adopt(DocumentModel model);
-  AppPtr app_;
 };
 
-class EngineApplication : public word::Application {
+class EngineApplication : public word::Application, private ApplicationObject {
  public:
-  EngineApplication() : app_(std::make_shared<ApplicationState>()) {}
+  EngineApplication() : ApplicationObject(std::make_shared<ApplicationState>()) {}
   word::Ref<word::Documents> Documents() override;
   word::Ref<word::Document> ActiveDocument() override;
   word::Ref<word::Selection> Selection() override;
@@ -396,9 +410,6 @@ class EngineApplication : public word::Application {
   double InchesToPoints(double inches) override;
   QString Name() override;
   void Quit() override;
-
- private:
-  AppPtr app_;
 };
 
 // The name the built-in engine answers to.

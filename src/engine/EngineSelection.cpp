@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 // Half an inch: the step of Paragraphs.Indent and Outdent.
 constexpr double kIndentStep = 36.0;
-// The largest indent or tab position, in points (22 inches, the widest page).
-constexpr double kMaxLength = 1584.0;
-// Tab stops one paragraph may hold; a saved document with more would not open again.
-constexpr int kMaxTabStops = 64;
 // WdListApplyTo's remaining value: the selected paragraphs only.
 constexpr int kListApplyToSelection = 1;
 
@@ -123,37 +120,32 @@ void SelectionFont::apply(const RunValues& values) {
 }
 
 void SelectionFont::SetBold(long value) {
-  word::announceCall("Font.Bold");
-  doc_->ensureOpen();
+  enter("Font.Bold");
   RunValues v = runValues(doc_->typing);
   v.bold = wordBool(value, v.bold);
   apply(v);
 }
 
 long SelectionFont::Bold() {
-  word::announceCall("Font.Bold");
-  doc_->ensureOpen();
+  enter("Font.Bold");
   return runValues(doc_->typing).bold ? word::wdTrue : word::wdFalse;
 }
 
 void SelectionFont::SetSize(double points) {
-  word::announceCall("Font.Size");
-  doc_->ensureOpen();
-  if (!std::isfinite(points) || points < 1 || points > 1638) failValueOutOfRange();
+  enter("Font.Size");
+  if (!std::isfinite(points) || points < 1 || points > kMaxFontSize) failValueOutOfRange();
   RunValues v = runValues(doc_->typing);
   v.size = std::round(points * 2) / 2;  // Word keeps half points
   apply(v);
 }
 
 double SelectionFont::Size() {
-  word::announceCall("Font.Size");
-  doc_->ensureOpen();
+  enter("Font.Size");
   return runValues(doc_->typing).size;
 }
 
 void SelectionFont::SetName(const QString& name) {
-  word::announceCall("Font.Name");
-  doc_->ensureOpen();
+  enter("Font.Name");
   if (name.trimmed().isEmpty()) return;  // Word ignores an empty name
   RunValues v = runValues(doc_->typing);
   v.fontName = name;
@@ -161,29 +153,25 @@ void SelectionFont::SetName(const QString& name) {
 }
 
 QString SelectionFont::Name() {
-  word::announceCall("Font.Name");
-  doc_->ensureOpen();
+  enter("Font.Name");
   return runValues(doc_->typing).fontName;
 }
 
 // ---- Paragraph format -------------------------------------------------------------------
 
 void SelectionParagraphFormat::SetAlignment(int value) {
-  word::announceCall("ParagraphFormat.Alignment");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.Alignment");
   if (value < 0 || value > 3) failValueOutOfRange();
   doc_->changeParagraphs([&](ParagraphValues& v) { v.alignment = value; });
 }
 
 int SelectionParagraphFormat::Alignment() {
-  word::announceCall("ParagraphFormat.Alignment");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.Alignment");
   return paragraphValues(doc_->cursor.blockFormat()).alignment;
 }
 
 void SelectionParagraphFormat::SetLineSpacingRule(int value) {
-  word::announceCall("ParagraphFormat.LineSpacingRule");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.LineSpacingRule");
   if (value < 0 || value > 5) failValueOutOfRange();
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.lineSpacingRule = value;
@@ -194,9 +182,8 @@ void SelectionParagraphFormat::SetLineSpacingRule(int value) {
 }
 
 void SelectionParagraphFormat::SetLineSpacing(double points) {
-  word::announceCall("ParagraphFormat.LineSpacing");
-  doc_->ensureOpen();
-  if (!std::isfinite(points) || points < 0.7 || points > 1584) failValueOutOfRange();
+  enter("ParagraphFormat.LineSpacing");
+  if (!std::isfinite(points) || points < 0.7 || points > kMaxLength) failValueOutOfRange();
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.lineSpacing = points;
     // A spacing in points turns the fixed "single/1.5/double" rules into a multiple.
@@ -205,22 +192,19 @@ void SelectionParagraphFormat::SetLineSpacing(double points) {
 }
 
 void SelectionParagraphFormat::SetSpaceBeforeAuto(long value) {
-  word::announceCall("ParagraphFormat.SpaceBeforeAuto");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.SpaceBeforeAuto");
   doc_->changeParagraphs(
       [&](ParagraphValues& v) { v.spaceBeforeAuto = wordBool(value, v.spaceBeforeAuto); });
 }
 
 void SelectionParagraphFormat::SetSpaceAfterAuto(long value) {
-  word::announceCall("ParagraphFormat.SpaceAfterAuto");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.SpaceAfterAuto");
   doc_->changeParagraphs(
       [&](ParagraphValues& v) { v.spaceAfterAuto = wordBool(value, v.spaceAfterAuto); });
 }
 
 void SelectionParagraphFormat::SetFirstLineIndent(double points) {
-  word::announceCall("ParagraphFormat.FirstLineIndent");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.FirstLineIndent");
   checkLength(points);
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.firstLineIndent = points;
@@ -229,8 +213,7 @@ void SelectionParagraphFormat::SetFirstLineIndent(double points) {
 }
 
 void SelectionParagraphFormat::SetLeftIndent(double points) {
-  word::announceCall("ParagraphFormat.LeftIndent");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.LeftIndent");
   checkLength(points);
   doc_->changeParagraphs([&](ParagraphValues& v) {
     v.leftIndent = points;
@@ -239,8 +222,7 @@ void SelectionParagraphFormat::SetLeftIndent(double points) {
 }
 
 word::Ref<word::TabStop> SelectionParagraphFormat::TabStops(double position) {
-  word::announceCall("ParagraphFormat.TabStops");
-  doc_->ensureOpen();
+  enter("ParagraphFormat.TabStops");
   checkLength(position);
   return word::Ref<word::TabStop>(std::make_shared<SelectionTabStop>(doc_, position));
 }
@@ -248,8 +230,7 @@ word::Ref<word::TabStop> SelectionParagraphFormat::TabStops(double position) {
 // Setting a tab stop's position moves the stop at the old position; where there is none,
 // a stop is added at the new position.
 void SelectionTabStop::SetPosition(double points) {
-  word::announceCall("TabStop.Position");
-  doc_->ensureOpen();
+  enter("TabStop.Position");
   checkLength(points);
   if (points < 0) failValueOutOfRange();
   const double from = position_;
@@ -272,16 +253,14 @@ void SelectionTabStop::SetPosition(double points) {
 }
 
 double SelectionTabStop::Position() {
-  word::announceCall("TabStop.Position");
-  doc_->ensureOpen();
+  enter("TabStop.Position");
   return position_;
 }
 
 // ---- Header page numbers ----------------------------------------------------------------
 
 void EnginePageNumbers::Add(int alignment, bool firstPage) {
-  word::announceCall("PageNumbers.Add");
-  doc_->ensureOpen();
+  enter("PageNumbers.Add");
   if (alignment < 0 || alignment > 4) failValueOutOfRange();
   doc_->model.header.pageNumbers = true;
   doc_->model.header.alignment = std::min(alignment, 2);
@@ -289,14 +268,12 @@ void EnginePageNumbers::Add(int alignment, bool firstPage) {
 }
 
 word::Ref<word::PageNumbers> EngineHeader::PageNumbers() {
-  word::announceCall("HeaderFooter.PageNumbers");
-  doc_->ensureOpen();
+  enter("HeaderFooter.PageNumbers");
   return word::Ref<word::PageNumbers>(std::make_shared<EnginePageNumbers>(doc_));
 }
 
 word::Ref<word::HeaderFooter> EngineSection::Headers(int index) {
-  word::announceCall("Section.Headers");
-  doc_->ensureOpen();
+  enter("Section.Headers");
   // Only the primary header exists: first-page and even-page headers are not used.
   if (index != word::wdHeaderFooterPrimary) failMemberMissing();
   return word::Ref<word::HeaderFooter>(std::make_shared<EngineHeader>(doc_));
@@ -316,8 +293,7 @@ void placeAtLevel(const DocumentModel& model, ParagraphValues& v) {
 void SelectionListFormat::ApplyListTemplate(const word::Ref<word::ListTemplate>& listTemplate,
                                             bool continuePreviousList, int applyTo,
                                             int defaultListBehavior) {
-  word::announceCall("ListFormat.ApplyListTemplate");
-  doc_->ensureOpen();
+  enter("ListFormat.ApplyListTemplate");
   (void)continuePreviousList;  // bullets have no numbering to continue
   (void)defaultListBehavior;
   auto* tmpl = dynamic_cast<EngineListTemplate*>(listTemplate.get());
@@ -357,26 +333,23 @@ void SelectionListFormat::ApplyListTemplate(const word::Ref<word::ListTemplate>&
 void SelectionListFormat::changeLevel(int delta) {
   doc_->changeParagraphs([&](ParagraphValues& v) {
     if (v.listTemplate.isEmpty()) return;  // not in a list: nothing to move
-    v.listLevel = std::clamp(v.listLevel + delta, 1, 9);
+    v.listLevel = std::clamp(v.listLevel + delta, 1, kListLevels);
     placeAtLevel(doc_->model, v);
   });
 }
 
 void SelectionListFormat::ListIndent() {
-  word::announceCall("ListFormat.ListIndent");
-  doc_->ensureOpen();
+  enter("ListFormat.ListIndent");
   changeLevel(+1);
 }
 
 void SelectionListFormat::ListOutdent() {
-  word::announceCall("ListFormat.ListOutdent");
-  doc_->ensureOpen();
+  enter("ListFormat.ListOutdent");
   changeLevel(-1);
 }
 
 void SelectionListFormat::RemoveNumbers(int numberType) {
-  word::announceCall("ListFormat.RemoveNumbers");
-  doc_->ensureOpen();
+  enter("ListFormat.RemoveNumbers");
   if (numberType < 1 || numberType > 3) failValueOutOfRange();
   // The list level and the indents it gave go; indents the paragraph set itself stay.
   doc_->changeParagraphs([&](ParagraphValues& v) {
@@ -389,8 +362,7 @@ void SelectionListFormat::RemoveNumbers(int numberType) {
 }
 
 void SelectionParagraphs::Indent() {
-  word::announceCall("Paragraphs.Indent");
-  doc_->ensureOpen();
+  enter("Paragraphs.Indent");
   // Indenting stops at the largest indent a paragraph may be given (a deep list level may
   // already lie beyond it; that one stays where it is).
   doc_->changeParagraphs([&](ParagraphValues& v) {
@@ -400,8 +372,7 @@ void SelectionParagraphs::Indent() {
 }
 
 void SelectionParagraphs::Outdent() {
-  word::announceCall("Paragraphs.Outdent");
-  doc_->ensureOpen();
+  enter("Paragraphs.Outdent");
   doc_->changeParagraphs([&](ParagraphValues& v) {
     // Outdenting stops at the margin (the hanging bullet of a list may still sit left of
     // the text).
@@ -413,8 +384,8 @@ void SelectionParagraphs::Outdent() {
 // ---- Cells ------------------------------------------------------------------------------
 
 template <class F>
-void SelectionShading::change(F f) {
-  doc_->ensureOpen();
+void SelectionShading::change(const char* member, F f) {
+  enter(member);
   doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
@@ -437,29 +408,24 @@ void SelectionShading::change(F f) {
 }
 
 void SelectionShading::SetTexture(int v) {
-  word::announceCall("Shading.Texture");
-  change([&](CellValues& c) { c.texture = v; });
+  change("Shading.Texture", [&](CellValues& c) { c.texture = v; });
 }
 void SelectionShading::SetForegroundPatternColor(long v) {
-  word::announceCall("Shading.ForegroundPatternColor");
-  change([&](CellValues& c) { c.foregroundColor = v; });
+  change("Shading.ForegroundPatternColor", [&](CellValues& c) { c.foregroundColor = v; });
 }
 void SelectionShading::SetBackgroundPatternColor(long v) {
-  word::announceCall("Shading.BackgroundPatternColor");
-  change([&](CellValues& c) { c.backgroundColor = v; });
+  change("Shading.BackgroundPatternColor", [&](CellValues& c) { c.backgroundColor = v; });
 }
 
 word::Ref<word::Shading> SelectionCells::Shading() {
-  word::announceCall("Cells.Shading");
-  doc_->ensureOpen();
+  enter("Cells.Shading");
   if (!selectedCells(*doc_).table)
     fail(QStringLiteral("This command is available only when the insertion point is in a table."));
   return word::Ref<word::Shading>(std::make_shared<SelectionShading>(doc_));
 }
 
 void SelectionCells::Merge() {
-  word::announceCall("Cells.Merge");
-  doc_->ensureOpen();
+  enter("Cells.Merge");
   doc_->beginEdit();  // before looking at the cells: it may remove text
   const CellBlock cells = selectedCells(*doc_);
   if (!cells.table)
@@ -477,8 +443,7 @@ void SelectionCells::Merge() {
 // ---- Selection --------------------------------------------------------------------------
 
 void EngineSelection::TypeText(const QString& text) {
-  word::announceCall("Selection.TypeText");
-  DocumentState& d = *doc_;
+  DocumentState& d = enter("Selection.TypeText");
   d.beginEdit();
   // Line breaks start new paragraphs; characters that the text store reserves for its
   // own structure are dropped.
@@ -503,8 +468,7 @@ void EngineSelection::TypeText(const QString& text) {
 }
 
 void EngineSelection::TypeParagraph() {
-  word::announceCall("Selection.TypeParagraph");
-  DocumentState& d = *doc_;
+  DocumentState& d = enter("Selection.TypeParagraph");
   d.beginEdit();
   if (d.cursor.hasSelection()) d.removeSelectedText(d.cursor);
   QTextBlockFormat f = d.cursor.blockFormat();
@@ -516,9 +480,7 @@ void EngineSelection::TypeParagraph() {
 }
 
 void EngineSelection::InsertBreak(int type) {
-  word::announceCall("Selection.InsertBreak");
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter("Selection.InsertBreak");
   if (type != word::wdSectionBreakNextPage && type != word::wdPageBreak)
     fail(QStringLiteral("This kind of break is not supported (type %1).").arg(type));
   if (d.cursor.currentTable())
@@ -535,20 +497,17 @@ void EngineSelection::InsertBreak(int type) {
 }
 
 word::Ref<word::Font> EngineSelection::Font() {
-  word::announceCall("Selection.Font");
-  doc_->ensureOpen();
+  enter("Selection.Font");
   return word::Ref<word::Font>(std::make_shared<SelectionFont>(doc_));
 }
 
 word::Ref<word::ParagraphFormat> EngineSelection::ParagraphFormat() {
-  word::announceCall("Selection.ParagraphFormat");
-  doc_->ensureOpen();
+  enter("Selection.ParagraphFormat");
   return word::Ref<word::ParagraphFormat>(std::make_shared<SelectionParagraphFormat>(doc_));
 }
 
 word::Ref<word::Section> EngineSelection::Sections(int index) {
-  word::announceCall("Selection.Sections");
-  doc_->ensureOpen();
+  enter("Selection.Sections");
   // The sections the selection touches, counted from the one it starts in.
   int touched = 1;
   const QTextBlock last = doc_->lastSelectedBlock();
@@ -561,20 +520,17 @@ word::Ref<word::Section> EngineSelection::Sections(int index) {
 }
 
 word::Ref<word::Range> EngineSelection::Range() {
-  word::announceCall("Selection.Range");
-  doc_->ensureOpen();
+  enter("Selection.Range");
   return word::Ref<word::Range>(std::make_shared<EngineRange>(doc_, false));
 }
 
 word::Ref<word::Paragraphs> EngineSelection::Paragraphs() {
-  word::announceCall("Selection.Paragraphs");
-  doc_->ensureOpen();
+  enter("Selection.Paragraphs");
   return word::Ref<word::Paragraphs>(std::make_shared<SelectionParagraphs>(doc_));
 }
 
 word::Ref<word::Cells> EngineSelection::Cells() {
-  word::announceCall("Selection.Cells");
-  doc_->ensureOpen();
+  enter("Selection.Cells");
   if (!selectedCells(*doc_).table)
     fail(QStringLiteral("This command is available only when the insertion point is in a table."));
   return word::Ref<word::Cells>(std::make_shared<SelectionCells>(doc_));
@@ -582,9 +538,7 @@ word::Ref<word::Cells> EngineSelection::Cells() {
 
 int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
                                     const char* member) {
-  word::announceCall(member);
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter(member);
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   if (count < 0) {
     count = distance(count);
@@ -622,9 +576,7 @@ int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
 }
 
 int EngineSelection::moveVertical(int unit, int count, int extend, bool down, const char* member) {
-  (void)member;  // announced by the caller
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter(member);
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   if (unit != word::wdLine) fail(QStringLiteral("Bad parameter"));
   if (count < 0) {
@@ -665,18 +617,14 @@ int EngineSelection::MoveLeft(int unit, int count, int extend) {
   return moveHorizontal(unit, count, extend, false, "Selection.MoveLeft");
 }
 int EngineSelection::MoveUp(int unit, int count, int extend) {
-  word::announceCall("Selection.MoveUp");
-  return moveVertical(unit, count, extend, false, nullptr);
+  return moveVertical(unit, count, extend, false, "Selection.MoveUp");
 }
 int EngineSelection::MoveDown(int unit, int count, int extend) {
-  word::announceCall("Selection.MoveDown");
-  return moveVertical(unit, count, extend, true, nullptr);
+  return moveVertical(unit, count, extend, true, "Selection.MoveDown");
 }
 
 int EngineSelection::EndKey(int unit, int extend) {
-  word::announceCall("Selection.EndKey");
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter("Selection.EndKey");
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
@@ -692,9 +640,7 @@ int EngineSelection::EndKey(int unit, int extend) {
 }
 
 int EngineSelection::HomeKey(int unit, int extend) {
-  word::announceCall("Selection.HomeKey");
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter("Selection.HomeKey");
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
@@ -703,8 +649,7 @@ int EngineSelection::HomeKey(int unit, int extend) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);
   } else if (unit == word::wdStory) {
     // The story starts at the first page that navigation has not removed.
-    const int start = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    d.cursor.setPosition(std::max(0, start), mode);
+    d.cursor.setPosition(d.leadingPages.storyStart(d.model), mode);
   } else {
     fail(QStringLiteral("Bad parameter"));
   }
@@ -713,19 +658,18 @@ int EngineSelection::HomeKey(int unit, int extend) {
 }
 
 void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVariant& name) {
-  word::announceCall("Selection.GoTo");
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter("Selection.GoTo");
   (void)name;  // page names are numbers; Count carries the number where one is given
   if (what != word::wdGoToPage) fail(QStringLiteral("This GoTo target is not supported."));
   const int pages = pageCount(d.model);
-  const int current = std::max(d.removedPages, pageOfPosition(d.model, d.cursor.position()));
+  const int first = d.leadingPages.firstPage();
+  const int current = std::max(first, pageOfPosition(d.model, d.cursor.position()));
   // Wide arithmetic: a count near the ends of int must not overflow before the clamp.
   const qint64 n = count.isValid() && !count.isNull() ? count.toInt() : 1;
   qint64 target = current;
   switch (which) {
     case word::wdGoToAbsolute:
-      target = d.removedPages + n - 1;
+      target = first + n - 1;
       break;
     case word::wdGoToNext:
       target = current + std::max<qint64>(1, n);
@@ -734,7 +678,7 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
       target = current - std::max<qint64>(1, n);
       break;
     case 4:  // wdGoToFirst
-      target = d.removedPages;
+      target = first;
       break;
     case -1:  // wdGoToLast
       target = pages - 1;
@@ -742,47 +686,26 @@ void EngineSelection::GoTo(int what, int which, const QVariant& count, const QVa
     default:
       failValueOutOfRange();
   }
-  target = std::clamp<qint64>(target, d.removedPages, pages - 1);
+  target = std::clamp<qint64>(target, first, pages - 1);
   const int page = static_cast<int>(target);
   const int position = std::max(0, pageStartPosition(d.model, page));
   d.cursor.setPosition(position);
-  d.navigationPage = page;
-  d.navigationPosition = position;
+  d.leadingPages.wentTo({page, position});
   d.takeTypingFormatFromCursor();
 }
 
 int EngineSelection::Delete(int unit, int count) {
-  word::announceCall("Selection.Delete");
-  DocumentState& d = *doc_;
-  d.ensureOpen();
+  DocumentState& d = enter("Selection.Delete");
   if (unit != word::wdCharacter && unit != word::wdWord) fail(QStringLiteral("Bad parameter"));
   if (count < 1) return 0;
   QTextCursor& c = d.cursor;
   if (c.hasSelection()) {
     // A selection from the start of the story to the start of a later page removes the
     // whole leading pages; the pages after them keep the layout they had.
-    const int storyStart = d.removedPages > 0 ? pageStartPosition(d.model, d.removedPages) : 0;
-    if (c.selectionStart() <= std::max(0, storyStart)) {
-      int endPage = -1;
-      int endPosition = -1;
-      if (d.navigationPage > d.removedPages && c.selectionEnd() >= d.navigationPosition &&
-          (c.anchor() == d.navigationPosition || c.position() == d.navigationPosition ||
-           c.hasComplexSelection() || d.tableAt(d.navigationPosition))) {
-        endPage = d.navigationPage;
-        endPosition = d.navigationPosition;
-      } else {
-        const int page = pageOfPosition(d.model, c.selectionEnd());
-        if (page > d.removedPages && pageStartPosition(d.model, page) == c.selectionEnd()) {
-          endPage = page;
-          endPosition = c.selectionEnd();
-        }
-      }
-      if (endPage > d.removedPages) {
-        d.removedPages = endPage;
-        d.navigationPage = -1;
-        c.setPosition(endPosition);
-        return 1;
-      }
+    if (const auto end = d.leadingPages.wholePagesSelected(d)) {
+      d.leadingPages.removeBefore(end->page);
+      c.setPosition(end->position);
+      return 1;
     }
     d.beginEdit();
     d.removeSelectedText(c);

@@ -31,11 +31,9 @@ void DocumentState::ensureOpen() const {
 
 void DocumentState::beginEdit() {
   ensureOpen();
-  navigationPage = -1;
-  navigationPosition = -1;
-  if (removedPages <= 0) return;
-  const int end = pageStartPosition(model, removedPages);
-  removedPages = 0;
+  const int removed = leadingPages.takeRemoved();
+  if (removed <= 0) return;
+  const int end = pageStartPosition(model, removed);
   QTextCursor c(model.text());
   c.setPosition(0);
   c.setPosition(end < 0 ? model.text()->characterCount() - 1 : end, QTextCursor::KeepAnchor);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/DocumentModel.h"
+#include "engine/LeadingPages.h"
 #include "word/Automation.h"
 
 class QTextTable;
@@ -23,14 +24,9 @@ struct DocumentState {
   QTextCursor cursor;
   // The formatting of text typed from here on.
   QTextCharFormat typing;
-  // Leading pages removed by page navigation (the layout itself is kept, so every later
-  // page still shows as laid out before the removal). Any edit makes the removal real.
-  int removedPages = 0;
-  // Where the last GoTo page went: the page and its first position. A selection from the
-  // start of the story up to there covers whole leading pages, even where the text store
-  // had to widen it to whole table rows.
-  int navigationPage = -1;
-  int navigationPosition = -1;
+  // The leading pages that page navigation removed, and where it last went. Any edit
+  // makes the removal real.
+  LeadingPages leadingPages;
   bool closed = false;
   // The file the document was last saved as or opened from; empty for a new one.
   QString path;

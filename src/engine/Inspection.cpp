@@ -124,7 +124,7 @@ DocumentInfo inspect(const word::Ref<word::Document>& document) {
   const DocPtr& state = stateOf(document);
   state->ensureOpen();
   DocumentInfo info = inspect(state->model);
-  info.pageCount = std::max(1, info.pageCount - state->removedPages);
+  info.pageCount = state->leadingPages.shownPageCount(info.pageCount);
   return info;
 }
 
