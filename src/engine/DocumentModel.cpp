@@ -396,7 +396,7 @@ void DocumentModel::refreshTable(QTextTable* table) {
       const CellValues cv = cellValues(cf);
       cf.setLeftPadding(qtLength(kCellPadding));
       cf.setRightPadding(qtLength(kCellPadding));
-      cf.setTopPadding(0);
+      cf.clearProperty(QTextFormat::TableCellTopPadding);  // the table's, 0
       cf.setBorder(grid ? qtLength(kGridBorder) : 0);
       cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
       // Qt draws a border without a brush black: naming none keeps the cell format, which
