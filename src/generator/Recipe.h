@@ -9,7 +9,10 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <vector>
+
+#include "shell/BusinessRecord.h"
 
 namespace generator {
 
@@ -89,17 +92,9 @@ enum class Op {
   Repeat,
 };
 
-// The eight business details, read from the main window when the step runs.
-enum class BusinessField {
-  None,
-  BusinessName,
-  StreetAddress1,
-  StreetAddress2,
-  CityAndZip,  // the city-and-state field, one space, the zip code
-  Telephone,
-  Fax,
-  Email,
-};
+// The business details a cover line shows, read when the step runs (from the run's values
+// or the main window). The city line is the city-and-state field, one space, the zip code.
+using shell::BusinessField;
 
 // The font attributes a list level leaves undefined, in the order they are set.
 enum class LevelFontAttribute {
@@ -126,7 +121,7 @@ struct Step {
   long number = 0;   // statement number
   long number2 = 0;  // second statement number of two-statement steps
   QString text;
-  BusinessField field = BusinessField::None;
+  std::optional<BusinessField> field;  // typed instead of `text` when set
   // TypeFormatted's values.
   int breaks = 0;
   bool bold = false;
@@ -173,7 +168,7 @@ Step MinorHeading(long number, const QString& text, int breaks = 2);
 Step Body(long number, const QString& text, int breaks = 2);
 Step Body1(long number, const QString& text);
 Step Body0(long number, const QString& text);
-// A business detail typed as Body/1.
+// A business detail's cover line typed as Body/1.
 Step FieldBody1(long number, BusinessField field);
 Step SectionBreak(long number);
 Step ParagraphBreak(long number);

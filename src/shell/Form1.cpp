@@ -98,6 +98,11 @@ QLineEdit* Form1::fieldOf(BusinessField field) const {
   return nullptr;
 }
 
+QString Form1::businessFieldText(BusinessField field) const {
+  const QLineEdit* edit = fieldOf(field);
+  return edit ? edit->text() : QString();
+}
+
 void Form1::buildLayout() {
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(base::twipsToPixels(8040), base::twipsToPixels(4785));

@@ -45,6 +45,8 @@ class Form1 : public QWidget {
 
   // The text field that holds one detail of the business.
   QLineEdit* fieldOf(BusinessField field) const;
+  // The text of one detail of the business as the window holds it now.
+  QString businessFieldText(BusinessField field) const;
 
   void setWindowPointer(WindowPointer pointer);
   WindowPointer windowPointer() const { return pointer_; }
