@@ -9,6 +9,7 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
@@ -296,8 +297,22 @@ DocumentModel::DocumentModel() : text_(std::make_unique<QTextDocument>()) {
 }
 
 DocumentModel::~DocumentModel() = default;
-DocumentModel::DocumentModel(DocumentModel&&) noexcept = default;
-DocumentModel& DocumentModel::operator=(DocumentModel&&) noexcept = default;
+// The layout cache goes with the text it belongs to.
+DocumentModel::DocumentModel(DocumentModel&& other) noexcept
+    : page(other.page),
+      header(other.header),
+      listTemplates(std::move(other.listTemplates)),
+      text_(std::move(other.text_)),
+      layoutCache_(std::exchange(other.layoutCache_, nullptr)) {}
+
+DocumentModel& DocumentModel::operator=(DocumentModel&& other) noexcept {
+  page = other.page;
+  header = other.header;
+  listTemplates = std::move(other.listTemplates);
+  text_ = std::move(other.text_);
+  layoutCache_ = std::exchange(other.layoutCache_, nullptr);
+  return *this;
+}
 
 const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& name) const {
   for (const ListTemplateDefinition& t : listTemplates)
@@ -445,6 +460,7 @@ DocumentModel DocumentModel::clone() const {
   flushEdits(*this);  // the copy takes in every table
   DocumentModel copy;
   copy.text_.reset(text_->clone());
+  copy.layoutCache_ = nullptr;  // it went with the text it was made for
   // Qt's clone leaves out the first paragraph's own formats; carry them over.
   QTextCursor first(copy.text_.get());
   first.setBlockFormat(text_->begin().blockFormat());

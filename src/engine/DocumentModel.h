@@ -44,6 +44,8 @@ class QTextTable;
 
 namespace engine {
 
+class LayoutCache;  // PageLayout.cpp
+
 constexpr double kPointsPerInch = 72.0;
 // Word's LinesToPoints: one line is 12 points.
 constexpr double kPointsPerLine = 12.0;
@@ -215,8 +217,16 @@ class DocumentModel {
   // A deep copy (text with all formats, and the Word-only data).
   DocumentModel clone() const;
 
+  // The layout is a cache of the text, not part of what the document says: the page
+  // questions of PageLayout.h lay the text out, hold its edits in an open edit block until
+  // then and keep what they found, on a const document too. This is the cache they change;
+  // no Word value changes through it.
+  LayoutCache& layoutCache() const;
+
  private:
   std::unique_ptr<QTextDocument> text_;
+  // Made on the first page question; a child object of `text_`, which owns it.
+  mutable LayoutCache* layoutCache_ = nullptr;
 };
 
 }  // namespace engine

@@ -51,10 +51,21 @@
 
 // A list level's bullet font: X(member, Word's Font member). Word's booleans (0 false,
 // -1 true) or kUndefined (take it from the text).
-#define ENGINE_LIST_FONT_VALUES(X)                                                      \
-  X(bold, Bold)                                                                         \
-  X(italic, Italic)                                                                     \
-  X(strikethrough, Strikethrough) X(subscript, Subscript) X(superscript, Superscript)   \
-      X(shadow, Shadow) X(outline, Outline) X(emboss, Emboss) X(engrave, Engrave)       \
-          X(allCaps, AllCaps) X(hidden, Hidden) X(underline, Underline) X(color, Color) \
-              X(animation, Animation) X(doubleStrikeThrough, DoubleStrikeThrough)
+// clang-format off
+#define ENGINE_LIST_FONT_VALUES(X)     \
+  X(bold, Bold)                        \
+  X(italic, Italic)                    \
+  X(strikethrough, Strikethrough)      \
+  X(subscript, Subscript)              \
+  X(superscript, Superscript)          \
+  X(shadow, Shadow)                    \
+  X(outline, Outline)                  \
+  X(emboss, Emboss)                    \
+  X(engrave, Engrave)                  \
+  X(allCaps, AllCaps)                  \
+  X(hidden, Hidden)                    \
+  X(underline, Underline)              \
+  X(color, Color)                      \
+  X(animation, Animation)              \
+  X(doubleStrikeThrough, DoubleStrikeThrough)
+// clang-format on
