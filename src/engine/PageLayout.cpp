@@ -200,6 +200,60 @@ bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
   return changed;
 }
 
+// The room an empty paragraph takes as one line of its mark's font, spaced as its format
+// says, with its space before and after.
+double emptyParagraphHeight(const QTextBlock& block) {
+  const QTextLayout* layout = block.layout();
+  if (!layout || layout->lineCount() == 0) return 0;
+  const QTextBlockFormat format = block.blockFormat();
+  const double natural = layout->lineAt(0).height();
+  double line = natural;
+  switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+      line = natural * format.lineHeight() / 100.0;
+      break;
+    case QTextBlockFormat::FixedHeight:
+      line = format.lineHeight();
+      break;
+    case QTextBlockFormat::MinimumHeight:
+      line = std::max(natural, format.lineHeight());
+      break;
+    case QTextBlockFormat::LineDistanceHeight:
+      line = natural + format.lineHeight();
+      break;
+    default:
+      break;
+  }
+  return std::max(0.0, format.topMargin() + line + format.bottomMargin());
+}
+
+// Word shows an empty paragraph right after a table as a blank line; Qt's layout tucks it
+// into the table's bottom edge, where it takes no room, so the next paragraph would stand
+// right under the table. The table's bottom margin gives the line back (the paragraph is
+// drawn inside it). Only tables whose following paragraph lies in the changed span from
+// `from` to `to` are looked at.
+bool makeRoomAfterTables(QTextDocument* doc, qint64 from, qint64 to) {
+  bool changed = false;
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
+  for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table || table->lastPosition() + 1 < from || table->firstPosition() > to) continue;
+    const QTextBlock after = doc->findBlock(table->lastPosition() + 1);
+    const bool empty =
+        after.isValid() && after.length() == 1 && after.position() == table->lastPosition() + 1;
+    const double room = empty ? emptyParagraphHeight(after) : 0;
+    QTextTableFormat format = table->format();
+    if (std::abs(format.bottomMargin() - qtLength(room)) > 0.01) {
+      format.setBottomMargin(qtLength(room));
+      table->setFormat(format);
+      changed = true;
+    }
+  }
+  edit.endEditBlock();
+  return changed;
+}
+
 }  // namespace
 
 void flushEdits(const DocumentModel& model) {
@@ -215,13 +269,24 @@ void settleLayout(const DocumentModel& model) {
   // Until the first question about pages the document has no page size, and so no
   // layout: setting it lays the whole document out, from then on only what changes.
   const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
-  if (doc->pageSize() != pageSize) doc->setPageSize(pageSize);
+  if (doc->pageSize() != pageSize) {
+    // Drawing a page shapes its text again unless the layout keeps the glyphs it made.
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+      if (b.layout()) b.layout()->setCacheEnabled(true);
+    doc->setPageSize(pageSize);  // a full layout: every row's padding is worked out again
+    cache.changed(0, 0, std::numeric_limits<int>::max());
+  }
   if (!cache.settled) {
     doc->documentLayout()->documentSize();
     cache.settling = true;
+    // One edit for both, so that Qt lays the document out again once.
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
     const bool padded = padRows(doc, cache.changeStart, cache.changeEnd);
+    const bool spaced = makeRoomAfterTables(doc, cache.changeStart, cache.changeEnd);
+    edit.endEditBlock();
     cache.settling = false;
-    if (padded) doc->documentLayout()->documentSize();
+    if (padded || spaced) doc->documentLayout()->documentSize();
     cache.settled = true;
     cache.changeStart = std::numeric_limits<int>::max();
     cache.changeEnd = -1;
@@ -291,10 +356,22 @@ int lineMoveInTable(const DocumentModel& model, int position, bool down) {
 }
 
 SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
-  LayoutCache& cache = cacheOf(model.text());
+  QTextDocument* doc = model.text();
+  LayoutCache& cache = cacheOf(doc);
   ++cache.held;
-  settleLayout(model);
-  cache.close();
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  if (doc->pageSize() == pageSize) {
+    settleLayout(model);
+    cache.close();
+  } else {
+    cache.close();
+    // Not laid out on pages yet: moves by line need only where lines break, which the
+    // page height and row paddings do not change. Without a page height Qt lays out in
+    // one column and relays out only what changed (on pages it relays out every table
+    // after a change), and brings the layout up to the line asked for when asked.
+    const QSizeF columnSize(model.page.pageWidth, -1);
+    if (doc->pageSize() != columnSize) doc->setPageSize(columnSize);
+  }
 }
 
 SettledLayout::~SettledLayout() {

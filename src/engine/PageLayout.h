@@ -24,8 +24,10 @@ void flushEdits(const DocumentModel& model);
 // is worked out again only from the first change on). Answers at once when nothing
 // changed since the last time.
 void settleLayout(const DocumentModel& model);
-// Settles the layout and keeps the edit block closed while it lives: Qt's cursor moves by
-// visual line read the layout only outside an edit block.
+// Brings the layout up to date for moves by visual line and keeps the edit block closed
+// while it lives (Qt's cursor reads the layout only outside an edit block). A document
+// already laid out on pages is settled; one that is not gets only its lines, in one
+// column, without page breaks or row paddings (they do not change where lines break).
 class SettledLayout {
  public:
   explicit SettledLayout(const DocumentModel& model);

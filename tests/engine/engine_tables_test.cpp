@@ -1,5 +1,6 @@
 // Tables: creation, widths, heights, style, moves by cell, line and character, shading
 // and merging, as the plan's tables use them.
+#include <QTextBlock>
 #include <QTextFrame>
 
 #include "EngineFixture.h"
@@ -98,6 +99,9 @@ TEST_F(TablesTest, ARowOfSpacedLinesIsNoTallerThanItsMinimumWhenItsTextFits) {
   word::Ref<word::Table> table = addTable(3, 7);
   for (int r = 1; r <= 3; ++r) table->Rows(r)->SetHeight(23.35, word::wdRowHeightAtLeast);
   sel->TypeText(QStringLiteral("Total"));
+  // Text right under the table: no blank line below it counts with the table.
+  EXPECT_EQ(sel->MoveDown(word::wdLine, 3, word::wdMove), 3);
+  sel->TypeText(QStringLiteral("Below"));
   doc->Repaginate();
   QTextDocument* text = engine::documentModel(doc).text();
   QTextFrame* frame = text->rootFrame()->childFrames().value(0);
@@ -106,6 +110,40 @@ TEST_F(TablesTest, ARowOfSpacedLinesIsNoTallerThanItsMinimumWhenItsTextFits) {
   // Three rows of 23.35 points and the grid's four lines.
   EXPECT_GE(height, 3 * 23.35);
   EXPECT_LT(height, 3 * 23.35 + 5);
+}
+
+TEST_F(TablesTest, AnEmptyParagraphAfterATableTakesALineAsAnyOther) {
+  // As the aging tables end: the paragraph the table was added at stays empty and the text
+  // goes on in the next one. Word shows the empty paragraph as a blank line.
+  sel->ParagraphFormat()->SetLineSpacingRule(word::wdLineSpaceMultiple);
+  sel->ParagraphFormat()->SetLineSpacing(app->LinesToPoints(1.3));
+  addTable(1, 2);
+  EXPECT_EQ(sel->MoveDown(word::wdLine, 1, word::wdMove), 1);
+  sel->TypeText(QStringLiteral("Right under the first"));
+  sel->TypeParagraph();
+  addTable(1, 2);
+  EXPECT_EQ(sel->MoveDown(word::wdLine, 1, word::wdMove), 1);
+  sel->TypeParagraph();
+  sel->TypeText(QStringLiteral("A line under the second"));
+  sel->TypeParagraph();
+  sel->TypeText(QStringLiteral("Next"));
+  doc->Repaginate();
+  QTextDocument* text = engine::documentModel(doc).text();
+  const QList<QTextFrame*> tables = text->rootFrame()->childFrames();
+  ASSERT_EQ(tables.size(), 2);
+  auto top = [&](const QString& start) {
+    for (QTextBlock b = text->begin(); b.isValid(); b = b.next())
+      if (b.text().startsWith(start)) return text->documentLayout()->blockBoundingRect(b).top();
+    ADD_FAILURE() << start.toStdString();
+    return 0.0;
+  };
+  const double first = top(QStringLiteral("Right under")) -
+                       text->documentLayout()->frameBoundingRect(tables[0]).top();
+  const double second = top(QStringLiteral("A line under")) -
+                        text->documentLayout()->frameBoundingRect(tables[1]).top();
+  const double line = top(QStringLiteral("Next")) - top(QStringLiteral("A line under"));
+  EXPECT_GT(line, 10);
+  EXPECT_NEAR(second - first, line, 0.5);
 }
 
 TEST_F(TablesTest, CompetitiveGridMovesFillTheFirstColumnAndShadeTheHeadingRow) {
