@@ -1,3 +1,5 @@
+// The end of a run: the plan saved under a fresh temporary name, the word processor closed,
+// the pages rendered into the preview, which then replaces the main window.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,14 +10,14 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "StandInWindows.h"
-#include "StandInWord.h"
-#include "TestEnvironment.h"
 #include "base/Guard.h"
 #include "base/ProgramExit.h"
 #include "generator/Finish.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/StandInWindows.h"
+#include "preview/StandInWord.h"
+#include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
