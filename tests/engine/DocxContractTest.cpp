@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "EngineFixture.h"
 #include "DocxTestDocuments.h"
+#include "EngineFixture.h"
 #include "word/WordConstants.h"
 
 namespace engine_testing {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/Inspection.h"
 #include "SecondHalfExpected.h"
+#include "engine/Inspection.h"
 
 namespace second_half {
 

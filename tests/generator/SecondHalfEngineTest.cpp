@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "engine/Inspection.h"
-#include "support/ScriptedDialogs.h"
 #include "SecondHalfChecks.h"
 #include "SecondHalfExpected.h"
 #include "SecondHalfRun.h"
+#include "engine/Inspection.h"
+#include "support/ScriptedDialogs.h"
 #include "word/Automation.h"
 
 namespace {

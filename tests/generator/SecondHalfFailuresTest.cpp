@@ -6,9 +6,9 @@
 #include <QRegularExpression>
 #include <cstring>
 
+#include "SecondHalfRun.h"
 #include "engine/Inspection.h"
 #include "support/ScriptedDialogs.h"
-#include "SecondHalfRun.h"
 #include "word/Automation.h"
 
 namespace {

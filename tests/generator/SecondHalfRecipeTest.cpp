@@ -6,8 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "generator/Sections.h"
 #include "SecondHalfExpected.h"
+#include "generator/Sections.h"
 
 namespace {
 

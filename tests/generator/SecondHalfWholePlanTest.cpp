@@ -25,11 +25,11 @@
 #include <cstdio>
 #include <map>
 
+#include "SecondHalfChecks.h"
+#include "SecondHalfRun.h"
 #include "engine/Inspection.h"
 #include "engine/PageLayout.h"
 #include "support/ScriptedDialogs.h"
-#include "SecondHalfChecks.h"
-#include "SecondHalfRun.h"
 
 namespace {
 
