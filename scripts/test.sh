@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Halvenor and runs every test: installs what is missing, then
+# Builds Halvenor and runs every test: installs what is missing, checks the formatting and
+# the libraries' layering, then
 #  1. the optimised build and all its tests (real clients: python-docx and LibreOffice),
 #  2. a build under AddressSanitizer and UndefinedBehaviorSanitizer and its tests,
 #  3. the .docx reader's fuzz target for a bounded time.
@@ -17,6 +18,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== formatting"
 git ls-files 'src/*' 'tests/*' 'bench/*' 'fuzz/*' | grep -E '\.(h|cpp)$' |
   xargs clang-format --dry-run -Werror
+
+echo "== layering"
+scripts/check-layers.sh
 
 echo "== optimised build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null

@@ -136,9 +136,9 @@ class Command {
     if (targets.wordFile.isEmpty()) return usageError(QStringLiteral("--output needs a name"));
 
     shell::BusinessDetails details;
+    const shell::BusinessRecordStore store;
     for (const shell::BusinessFieldInfo& info : shell::kBusinessFields)
-      detail(details, info.field) =
-          shell::businessRecordStore().read(QString::fromLatin1(info.storeKey));
+      detail(details, info.field) = store.read(QString::fromLatin1(info.storeKey));
     for (const DetailOption& option : kDetailOptions)
       if (parser_.isSet(QString::fromLatin1(option.name)))
         detail(details, option.field) = parser_.value(QString::fromLatin1(option.name));

@@ -9,6 +9,7 @@
 #include <QTextTable>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
@@ -55,6 +56,31 @@ Qt::Alignment qtAlignment(int wordAlignment) {
 QColor wordColor(long value) {
   if (value < 0 || value > 0xFFFFFF) return QColor();  // automatic
   return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+// The line height by Word's rule, `single` being the font's single line in percent.
+void setLineHeight(QTextBlockFormat& f, const ParagraphValues& v, double single) {
+  switch (v.lineSpacingRule) {
+    case 0:
+      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 1:
+      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 2:
+      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
+      break;
+    case 3:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
+      break;
+    case 4:
+      f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
+      break;
+    default:
+      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
+                      QTextBlockFormat::ProportionalHeight);
+      break;
+  }
 }
 
 // Where the text of a list paragraph's first line starts, after the bullet and its
@@ -110,51 +136,71 @@ void applyListLevelIndents(const DocumentModel& model, ParagraphValues& v) {
   if (!v.firstLineIndentDirect) v.firstLineIndent = level.numberPosition - level.textPosition;
 }
 
-ParagraphValues paragraphValues(const QTextBlockFormat& f) {
-  ParagraphValues v = DocumentModel::normalParagraph();
-  if (f.hasProperty(prop::kParagraphAlignment))
-    v.alignment = f.intProperty(prop::kParagraphAlignment);
-  if (f.hasProperty(prop::kLineSpacingRule))
-    v.lineSpacingRule = f.intProperty(prop::kLineSpacingRule);
-  if (f.hasProperty(prop::kLineSpacing)) v.lineSpacing = f.doubleProperty(prop::kLineSpacing);
-  if (f.hasProperty(prop::kSpaceBefore)) v.spaceBefore = f.doubleProperty(prop::kSpaceBefore);
-  if (f.hasProperty(prop::kSpaceAfter)) v.spaceAfter = f.doubleProperty(prop::kSpaceAfter);
-  if (f.hasProperty(prop::kSpaceBeforeAuto))
-    v.spaceBeforeAuto = f.boolProperty(prop::kSpaceBeforeAuto);
-  if (f.hasProperty(prop::kSpaceAfterAuto))
-    v.spaceAfterAuto = f.boolProperty(prop::kSpaceAfterAuto);
-  if (f.hasProperty(prop::kLeftIndent)) v.leftIndent = f.doubleProperty(prop::kLeftIndent);
-  if (f.hasProperty(prop::kFirstLineIndent))
-    v.firstLineIndent = f.doubleProperty(prop::kFirstLineIndent);
-  v.leftIndentDirect = f.boolProperty(prop::kLeftIndentDirect);
-  v.firstLineIndentDirect = f.boolProperty(prop::kFirstLineIndentDirect);
-  if (f.hasProperty(prop::kTabStops)) v.tabStops = doubleList(f.property(prop::kTabStops));
-  v.listTemplate = f.stringProperty(prop::kListTemplate);
-  v.listLevel =
-      v.listTemplate.isEmpty() ? 0 : std::clamp(f.intProperty(prop::kListLevel), 1, kListLevels);
-  v.sectionStart = f.boolProperty(prop::kSectionStart);
+namespace {
+
+// How a value of each type is kept as a custom format property.
+template <class T>
+struct FormatProperty;
+template <>
+struct FormatProperty<int> {
+  static int get(const QTextFormat& f, int id) { return f.intProperty(id); }
+  static QVariant stored(int v) { return v; }
+};
+template <>
+struct FormatProperty<double> {
+  static double get(const QTextFormat& f, int id) { return f.doubleProperty(id); }
+  static QVariant stored(double v) { return v; }
+};
+template <>
+struct FormatProperty<bool> {
+  static bool get(const QTextFormat& f, int id) { return f.boolProperty(id); }
+  static QVariant stored(bool v) { return v; }
+};
+template <>
+struct FormatProperty<QString> {
+  static QString get(const QTextFormat& f, int id) { return f.stringProperty(id); }
+  static QVariant stored(const QString& v) { return v; }
+};
+template <>
+struct FormatProperty<QList<double>> {
+  static QList<double> get(const QTextFormat& f, int id) { return doubleList(f.property(id)); }
+  static QVariant stored(const QList<double>& v) { return variantList(v); }
+};
+
+// The values as the model keeps them: tab stops in order, a list level only in a list.
+ParagraphValues normalized(ParagraphValues v) {
+  std::sort(v.tabStops.begin(), v.tabStops.end());
+  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels);
   return v;
 }
 
-void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& v) {
-  f.setProperty(prop::kParagraphAlignment, v.alignment);
-  f.setProperty(prop::kLineSpacingRule, v.lineSpacingRule);
-  f.setProperty(prop::kLineSpacing, v.lineSpacing);
-  f.setProperty(prop::kSpaceBefore, v.spaceBefore);
-  f.setProperty(prop::kSpaceAfter, v.spaceAfter);
-  f.setProperty(prop::kSpaceBeforeAuto, v.spaceBeforeAuto);
-  f.setProperty(prop::kSpaceAfterAuto, v.spaceAfterAuto);
-  f.setProperty(prop::kLeftIndent, v.leftIndent);
-  f.setProperty(prop::kFirstLineIndent, v.firstLineIndent);
-  f.setProperty(prop::kLeftIndentDirect, v.leftIndentDirect);
-  f.setProperty(prop::kFirstLineIndentDirect, v.firstLineIndentDirect);
-  QList<double> tabs = v.tabStops;
-  std::sort(tabs.begin(), tabs.end());
-  f.setProperty(prop::kTabStops, variantList(tabs));
-  f.setProperty(prop::kListTemplate, v.listTemplate);
-  f.setProperty(prop::kListLevel,
-                v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels));
-  f.setProperty(prop::kSectionStart, v.sectionStart);
+}  // namespace
+
+ParagraphValues paragraphValues(const QTextBlockFormat& f) {
+  ParagraphValues v = DocumentModel::normalParagraph();
+#define ENGINE_READ_PARAGRAPH(type, member, init, id) \
+  if (f.hasProperty(prop::id)) v.member = FormatProperty<type>::get(f, prop::id);
+  ENGINE_PARAGRAPH_VALUES(ENGINE_READ_PARAGRAPH)
+#undef ENGINE_READ_PARAGRAPH
+  // A level read without a template is no level; a template without one is at level 1.
+  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels);
+  return v;
+}
+
+void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& values) {
+  const ParagraphValues v = normalized(values);
+#define ENGINE_WRITE_PARAGRAPH(type, member, init, id) \
+  f.setProperty(prop::id, FormatProperty<type>::stored(v.member));
+  ENGINE_PARAGRAPH_VALUES(ENGINE_WRITE_PARAGRAPH)
+#undef ENGINE_WRITE_PARAGRAPH
+}
+
+bool RunValues::operator==(const RunValues& other) const {
+#define ENGINE_SAME_RUN(type, member, init) \
+  if (!(member == other.member)) return false;
+  ENGINE_RUN_VALUES(ENGINE_SAME_RUN)
+#undef ENGINE_SAME_RUN
+  return true;
 }
 
 RunValues runValues(const QTextCharFormat& f) {
@@ -251,8 +297,22 @@ DocumentModel::DocumentModel() : text_(std::make_unique<QTextDocument>()) {
 }
 
 DocumentModel::~DocumentModel() = default;
-DocumentModel::DocumentModel(DocumentModel&&) noexcept = default;
-DocumentModel& DocumentModel::operator=(DocumentModel&&) noexcept = default;
+// The layout cache goes with the text it belongs to.
+DocumentModel::DocumentModel(DocumentModel&& other) noexcept
+    : page(other.page),
+      header(other.header),
+      listTemplates(std::move(other.listTemplates)),
+      text_(std::move(other.text_)),
+      layoutCache_(std::exchange(other.layoutCache_, nullptr)) {}
+
+DocumentModel& DocumentModel::operator=(DocumentModel&& other) noexcept {
+  page = other.page;
+  header = other.header;
+  listTemplates = std::move(other.listTemplates);
+  text_ = std::move(other.text_);
+  layoutCache_ = std::exchange(other.layoutCache_, nullptr);
+  return *this;
+}
 
 const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& name) const {
   for (const ListTemplateDefinition& t : listTemplates)
@@ -325,27 +385,7 @@ void DocumentModel::refreshParagraph(const QTextBlock& block) {
   const QTextCharFormat runFormat =
       !firstRun.atEnd() ? firstRun.fragment().charFormat() : block.charFormat();
   const double single = 100.0 * wordLineHeightRatio(runValues(runFormat).fontName);
-  switch (v.lineSpacingRule) {
-    case 0:
-      f.setLineHeight(single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 1:
-      f.setLineHeight(1.5 * single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 2:
-      f.setLineHeight(2 * single, QTextBlockFormat::ProportionalHeight);
-      break;
-    case 3:
-      f.setLineHeight(v.lineSpacing, QTextBlockFormat::MinimumHeight);
-      break;
-    case 4:
-      f.setLineHeight(v.lineSpacing, QTextBlockFormat::FixedHeight);
-      break;
-    default:
-      f.setLineHeight(std::max(1.0, v.lineSpacing / kPointsPerLine * single),
-                      QTextBlockFormat::ProportionalHeight);
-      break;
-  }
+  setLineHeight(f, v, single);
   QList<QTextOption::Tab> tabs;
   for (double t : v.tabStops) tabs.append(QTextOption::Tab(t, QTextOption::LeftTab));
   f.setTabPositions(tabs);
@@ -420,6 +460,7 @@ DocumentModel DocumentModel::clone() const {
   flushEdits(*this);  // the copy takes in every table
   DocumentModel copy;
   copy.text_.reset(text_->clone());
+  copy.layoutCache_ = nullptr;  // it went with the text it was made for
   // Qt's clone leaves out the first paragraph's own formats; carry them over.
   QTextCursor first(copy.text_.get());
   first.setBlockFormat(text_->begin().blockFormat());

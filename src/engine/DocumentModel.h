@@ -36,12 +36,15 @@
 #include <vector>
 
 #include "engine/EngineLimits.h"
+#include "engine/WordValues.h"
 
 class QTextDocument;
 class QTextBlock;
 class QTextTable;
 
 namespace engine {
+
+class LayoutCache;  // PageLayout.cpp
 
 constexpr double kPointsPerInch = 72.0;
 // Word's LinesToPoints: one line is 12 points.
@@ -69,10 +72,9 @@ struct HeaderSettings {
 // A list level's bullet font. Long values use Word's booleans (0 false, -1 true) or
 // kUndefined (take it from the text); size in points or kUndefined.
 struct ListLevelFont {
-  long bold = kUndefined, italic = kUndefined, strikethrough = kUndefined, subscript = kUndefined,
-       superscript = kUndefined, shadow = kUndefined, outline = kUndefined, emboss = kUndefined,
-       engrave = kUndefined, allCaps = kUndefined, hidden = kUndefined, underline = kUndefined,
-       color = kUndefined, animation = kUndefined, doubleStrikeThrough = kUndefined;
+#define ENGINE_LIST_FONT_FIELD(member, Member) long member = kUndefined;
+  ENGINE_LIST_FONT_VALUES(ENGINE_LIST_FONT_FIELD)
+#undef ENGINE_LIST_FONT_FIELD
   double size = kUndefined;
   QString name;  // "" = the text's font
 };
@@ -110,37 +112,23 @@ class DocumentModel;
 // itself). Outside a list, or with an unknown template, nothing changes.
 void applyListLevelIndents(const DocumentModel& model, ParagraphValues& values);
 
-// Word's paragraph values (stored as custom block format properties).
+// Word's paragraph values (stored as custom block format properties), as WordValues.h
+// declares them.
 struct ParagraphValues {
-  int alignment = 0;           // WdParagraphAlignment: 0 left, 1 centre, 2 right, 3 justify
-  int lineSpacingRule = 5;     // WdLineSpacing: 0 single, 1 1.5 lines, 2 double,
-                               // 3 at least, 4 exactly, 5 multiple
-  double lineSpacing = 12.95;  // points; for rule 5, 12 points = one line (1.08 lines)
-  double spaceBefore = 0;      // points
-  // No space after: the classic Normal, on which the plan's own table of contents counts
-  // its pages (with 8 pt after, its cover page spills onto a page of its own).
-  double spaceAfter = 0;  // points
-  bool spaceBeforeAuto = false;
-  bool spaceAfterAuto = false;
-  // Indents as they apply. In a list, an indent the paragraph does not set itself (its
-  // `...Direct` flag false) is the list level's and follows the level; one it sets
-  // overrides the level's, as WordprocessingML's w:ind in w:pPr over w:lvl's.
-  double leftIndent = 0;       // points from the left margin
-  double firstLineIndent = 0;  // points relative to leftIndent (negative = hanging)
-  bool leftIndentDirect = false;
-  bool firstLineIndentDirect = false;
-  QList<double> tabStops;     // custom left-aligned tab stops, points, ascending
-  QString listTemplate;       // "" = not in a list
-  int listLevel = 0;          // 1..9 in a list, 0 otherwise
-  bool sectionStart = false;  // a next-page section break comes before this paragraph
+#define ENGINE_PARAGRAPH_FIELD(type, member, init, id) type member = init;
+  ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_FIELD)
+#undef ENGINE_PARAGRAPH_FIELD
 };
 
-// Word's run values (bold and size are the native Qt character properties, the font
-// name a custom one: the name as set, e.g. "Garamond", never its substitute).
+// Word's run values, as WordValues.h declares them.
 struct RunValues {
-  bool bold = false;
-  double size = 11;  // points
-  QString fontName = QStringLiteral("Calibri");
+#define ENGINE_RUN_FIELD(type, member, init) type member = init;
+  ENGINE_RUN_VALUES(ENGINE_RUN_FIELD)
+#undef ENGINE_RUN_FIELD
+
+  // Neighbouring runs with equal values are one run.
+  bool operator==(const RunValues& other) const;
+  bool operator!=(const RunValues& other) const { return !(*this == other); }
 };
 
 // Word's table values (custom table format properties).
@@ -165,20 +153,11 @@ struct CellValues {
 // rather than these; they are listed so that nothing else collides with them.
 namespace prop {
 enum : int {
-  kParagraphAlignment = 0x100000 + 1,  // QTextFormat::UserProperty + ...
-  kLineSpacingRule,
-  kLineSpacing,
-  kSpaceBefore,
-  kSpaceAfter,
-  kSpaceBeforeAuto,
-  kSpaceAfterAuto,
-  kLeftIndent,
-  kFirstLineIndent,
-  kTabStops,
-  kListTemplate,
-  kListLevel,
-  kSectionStart,
-  kFontName,
+  kFirst = 0x100000,  // QTextFormat::UserProperty; the ids follow it
+#define ENGINE_PARAGRAPH_PROPERTY(type, member, init, id) id,
+  ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_PROPERTY)
+#undef ENGINE_PARAGRAPH_PROPERTY
+      kFontName,
   kTableStyle,
   kApplyHeadingRows,
   kApplyLastRow,
@@ -191,8 +170,6 @@ enum : int {
   kCellTexture,
   kCellForeground,
   kCellBackground,
-  kLeftIndentDirect,
-  kFirstLineIndentDirect,
 };
 }  // namespace prop
 
@@ -240,8 +217,16 @@ class DocumentModel {
   // A deep copy (text with all formats, and the Word-only data).
   DocumentModel clone() const;
 
+  // The layout is a cache of the text, not part of what the document says: the page
+  // questions of PageLayout.h lay the text out, hold its edits in an open edit block until
+  // then and keep what they found, on a const document too. This is the cache they change;
+  // no Word value changes through it.
+  LayoutCache& layoutCache() const;
+
  private:
   std::unique_ptr<QTextDocument> text_;
+  // Made on the first page question; a child object of `text_`, which owns it.
+  mutable LayoutCache* layoutCache_ = nullptr;
 };
 
 }  // namespace engine

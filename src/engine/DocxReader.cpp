@@ -13,6 +13,7 @@
 
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
+#include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
 #include "engine/DocxXmlReader.h"
 #include "engine/EngineLimits.h"
@@ -92,17 +93,12 @@ std::optional<QString> resolveTarget(const QString& sourceFolder, const QString&
 bool nearlyEqual(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 bool sameLevel(const ListLevelDefinition& a, const ListLevelDefinition& b) {
-  const ListLevelFont &f = a.font, &g = b.font;
   return a.numberFormat == b.numberFormat && a.trailingCharacter == b.trailingCharacter &&
          a.numberStyle == b.numberStyle && nearlyEqual(a.numberPosition, b.numberPosition, 0.05) &&
          a.alignment == b.alignment && nearlyEqual(a.textPosition, b.textPosition, 0.05) &&
          nearlyEqual(a.tabPosition, b.tabPosition, 0.05) && a.resetOnHigher == b.resetOnHigher &&
-         a.startAt == b.startAt && a.linkedStyle == b.linkedStyle && f.bold == g.bold &&
-         f.italic == g.italic && f.strikethrough == g.strikethrough &&
-         f.doubleStrikeThrough == g.doubleStrikeThrough && f.shadow == g.shadow &&
-         f.outline == g.outline && f.emboss == g.emboss && f.engrave == g.engrave &&
-         f.allCaps == g.allCaps && f.hidden == g.hidden && f.underline == g.underline &&
-         f.color == g.color && nearlyEqual(f.size, g.size, 0.26) && f.name == g.name;
+         a.startAt == b.startAt && a.linkedStyle == b.linkedStyle &&
+         sameSavedListFont(a.font, b.font);
 }
 
 class DocumentReader {
@@ -222,8 +218,6 @@ class DocumentReader {
     }
   }
 
-  static void readToggle(XmlPartReader& xml, long& target) { target = xml.toggleW() ? -1 : 0; }
-
   ListLevelDefinition readLevel(XmlPartReader& xml) {
     ListLevelDefinition level;
     level.defined = true;
@@ -254,64 +248,10 @@ class DocumentReader {
         if (!alignment) xml.badValue("val", value);
         level.alignment = *alignment;
       } else if (xml.isW("pPr")) {
-        while (xml.nextChild()) {
-          if (xml.isW("tabs")) {
-            while (xml.nextChild()) {
-              if (xml.isW("tab") &&
-                  xml.attributeW("val").value_or(QString()) == QLatin1String("num"))
-                level.tabPosition = twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0));
-              xml.skipElement();
-            }
-            continue;
-          }
-          if (xml.isW("ind")) {
-            left = xml.intW("left", -kMaxTwips, kMaxTwips,
-                            xml.intW("start", -kMaxTwips, kMaxTwips, 0));
-            hanging = xml.intW("hanging", 0, kMaxTwips, 0);
-            if (!xml.attributeW("hanging")) hanging = -xml.intW("firstLine", 0, kMaxTwips, 0);
-          }
-          xml.skipElement();
-        }
+        readLevelPositions(xml, level, left, hanging);
         continue;
       } else if (xml.isW("rPr")) {
-        ListLevelFont& font = level.font;
-        while (xml.nextChild()) {
-          if (xml.isW("rFonts")) {
-            font.name =
-                xml.attributeW("ascii").value_or(xml.attributeW("hAnsi").value_or(QString()));
-          } else if (xml.isW("b")) {
-            readToggle(xml, font.bold);
-          } else if (xml.isW("i")) {
-            readToggle(xml, font.italic);
-          } else if (xml.isW("caps")) {
-            readToggle(xml, font.allCaps);
-          } else if (xml.isW("strike")) {
-            readToggle(xml, font.strikethrough);
-          } else if (xml.isW("dstrike")) {
-            readToggle(xml, font.doubleStrikeThrough);
-          } else if (xml.isW("outline")) {
-            readToggle(xml, font.outline);
-          } else if (xml.isW("shadow")) {
-            readToggle(xml, font.shadow);
-          } else if (xml.isW("emboss")) {
-            readToggle(xml, font.emboss);
-          } else if (xml.isW("imprint")) {
-            readToggle(xml, font.engrave);
-          } else if (xml.isW("vanish")) {
-            readToggle(xml, font.hidden);
-          } else if (xml.isW("color")) {
-            const QString value = xml.attributeW("val").value_or(QString());
-            const auto color = hexToColor(value);
-            if (!color) xml.badValue("val", value);
-            font.color = *color;
-          } else if (xml.isW("sz")) {
-            font.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
-          } else if (xml.isW("u")) {
-            font.underline =
-                xml.attributeW("val").value_or(QString()) == QLatin1String("none") ? 0 : 1;
-          }
-          xml.skipElement();
-        }
+        readListFont(xml, level.font);
         continue;
       }
       xml.skipElement();
@@ -319,6 +259,28 @@ class DocumentReader {
     level.textPosition = twipsToPoints(left);
     level.numberPosition = twipsToPoints(left - hanging);
     return level;
+  }
+
+  // A level's w:pPr: its number tab and its indents (in twips: `left` to the text,
+  // `hanging` from there back to the number).
+  static void readLevelPositions(XmlPartReader& xml, ListLevelDefinition& level, int& left,
+                                 int& hanging) {
+    while (xml.nextChild()) {
+      if (xml.isW("tabs")) {
+        while (xml.nextChild()) {
+          if (xml.isW("tab") && xml.attributeW("val").value_or(QString()) == QLatin1String("num"))
+            level.tabPosition = twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0));
+          xml.skipElement();
+        }
+        continue;
+      }
+      if (xml.isW("ind")) {
+        left = xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0));
+        hanging = xml.intW("hanging", 0, kMaxTwips, 0);
+        if (!xml.attributeW("hanging")) hanging = -xml.intW("firstLine", 0, kMaxTwips, 0);
+      }
+      xml.skipElement();
+    }
   }
 
   void readNumbering(const QString& part) {
@@ -359,7 +321,7 @@ class DocumentReader {
             const int abstractId = xml.intW("val", 0, 1 << 30, 0);
             const auto found = templateOfAbstract.find(abstractId);
             if (found != templateOfAbstract.end())
-              listOfNum_[numId] = model_->listTemplates[found->second].name;
+              lists_.templateOf[numId] = model_->listTemplates[found->second].name;
           }
           xml.skipElement();
         }
@@ -445,25 +407,6 @@ class DocumentReader {
 
   // ---- the body ----
 
-  RunValues readRunProperties(XmlPartReader& xml, RunValues run) {
-    while (xml.nextChild()) {
-      if (xml.isW("rFonts")) {
-        const auto name = xml.attributeW("ascii");
-        const auto other = xml.attributeW("hAnsi");
-        if (name && !name->isEmpty())
-          run.fontName = *name;
-        else if (other && !other->isEmpty())
-          run.fontName = *other;
-      } else if (xml.isW("b")) {
-        run.bold = xml.toggleW();
-      } else if (xml.isW("sz")) {
-        run.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
-      }
-      xml.skipElement();
-    }
-    return run;
-  }
-
   void readSectionProperties(XmlPartReader& xml, bool first) {
     PageSetup page = model_->page;
     bool titlePage = false;
@@ -511,83 +454,15 @@ class DocumentReader {
   ParagraphValues readParagraphProperties(XmlPartReader& xml, ParagraphData& paragraph) {
     ParagraphValues p = paragraph.values;
     while (xml.nextChild()) {
-      if (xml.isW("jc")) {
-        const QString value = xml.attributeW("val").value_or(QString());
-        const auto alignment = alignmentFromXml(value);
-        if (!alignment) xml.badValue("val", value);
-        p.alignment = *alignment;
-      } else if (xml.isW("spacing")) {
-        p.spaceBefore =
-            twipsToPoints(xml.intW("before", 0, kMaxTwips, pointsToTwips(p.spaceBefore)));
-        p.spaceAfter = twipsToPoints(xml.intW("after", 0, kMaxTwips, pointsToTwips(p.spaceAfter)));
-        auto flag = [&](const char* name) {
-          const QString value = xml.attributeW(name).value_or(QStringLiteral("0"));
-          return value == QLatin1String("1") || value == QLatin1String("true") ||
-                 value == QLatin1String("on");
-        };
-        p.spaceBeforeAuto = flag("beforeAutospacing");
-        p.spaceAfterAuto = flag("afterAutospacing");
-        if (xml.attributeW("line")) {
-          const int line = xml.intW("line", 1, kMaxTwips, 240);
-          const QString rule = xml.attributeW("lineRule").value_or(QString());
-          const auto spacing = lineSpacingFromXml(line, rule);
-          if (!spacing) xml.badValue("lineRule", rule);
-          p.lineSpacingRule = spacing->first;
-          p.lineSpacing = spacing->second;
-        }
-      } else if (xml.isW("ind")) {
-        // Each indent given here is the paragraph's own; one left out is its list level's
-        // (filled in when the document is laid out) or none.
-        if (xml.attributeW("left") || xml.attributeW("start")) {
-          p.leftIndent = twipsToPoints(
-              xml.intW("left", -kMaxTwips, kMaxTwips, xml.intW("start", -kMaxTwips, kMaxTwips, 0)));
-          p.leftIndentDirect = true;
-        }
-        if (xml.attributeW("hanging")) {
-          p.firstLineIndent = -twipsToPoints(xml.intW("hanging", 0, kMaxTwips, 0));
-          p.firstLineIndentDirect = true;
-        } else if (xml.attributeW("firstLine")) {
-          p.firstLineIndent = twipsToPoints(xml.intW("firstLine", 0, kMaxTwips, 0));
-          p.firstLineIndentDirect = true;
-        }
-      } else if (xml.isW("tabs")) {
-        p.tabStops.clear();
-        while (xml.nextChild()) {
-          if (xml.isW("tab") &&
-              xml.attributeW("val").value_or(QString()) != QLatin1String("clear")) {
-            if (p.tabStops.size() >= kMaxTabStops)
-              xml.fail(QStringLiteral("has too many tab stops"));
-            p.tabStops.append(twipsToPoints(xml.intW("pos", -kMaxTwips, kMaxTwips, 0)));
-          }
-          xml.skipElement();
-        }
-        std::sort(p.tabStops.begin(), p.tabStops.end());
-        continue;
-      } else if (xml.isW("numPr")) {
-        int level = 0, numId = 0;
-        while (xml.nextChild()) {
-          if (xml.isW("ilvl")) level = xml.intW("val", 0, kListLevels - 1, 0);
-          if (xml.isW("numId")) numId = xml.intW("val", 0, 1 << 30, 0);
-          xml.skipElement();
-        }
-        const auto found = listOfNum_.find(numId);
-        if (found != listOfNum_.end()) {
-          p.listTemplate = found->second;
-          p.listLevel = level + 1;
-        } else {
-          p.listTemplate.clear();
-          p.listLevel = 0;
-        }
-        continue;
-      } else if (xml.isW("rPr")) {
+      if (readParagraphProperty(xml, p, lists_)) continue;
+      if (xml.isW("rPr")) {
         paragraph.mark = readRunProperties(xml, paragraph.mark);
-        continue;
       } else if (xml.isW("sectPr")) {
         paragraph.endsSection = true;
         readSectionProperties(xml, sectionsSeen_++ == 0);
-        continue;
+      } else {
+        xml.skipElement();
       }
-      xml.skipElement();
     }
     return p;
   }
@@ -630,8 +505,7 @@ class DocumentReader {
                .arg(kMaxParagraphTabs));
     if (!paragraph.runs.empty()) {
       auto& last = paragraph.runs.back();
-      if (last.first.bold == run.bold && last.first.size == run.size &&
-          last.first.fontName == run.fontName) {
+      if (last.first == run) {
         last.second += text;
         return;
       }
@@ -717,71 +591,82 @@ class DocumentReader {
 
   TableData readTable(XmlPartReader& xml) {
     TableData table;
-    TableValues& values = table.values;
-    values.style.clear();
+    table.values.style.clear();
     while (xml.nextChild()) {
       if (xml.isW("tblPr")) {
-        while (xml.nextChild()) {
-          if (xml.isW("tblStyle")) {
-            const QString id = xml.attributeW("val").value_or(QString());
-            const auto found = tableStyleNames_.find(id);
-            values.style = found != tableStyleNames_.end() ? found->second : id;
-          } else if (xml.isW("tblLook")) {
-            const int mask = xml.attributeW("val").value_or(QStringLiteral("0")).toInt(nullptr, 16);
-            auto option = [&](const char* name, int bit) {
-              const auto value = xml.attributeW(name);
-              if (value) return *value == QLatin1String("1") || *value == QLatin1String("true");
-              return (mask & bit) != 0;
-            };
-            values.applyHeadingRows = option("firstRow", 0x20);
-            values.applyLastRow = option("lastRow", 0x40);
-            values.applyFirstColumn = option("firstColumn", 0x80);
-            values.applyLastColumn = option("lastColumn", 0x100);
-          }
-          xml.skipElement();
-        }
+        readTableProperties(xml, table.values);
       } else if (xml.isW("tblGrid")) {
-        values.columnWidths.clear();
-        while (xml.nextChild()) {
-          if (xml.isW("gridCol")) {
-            if (values.columnWidths.size() >= kMaxTableColumns)
-              xml.fail(QStringLiteral("holds a table with too many columns"));
-            values.columnWidths.append(twipsToPoints(xml.intW("w", 0, kMaxTwips, 0)));
-          }
-          xml.skipElement();
-        }
+        readTableGrid(xml, table.values);
       } else if (xml.isW("tr")) {
         if (table.rows.size() >= static_cast<size_t>(kMaxTableRows))
           xml.fail(QStringLiteral("holds a table with too many rows"));
-        RowData row;
-        while (xml.nextChild()) {
-          if (xml.isW("trPr")) {
-            while (xml.nextChild()) {
-              if (xml.isW("trHeight")) {
-                row.height = twipsToPoints(xml.intW("val", 0, kMaxTwips, 0));
-                const QString rule = xml.attributeW("hRule").value_or(QStringLiteral("atLeast"));
-                row.heightRule = rule == QLatin1String("exact")  ? 2
-                                 : rule == QLatin1String("auto") ? 0
-                                                                 : 1;
-              }
-              xml.skipElement();
-            }
-          } else if (xml.isW("tc")) {
-            if (row.cells.size() >= static_cast<size_t>(kMaxTableColumns))
-              xml.fail(QStringLiteral("holds a table row with too many cells"));
-            if (++cells_ > kMaxTableCells)
-              fail(QStringLiteral("the document has too many table cells"));
-            row.cells.push_back(readCell(xml));
-          } else {
-            xml.skipElement();
-          }
-        }
-        table.rows.push_back(std::move(row));
+        table.rows.push_back(readRow(xml));
       } else {
         xml.skipElement();
       }
     }
     return table;
+  }
+
+  void readTableProperties(XmlPartReader& xml, TableValues& values) {
+    while (xml.nextChild()) {
+      if (xml.isW("tblStyle")) {
+        const QString id = xml.attributeW("val").value_or(QString());
+        const auto found = tableStyleNames_.find(id);
+        values.style = found != tableStyleNames_.end() ? found->second : id;
+      } else if (xml.isW("tblLook")) {
+        const int mask = xml.attributeW("val").value_or(QStringLiteral("0")).toInt(nullptr, 16);
+        auto option = [&](const char* name, int bit) {
+          const auto value = xml.attributeW(name);
+          if (value) return *value == QLatin1String("1") || *value == QLatin1String("true");
+          return (mask & bit) != 0;
+        };
+        values.applyHeadingRows = option("firstRow", 0x20);
+        values.applyLastRow = option("lastRow", 0x40);
+        values.applyFirstColumn = option("firstColumn", 0x80);
+        values.applyLastColumn = option("lastColumn", 0x100);
+      }
+      xml.skipElement();
+    }
+  }
+
+  static void readTableGrid(XmlPartReader& xml, TableValues& values) {
+    values.columnWidths.clear();
+    while (xml.nextChild()) {
+      if (xml.isW("gridCol")) {
+        if (values.columnWidths.size() >= kMaxTableColumns)
+          xml.fail(QStringLiteral("holds a table with too many columns"));
+        values.columnWidths.append(twipsToPoints(xml.intW("w", 0, kMaxTwips, 0)));
+      }
+      xml.skipElement();
+    }
+  }
+
+  RowData readRow(XmlPartReader& xml) {
+    RowData row;
+    while (xml.nextChild()) {
+      if (xml.isW("trPr")) {
+        while (xml.nextChild()) {
+          if (xml.isW("trHeight")) {
+            row.height = twipsToPoints(xml.intW("val", 0, kMaxTwips, 0));
+            const QString rule = xml.attributeW("hRule").value_or(QStringLiteral("atLeast"));
+            row.heightRule = rule == QLatin1String("exact")  ? 2
+                             : rule == QLatin1String("auto") ? 0
+                                                             : 1;
+          }
+          xml.skipElement();
+        }
+      } else if (xml.isW("tc")) {
+        if (row.cells.size() >= static_cast<size_t>(kMaxTableColumns))
+          xml.fail(QStringLiteral("holds a table row with too many cells"));
+        if (++cells_ > kMaxTableCells)
+          fail(QStringLiteral("the document has too many table cells"));
+        row.cells.push_back(readCell(xml));
+      } else {
+        xml.skipElement();
+      }
+    }
+    return row;
   }
 
   // ---- building the model ----
@@ -849,12 +734,7 @@ class DocumentReader {
 
   void placeTable(TableData& data, QTextCursor& cursor) {
     if (data.rows.empty()) return;
-    int columns = static_cast<int>(data.values.columnWidths.size());
-    for (const RowData& row : data.rows) {
-      int width = 0;
-      for (const CellData& cell : row.cells) width += cell.span;
-      columns = std::max(columns, width);
-    }
+    const int columns = gridColumns(data);
     if (columns == 0) return;  // rows without cells: nothing to show
     if (columns > kMaxTableColumns) fail(QStringLiteral("a table has too many columns"));
     const int rows = static_cast<int>(data.rows.size());
@@ -868,18 +748,49 @@ class DocumentReader {
       data.values.rowHeights.append(row.height);
       data.values.rowHeightRules.append(row.heightRule);
     }
+    const std::vector<CellOrigin> origins = cellOrigins(data, columns);
 
-    // Where every cell starts, and how far vertical merges reach.
-    struct Origin {
-      int row, column, rowSpan, columnSpan;
-      const CellData* cell;
-    };
-    std::vector<Origin> origins;
+    QTextTableFormat tableFormat;
+    setTableValues(tableFormat, data.values);
+    QTextTable* table = cursor.insertTable(rows, columns, tableFormat);
+    for (const CellOrigin& origin : origins) {
+      if (origin.rowSpan > 1 || origin.columnSpan > 1)
+        table->mergeCells(origin.row, origin.column, origin.rowSpan, origin.columnSpan);
+    }
+    for (const CellOrigin& origin : origins) {
+      fillCell(table->cellAt(origin.row, origin.column), origin.cell->paragraphs,
+               origin.cell->values);
+    }
+    // Continue in the block Qt keeps after the table.
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+  }
+
+  // The columns of the table's grid: its grid's, or its widest row's when that is wider.
+  static int gridColumns(const TableData& data) {
+    int columns = static_cast<int>(data.values.columnWidths.size());
+    for (const RowData& row : data.rows) {
+      int width = 0;
+      for (const CellData& cell : row.cells) width += cell.span;
+      columns = std::max(columns, width);
+    }
+    return columns;
+  }
+
+  // Where a cell starts in the grid and how far it spans.
+  struct CellOrigin {
+    int row, column, rowSpan, columnSpan;
+    const CellData* cell;
+  };
+
+  // Where every cell starts, and how far vertical merges reach.
+  static std::vector<CellOrigin> cellOrigins(const TableData& data, int columns) {
+    std::vector<CellOrigin> origins;
     std::map<int, size_t> openMerge;  // start column -> origin still open for vMerge
-    for (int r = 0; r < rows; ++r) {
+    for (size_t r = 0; r < data.rows.size(); ++r) {
       int column = 0;
       std::map<int, size_t> stillOpen;
-      for (const CellData& cell : data.rows[static_cast<size_t>(r)].cells) {
+      for (const CellData& cell : data.rows[r].cells) {
         const int span = std::min(cell.span, columns - column);
         if (span <= 0) break;
         const auto open = openMerge.find(column);
@@ -888,28 +799,14 @@ class DocumentReader {
           origins[open->second].rowSpan++;
           stillOpen[column] = open->second;
         } else {
-          origins.push_back({r, column, 1, span, &cell});
+          origins.push_back({static_cast<int>(r), column, 1, span, &cell});
           if (cell.vMerge == VMerge::Restart) stillOpen[column] = origins.size() - 1;
         }
         column += span;
       }
       openMerge = std::move(stillOpen);
     }
-
-    QTextTableFormat tableFormat;
-    setTableValues(tableFormat, data.values);
-    QTextTable* table = cursor.insertTable(rows, columns, tableFormat);
-    for (const Origin& origin : origins) {
-      if (origin.rowSpan > 1 || origin.columnSpan > 1)
-        table->mergeCells(origin.row, origin.column, origin.rowSpan, origin.columnSpan);
-    }
-    for (const Origin& origin : origins) {
-      fillCell(table->cellAt(origin.row, origin.column), origin.cell->paragraphs,
-               origin.cell->values);
-    }
-    // Continue in the block Qt keeps after the table.
-    cursor = table->lastCursorPosition();
-    cursor.movePosition(QTextCursor::NextBlock);
+    return origins;
   }
 
   void readBody(const QString& main) {
@@ -965,7 +862,7 @@ class DocumentReader {
   QString mainFolder_;
   std::map<QString, std::pair<QString, QString>> documentRelationships_;
   std::map<QString, QString> tableStyleNames_;  // style id -> name
-  std::map<int, QString> listOfNum_;            // numId -> list template name
+  ListNumbers lists_;                           // numId -> list template name
   QString headerTarget_;
   bool firstSectionTitlePage_ = false;
   bool pendingSectionStart_ = false;

@@ -12,6 +12,7 @@
 
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
+#include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
 #include "engine/EngineLimits.h"
 #include "engine/PageLayout.h"
@@ -24,68 +25,6 @@ namespace {
 using namespace docx;
 
 const QString kHeaderRelationshipId = QStringLiteral("rIdHeader1");
-
-QString number(int value) { return QString::number(value); }
-QString twips(double points) { return number(pointsToTwips(points)); }
-
-// One XML part being written: a QXmlStreamWriter on a byte buffer with the w: prefix.
-class Part {
- public:
-  Part() : xml_(&bytes_) {
-    xml_.setAutoFormatting(false);
-    xml_.writeStartDocument(QStringLiteral("1.0"), true);
-  }
-  QXmlStreamWriter& xml() { return xml_; }
-  QByteArray finish() {
-    xml_.writeEndDocument();
-    return bytes_;
-  }
-
-  // <w:name w:val="value"/>
-  void val(const QString& name, const QString& value) {
-    xml_.writeEmptyElement(kW, name);
-    xml_.writeAttribute(kW, QStringLiteral("val"), value);
-  }
-  void start(const QString& name) { xml_.writeStartElement(kW, name); }
-  void empty(const QString& name) { xml_.writeEmptyElement(kW, name); }
-  void end() { xml_.writeEndElement(); }
-  void attr(const QString& name, const QString& value) { xml_.writeAttribute(kW, name, value); }
-
- private:
-  QByteArray bytes_;
-  QXmlStreamWriter xml_;
-};
-
-// A toggle property: <w:b/> when true, <w:b w:val="0"/> when false.
-void writeToggle(Part& part, const QString& name, bool on) {
-  if (on)
-    part.empty(name);
-  else
-    part.val(name, QStringLiteral("0"));
-}
-
-void writeFonts(Part& part, const QString& name) {
-  const QString safe = xmlSafe(name);
-  part.empty(QStringLiteral("rFonts"));
-  part.attr(QStringLiteral("ascii"), safe);
-  part.attr(QStringLiteral("hAnsi"), safe);
-  part.attr(QStringLiteral("eastAsia"), safe);
-  part.attr(QStringLiteral("cs"), safe);
-}
-
-void writeRunProperties(Part& part, const RunValues& run) {
-  part.start(QStringLiteral("rPr"));
-  writeFonts(part, run.fontName);
-  writeToggle(part, QStringLiteral("b"), run.bold);
-  writeToggle(part, QStringLiteral("bCs"), run.bold);
-  part.val(QStringLiteral("sz"), number(pointsToHalfPoints(run.size)));
-  part.val(QStringLiteral("szCs"), number(pointsToHalfPoints(run.size)));
-  part.end();
-}
-
-bool sameRun(const RunValues& a, const RunValues& b) {
-  return a.bold == b.bold && a.size == b.size && a.fontName == b.fontName;
-}
 
 // Writes the text of one run: tabs as <w:tab/>, line breaks as <w:br/>, the rest as
 // <w:t> pieces with their blanks kept.
@@ -119,7 +58,7 @@ class DocumentWriter {
  public:
   explicit DocumentWriter(const DocumentModel& model) : model_(model) {
     for (size_t i = 0; i < model.listTemplates.size(); ++i)
-      numIds_.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
+      lists_.numIdOf.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
   }
 
   void write(const QString& path) {
@@ -225,11 +164,17 @@ class DocumentWriter {
 
   QByteArray styles() {
     Part part;
-    auto& xml = part.xml();
-    xml.writeNamespace(kW, QStringLiteral("w"));
+    part.xml().writeNamespace(kW, QStringLiteral("w"));
     part.start(QStringLiteral("styles"));
+    writeDocumentDefaults(part);
+    writeBuiltInStyles(part);
+    for (const auto& [name, id] : tableStyleIds_) writeTableStyle(part, name, id);
+    part.end();
+    return part.finish();
+  }
 
-    const ParagraphValues normal = DocumentModel::normalParagraph();
+  // The Normal style's run and paragraph values, as the defaults of every style.
+  static void writeDocumentDefaults(Part& part) {
     const RunValues normalRun = DocumentModel::normalRun();
     part.start(QStringLiteral("docDefaults"));
     part.start(QStringLiteral("rPrDefault"));
@@ -245,27 +190,33 @@ class DocumentWriter {
     part.end();
     part.start(QStringLiteral("pPrDefault"));
     part.start(QStringLiteral("pPr"));
-    writeSpacing(part, normal);
+    writeSpacing(part, DocumentModel::normalParagraph());
     part.end();
     part.end();
     part.end();  // docDefaults
+  }
 
-    auto style = [&](const char* type, const QString& id, const QString& name, bool isDefault) {
-      part.start(QStringLiteral("style"));
-      part.attr(QStringLiteral("type"), QString::fromLatin1(type));
-      if (isDefault) part.attr(QStringLiteral("default"), QStringLiteral("1"));
-      part.attr(QStringLiteral("styleId"), id);
-      part.val(QStringLiteral("name"), xmlSafe(name));
-    };
-    style("paragraph", QStringLiteral("Normal"), QStringLiteral("Normal"), true);
+  // Opens a w:style; the caller writes its contents and closes it.
+  static void startStyle(Part& part, const char* type, const QString& id, const QString& name,
+                         bool isDefault) {
+    part.start(QStringLiteral("style"));
+    part.attr(QStringLiteral("type"), QString::fromLatin1(type));
+    if (isDefault) part.attr(QStringLiteral("default"), QStringLiteral("1"));
+    part.attr(QStringLiteral("styleId"), id);
+    part.val(QStringLiteral("name"), xmlSafe(name));
+  }
+
+  // Normal, Default Paragraph Font, Normal Table (with Word's cell margins) and No List.
+  static void writeBuiltInStyles(Part& part) {
+    startStyle(part, "paragraph", QStringLiteral("Normal"), QStringLiteral("Normal"), true);
     part.empty(QStringLiteral("qFormat"));
     part.end();
-    style("character", QStringLiteral("DefaultParagraphFont"),
-          QStringLiteral("Default Paragraph Font"), true);
+    startStyle(part, "character", QStringLiteral("DefaultParagraphFont"),
+               QStringLiteral("Default Paragraph Font"), true);
     part.val(QStringLiteral("uiPriority"), QStringLiteral("1"));
     part.empty(QStringLiteral("semiHidden"));
     part.end();
-    style("table", QStringLiteral("TableNormal"), QStringLiteral("Normal Table"), true);
+    startStyle(part, "table", QStringLiteral("TableNormal"), QStringLiteral("Normal Table"), true);
     part.empty(QStringLiteral("semiHidden"));
     part.start(QStringLiteral("tblPr"));
     part.empty(QStringLiteral("tblInd"));
@@ -281,39 +232,37 @@ class DocumentWriter {
     part.end();
     part.end();
     part.end();
-    style("numbering", QStringLiteral("NoList"), QStringLiteral("No List"), true);
+    startStyle(part, "numbering", QStringLiteral("NoList"), QStringLiteral("No List"), true);
     part.empty(QStringLiteral("semiHidden"));
     part.end();
+  }
 
-    for (const auto& [name, id] : tableStyleIds_) {
-      style("table", id, name, false);
-      part.val(QStringLiteral("basedOn"), QStringLiteral("TableNormal"));
-      part.val(QStringLiteral("uiPriority"), QStringLiteral("39"));
-      // Table Grid: single-spaced paragraphs without space after, and single 0.5 pt lines
-      // on every border. Other table styles are plain.
-      if (name == QLatin1String("Table Grid")) {
-        part.start(QStringLiteral("pPr"));
-        part.empty(QStringLiteral("spacing"));
-        part.attr(QStringLiteral("after"), QStringLiteral("0"));
-        part.attr(QStringLiteral("line"), QStringLiteral("240"));
-        part.attr(QStringLiteral("lineRule"), QStringLiteral("auto"));
-        part.end();
-        part.start(QStringLiteral("tblPr"));
-        part.start(QStringLiteral("tblBorders"));
-        for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
-          part.empty(QString::fromLatin1(side));
-          part.attr(QStringLiteral("val"), QStringLiteral("single"));
-          part.attr(QStringLiteral("sz"), QStringLiteral("4"));  // eighths of a point
-          part.attr(QStringLiteral("space"), QStringLiteral("0"));
-          part.attr(QStringLiteral("color"), QStringLiteral("auto"));
-        }
-        part.end();
-        part.end();
+  // Table Grid: single-spaced paragraphs without space after, and single 0.5 pt lines on
+  // every border. Other table styles are plain.
+  static void writeTableStyle(Part& part, const QString& name, const QString& id) {
+    startStyle(part, "table", id, name, false);
+    part.val(QStringLiteral("basedOn"), QStringLiteral("TableNormal"));
+    part.val(QStringLiteral("uiPriority"), QStringLiteral("39"));
+    if (name == QLatin1String("Table Grid")) {
+      part.start(QStringLiteral("pPr"));
+      part.empty(QStringLiteral("spacing"));
+      part.attr(QStringLiteral("after"), QStringLiteral("0"));
+      part.attr(QStringLiteral("line"), QStringLiteral("240"));
+      part.attr(QStringLiteral("lineRule"), QStringLiteral("auto"));
+      part.end();
+      part.start(QStringLiteral("tblPr"));
+      part.start(QStringLiteral("tblBorders"));
+      for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+        part.empty(QString::fromLatin1(side));
+        part.attr(QStringLiteral("val"), QStringLiteral("single"));
+        part.attr(QStringLiteral("sz"), QStringLiteral("4"));  // eighths of a point
+        part.attr(QStringLiteral("space"), QStringLiteral("0"));
+        part.attr(QStringLiteral("color"), QStringLiteral("auto"));
       }
+      part.end();
       part.end();
     }
     part.end();
-    return part.finish();
   }
 
   // ---- numbering ----
@@ -347,35 +296,7 @@ class DocumentWriter {
       part.attr(QStringLiteral("firstLine"), twips(-hanging));
     part.end();
 
-    // Only the bullet font's defined properties are written; the rest come from the text.
-    const ListLevelFont& font = level.font;
-    part.start(QStringLiteral("rPr"));
-    if (!font.name.isEmpty()) {
-      writeFonts(part, font.name);
-      // Keeps Word from picking another font for the bullet's script.
-      part.xml().writeAttribute(kW, QStringLiteral("hint"), QStringLiteral("default"));
-    }
-    const std::pair<long, const char*> toggles[] = {
-        {font.bold, "b"},
-        {font.italic, "i"},
-        {font.allCaps, "caps"},
-        {font.strikethrough, "strike"},
-        {font.doubleStrikeThrough, "dstrike"},
-        {font.outline, "outline"},
-        {font.shadow, "shadow"},
-        {font.emboss, "emboss"},
-        {font.engrave, "imprint"},
-        {font.hidden, "vanish"},
-    };
-    for (const auto& [value, name] : toggles)
-      if (value != kUndefined) writeToggle(part, QString::fromLatin1(name), value != 0);
-    if (font.color != kUndefined) part.val(QStringLiteral("color"), colorToHex(font.color));
-    if (font.size != kUndefined)
-      part.val(QStringLiteral("sz"), number(pointsToHalfPoints(font.size)));
-    if (font.underline != kUndefined)
-      part.val(QStringLiteral("u"),
-               font.underline != 0 ? QStringLiteral("single") : QStringLiteral("none"));
-    part.end();
+    writeListFont(part, level.font);
     part.end();  // lvl
   }
 
@@ -465,17 +386,6 @@ class DocumentWriter {
 
   // ---- the body ----
 
-  static void writeSpacing(Part& part, const ParagraphValues& p) {
-    const LineSpacingXml line = lineSpacingToXml(p.lineSpacingRule, p.lineSpacing);
-    part.empty(QStringLiteral("spacing"));
-    part.attr(QStringLiteral("before"), twips(p.spaceBefore));
-    if (p.spaceBeforeAuto) part.attr(QStringLiteral("beforeAutospacing"), QStringLiteral("1"));
-    part.attr(QStringLiteral("after"), twips(p.spaceAfter));
-    if (p.spaceAfterAuto) part.attr(QStringLiteral("afterAutospacing"), QStringLiteral("1"));
-    part.attr(QStringLiteral("line"), number(line.line));
-    part.attr(QStringLiteral("lineRule"), line.rule);
-  }
-
   void writeSectionProperties(Part& part, bool first) {
     part.start(QStringLiteral("sectPr"));
     if (model_.header.pageNumbers) {
@@ -506,48 +416,11 @@ class DocumentWriter {
     part.end();
   }
 
-  bool writesNumbering(const ParagraphValues& p) const {
-    return !p.listTemplate.isEmpty() && p.listLevel >= 1 &&
-           numIds_.find(p.listTemplate) != numIds_.end();
-  }
-
   void writeParagraph(Part& part, const QTextBlock& block, bool endsSection, bool firstSection) {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    if (writesNumbering(p)) {
-      part.start(QStringLiteral("numPr"));
-      part.val(QStringLiteral("ilvl"), number(std::clamp(p.listLevel, 1, kListLevels) - 1));
-      part.val(QStringLiteral("numId"), number(numIds_.at(p.listTemplate)));
-      part.end();
-    }
-    if (!p.tabStops.isEmpty()) {
-      part.start(QStringLiteral("tabs"));
-      for (double position : p.tabStops) {
-        part.empty(QStringLiteral("tab"));
-        part.attr(QStringLiteral("val"), QStringLiteral("left"));
-        part.attr(QStringLiteral("pos"), twips(position));
-      }
-      part.end();
-    }
-    writeSpacing(part, p);
-    // A list paragraph with no indent of its own leaves w:ind out: its level's
-    // (w:lvl/w:pPr/w:ind) apply. With one of its own it writes both, the other as its level
-    // gives it: a w:ind with one attribute is read differently by different readers
-    // (LibreOffice takes the missing one as zero). No first-line indent is written as
-    // hanging="0": LibreOffice reads firstLine="0" on a list paragraph as the margin.
-    const bool listed = writesNumbering(p);
-    const bool own = listed ? p.leftIndentDirect || p.firstLineIndentDirect
-                            : p.leftIndent != 0 || p.firstLineIndent != 0;
-    if (own) {
-      part.empty(QStringLiteral("ind"));
-      part.attr(QStringLiteral("left"), twips(p.leftIndent));
-      if (p.firstLineIndent <= 0)
-        part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
-      else
-        part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
-    }
-    part.val(QStringLiteral("jc"), alignmentToXml(p.alignment));
+    writeParagraphProperties(part, p, lists_);
     // The paragraph mark's own format: what an empty paragraph shows and keeps.
     writeRunProperties(part, runValues(block.charFormat()));
     if (endsSection) writeSectionProperties(part, firstSection);
@@ -570,7 +443,7 @@ class DocumentWriter {
       const QTextFragment fragment = it.fragment();
       if (!fragment.isValid()) continue;
       const RunValues run = runValues(fragment.charFormat());
-      if (open && !sameRun(run, current)) flush();
+      if (open && run != current) flush();
       current = run;
       open = true;
       text += fragment.text();
@@ -582,11 +455,37 @@ class DocumentWriter {
   void writeTable(Part& part, QTextTable* table) {
     const TableValues values = tableValues(table->format());
     const int rows = table->rows(), columns = table->columns();
-    auto columnWidth = [&](int column) {
-      return column < values.columnWidths.size() ? values.columnWidths[column] : 0.0;
-    };
-
     part.start(QStringLiteral("tbl"));
+    writeTableProperties(part, values);
+    part.start(QStringLiteral("tblGrid"));
+    for (int column = 0; column < columns; ++column) {
+      part.empty(QStringLiteral("gridCol"));
+      part.attr(QStringLiteral("w"), twips(columnWidth(values, column)));
+    }
+    part.end();
+    for (int row = 0; row < rows; ++row) {
+      part.start(QStringLiteral("tr"));
+      writeRowProperties(part, values, row);
+      for (int column = 0; column < columns;) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        if (!cell.isValid()) {
+          ++column;
+          continue;
+        }
+        const int span = std::max(1, std::min(cell.columnSpan(), columns - cell.column()));
+        writeCell(part, cell, row, span, values);
+        column = cell.column() + span;
+      }
+      part.end();  // tr
+    }
+    part.end();  // tbl
+  }
+
+  static double columnWidth(const TableValues& values, int column) {
+    return column < values.columnWidths.size() ? values.columnWidths[column] : 0.0;
+  }
+
+  void writeTableProperties(Part& part, const TableValues& values) const {
     part.start(QStringLiteral("tblPr"));
     if (!values.style.isEmpty()) {
       const auto id = tableStyleIds_.find(values.style);
@@ -611,75 +510,57 @@ class DocumentWriter {
     part.attr(QStringLiteral("noHBand"), QStringLiteral("0"));
     part.attr(QStringLiteral("noVBand"), QStringLiteral("1"));
     part.end();  // tblPr
+  }
 
-    part.start(QStringLiteral("tblGrid"));
-    for (int column = 0; column < columns; ++column) {
-      part.empty(QStringLiteral("gridCol"));
-      part.attr(QStringLiteral("w"), twips(columnWidth(column)));
-    }
+  static void writeRowProperties(Part& part, const TableValues& values, int row) {
+    const int rule = row < values.rowHeightRules.size() ? values.rowHeightRules[row] : 0;
+    const double height = row < values.rowHeights.size() ? values.rowHeights[row] : 0;
+    if (rule == 0 || height <= 0) return;
+    part.start(QStringLiteral("trPr"));
+    part.empty(QStringLiteral("trHeight"));
+    part.attr(QStringLiteral("val"), twips(height));
+    part.attr(QStringLiteral("hRule"),
+              rule == 2 ? QStringLiteral("exact") : QStringLiteral("atLeast"));
     part.end();
+  }
 
-    for (int row = 0; row < rows; ++row) {
-      part.start(QStringLiteral("tr"));
-      const int rule = row < values.rowHeightRules.size() ? values.rowHeightRules[row] : 0;
-      const double height = row < values.rowHeights.size() ? values.rowHeights[row] : 0;
-      if (rule != 0 && height > 0) {
-        part.start(QStringLiteral("trPr"));
-        part.empty(QStringLiteral("trHeight"));
-        part.attr(QStringLiteral("val"), twips(height));
-        part.attr(QStringLiteral("hRule"),
-                  rule == 2 ? QStringLiteral("exact") : QStringLiteral("atLeast"));
-        part.end();
-      }
-      for (int column = 0; column < columns;) {
-        const QTextTableCell cell = table->cellAt(row, column);
-        if (!cell.isValid()) {
-          ++column;
-          continue;
-        }
-        const int span = std::max(1, std::min(cell.columnSpan(), columns - cell.column()));
-        double width = 0;
-        for (int c = cell.column(); c < cell.column() + span; ++c) width += columnWidth(c);
-        const bool origin = cell.row() == row;
-        const CellValues cellFormat = cellValues(cell.format().toTableCellFormat());
-
-        part.start(QStringLiteral("tc"));
-        part.start(QStringLiteral("tcPr"));
-        part.empty(QStringLiteral("tcW"));
-        part.attr(QStringLiteral("w"), twips(width));
-        part.attr(QStringLiteral("type"), QStringLiteral("dxa"));
-        if (span > 1) part.val(QStringLiteral("gridSpan"), number(span));
-        if (cell.rowSpan() > 1) {
-          if (origin)
-            part.val(QStringLiteral("vMerge"), QStringLiteral("restart"));
-          else
-            part.empty(QStringLiteral("vMerge"));
-        }
-        if (cellFormat.shaded) {
-          part.empty(QStringLiteral("shd"));
-          part.attr(QStringLiteral("val"), textureToXml(cellFormat.texture));
-          part.attr(QStringLiteral("color"), colorToHex(cellFormat.foregroundColor));
-          part.attr(QStringLiteral("fill"), colorToHex(cellFormat.backgroundColor));
-        }
-        part.end();  // tcPr
-        if (origin) {
-          bool any = false;
-          for (auto it = cell.begin(); !it.atEnd(); ++it) {
-            if (it.currentFrame()) continue;  // tables are never nested
-            writeParagraph(part, it.currentBlock(), false, false);
-            any = true;
-          }
-          if (!any) part.empty(QStringLiteral("p"));
-        } else {
-          // The covered part of a vertical merge holds one empty paragraph.
-          part.empty(QStringLiteral("p"));
-        }
-        part.end();  // tc
-        column = cell.column() + span;
-      }
-      part.end();  // tr
+  // One w:tc of row `row`: the cell's own paragraphs where the cell starts, one empty
+  // paragraph where a vertical merge covers it.
+  void writeCell(Part& part, const QTextTableCell& cell, int row, int span,
+                 const TableValues& values) {
+    double width = 0;
+    for (int c = cell.column(); c < cell.column() + span; ++c) width += columnWidth(values, c);
+    const bool origin = cell.row() == row;
+    const CellValues cellFormat = cellValues(cell.format().toTableCellFormat());
+    part.start(QStringLiteral("tc"));
+    part.start(QStringLiteral("tcPr"));
+    part.empty(QStringLiteral("tcW"));
+    part.attr(QStringLiteral("w"), twips(width));
+    part.attr(QStringLiteral("type"), QStringLiteral("dxa"));
+    if (span > 1) part.val(QStringLiteral("gridSpan"), number(span));
+    if (cell.rowSpan() > 1) {
+      if (origin)
+        part.val(QStringLiteral("vMerge"), QStringLiteral("restart"));
+      else
+        part.empty(QStringLiteral("vMerge"));
     }
-    part.end();  // tbl
+    if (cellFormat.shaded) {
+      part.empty(QStringLiteral("shd"));
+      part.attr(QStringLiteral("val"), textureToXml(cellFormat.texture));
+      part.attr(QStringLiteral("color"), colorToHex(cellFormat.foregroundColor));
+      part.attr(QStringLiteral("fill"), colorToHex(cellFormat.backgroundColor));
+    }
+    part.end();  // tcPr
+    bool any = false;
+    if (origin) {
+      for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (it.currentFrame()) continue;  // tables are never nested
+        writeParagraph(part, it.currentBlock(), false, false);
+        any = true;
+      }
+    }
+    if (!any) part.empty(QStringLiteral("p"));
+    part.end();  // tc
   }
 
   QByteArray document() {
@@ -730,7 +611,7 @@ class DocumentWriter {
   }
 
   const DocumentModel& model_;
-  std::map<QString, int> numIds_;             // list template name -> w:numId
+  ListNumbers lists_;                         // list template name -> w:numId
   std::map<QString, QString> tableStyleIds_;  // table style name -> w:styleId
   std::set<QString> usedStyleIds_{QStringLiteral("Normal"), QStringLiteral("TableNormal"),
                                   QStringLiteral("DefaultParagraphFont"), QStringLiteral("NoList")};

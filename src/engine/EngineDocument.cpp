@@ -247,10 +247,15 @@ ListLevelDefinition& EngineListLevelFont::level() {
   return l;
 }
 
-void EngineListLevelFont::set(const std::function<void(ListLevelFont&)>& change,
-                              const char* member) {
-  enter(member);
-  change(level().font);
+void EngineListLevelFont::set(long ListLevelFont::*member, long value, const char* name) {
+  enter(name);
+  level().font.*member = value;
+  refreshListParagraphs(*doc_, template_);
+}
+
+void EngineListLevelFont::SetName(const QString& v) {
+  enter("Font.Name");
+  level().font.name = v;
   refreshListParagraphs(*doc_, template_);
 }
 
@@ -275,6 +280,86 @@ QString EngineListLevelFont::Name() {
 
 // ---- Tables -----------------------------------------------------------------------------
 
+namespace {
+
+// Cells take the paragraph formatting at the insertion point, outside any list.
+QTextBlockFormat cellParagraphFormat(const QTextBlockFormat& atInsertion) {
+  QTextBlockFormat format = atInsertion;
+  ParagraphValues v = paragraphValues(format);
+  v.listTemplate.clear();
+  v.listLevel = 0;
+  v.sectionStart = false;
+  v.leftIndent = 0;
+  v.firstLineIndent = 0;
+  v.tabStops.clear();
+  setParagraphValues(format, v);
+  return format;
+}
+
+// A new table's Word values: its style by the default behaviour, the text width shared
+// equally by the columns, rows of automatic height.
+TableValues newTableValues(const PageSetup& page, int rows, int columns, int defaultTableBehavior) {
+  TableValues v;
+  v.style = defaultTableBehavior == word::wdWord9TableBehavior || defaultTableBehavior == 0
+                ? QStringLiteral("Table Grid")
+                : QString();
+  const double textWidth = page.pageWidth - page.leftMargin - page.rightMargin;
+  for (int c = 0; c < columns; ++c) v.columnWidths.append(textWidth / columns);
+  for (int r = 0; r < rows; ++r) {
+    v.rowHeights.append(0);
+    v.rowHeightRules.append(word::wdRowHeightAuto);
+  }
+  return v;
+}
+
+// Qt leaves an empty paragraph above a table that goes in at the start of one; it is
+// joined to the paragraph before, as Word has no paragraph there.
+void joinParagraphAbove(DocumentModel& model, QTextTable* table) {
+  const int frameStart = table->firstPosition() - 1;
+  QTextCursor before(model.text());
+  before.setPosition(frameStart - 1);
+  if (!before.currentTable() && before.block().length() >= 1 &&
+      before.block().next().position() == frameStart && frameStart - 1 >= 0) {
+    QTextCursor join(model.text());
+    join.setPosition(frameStart - 1);
+    const QTextBlock previous = join.block();
+    if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
+      join.deleteChar();
+  }
+}
+
+// The paragraph after the table is the one the table was added at: it keeps its formats
+// (Qt starts it with blank ones).
+void keepParagraphAfter(DocumentModel& model, QTextTable* table, const QTextBlockFormat& block,
+                        const QTextCharFormat& chars) {
+  QTextCursor after(model.text());
+  after.setPosition(table->lastPosition() + 1);
+  QTextBlockFormat afterFormat = block;
+  ParagraphValues v = paragraphValues(afterFormat);
+  v.sectionStart = false;
+  setParagraphValues(afterFormat, v);
+  after.setBlockFormat(afterFormat);
+  after.setBlockCharFormat(chars);
+  model.refreshParagraph(after.block());
+}
+
+void formatNewCells(DocumentModel& model, QTextTable* table, const QTextBlockFormat& block,
+                    const QTextCharFormat& chars) {
+  for (int r = 0; r < table->rows(); ++r) {
+    for (int c = 0; c < table->columns(); ++c) {
+      QTextCursor cell = table->cellAt(r, c).firstCursorPosition();
+      cell.setBlockFormat(block);
+      cell.setBlockCharFormat(chars);
+    }
+  }
+  model.refreshTable(table);
+  for (int r = 0; r < table->rows(); ++r)
+    for (int c = 0; c < table->columns(); ++c)
+      model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
+}
+
+}  // namespace
+
 word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, int rows, int columns,
                                          int defaultTableBehavior, int autoFitBehavior) {
   enter("Tables.Add");
@@ -292,77 +377,21 @@ word::Ref<word::Table> EngineTables::Add(const word::Ref<word::Range>& range, in
   if (cursor.currentTable()) fail(QStringLiteral("A table cannot be inserted inside a table."));
   if (cursor.hasSelection()) doc_->removeSelectedText(cursor);
 
-  // Cells take the paragraph and text formatting at the insertion point, outside any list.
+  // Cells take the paragraph and text formatting at the insertion point.
   const QTextBlockFormat originalBlock = cursor.blockFormat();
-  QTextBlockFormat cellBlock = originalBlock;
-  ParagraphValues pv = paragraphValues(cellBlock);
-  pv.listTemplate.clear();
-  pv.listLevel = 0;
-  pv.sectionStart = false;
-  pv.leftIndent = 0;
-  pv.firstLineIndent = 0;
-  pv.tabStops.clear();
-  setParagraphValues(cellBlock, pv);
+  const QTextBlockFormat cellBlock = cellParagraphFormat(originalBlock);
   const QTextCharFormat cellChars = doc_->typing;
-
   QTextTableFormat format;
-  TableValues tv;
-  tv.style = defaultTableBehavior == word::wdWord9TableBehavior || defaultTableBehavior == 0
-                 ? QStringLiteral("Table Grid")
-                 : QString();
-  const double textWidth =
-      doc_->model.page.pageWidth - doc_->model.page.leftMargin - doc_->model.page.rightMargin;
-  for (int c = 0; c < columns; ++c) tv.columnWidths.append(textWidth / columns);
-  for (int r = 0; r < rows; ++r) {
-    tv.rowHeights.append(0);
-    tv.rowHeightRules.append(word::wdRowHeightAuto);
-  }
-  setTableValues(format, tv);
+  setTableValues(format, newTableValues(doc_->model.page, rows, columns, defaultTableBehavior));
   // The table goes before the paragraph at the insertion point; text before the point
   // stays in a paragraph of its own above the table.
   const bool atParagraphStart = cursor.atBlockStart() && cursor.block().position() > 0;
   QTextTable* table = cursor.insertTable(rows, columns, format);
   // Qt takes a new table into the document's structure only when the edit block closes.
   flushEdits(doc_->model);
-  if (atParagraphStart) {
-    // Qt leaves an empty paragraph above the table when it goes in at the start of one;
-    // join it to the paragraph before, as Word has no paragraph there.
-    const int frameStart = table->firstPosition() - 1;
-    QTextCursor before(doc_->model.text());
-    before.setPosition(frameStart - 1);
-    if (!before.currentTable() && before.block().length() >= 1 &&
-        before.block().next().position() == frameStart && frameStart - 1 >= 0) {
-      QTextCursor join(doc_->model.text());
-      join.setPosition(frameStart - 1);
-      const QTextBlock previous = join.block();
-      if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
-        join.deleteChar();
-    }
-  }
-  // The paragraph after the table is the one the table was added at: it keeps its formats
-  // (Qt starts it with blank ones).
-  {
-    QTextCursor after(doc_->model.text());
-    after.setPosition(table->lastPosition() + 1);
-    QTextBlockFormat afterFormat = originalBlock;
-    ParagraphValues av = paragraphValues(afterFormat);
-    av.sectionStart = false;
-    setParagraphValues(afterFormat, av);
-    after.setBlockFormat(afterFormat);
-    after.setBlockCharFormat(cellChars);
-    doc_->model.refreshParagraph(after.block());
-  }
-  for (int r = 0; r < rows; ++r) {
-    for (int c = 0; c < columns; ++c) {
-      QTextCursor cc = table->cellAt(r, c).firstCursorPosition();
-      cc.setBlockFormat(cellBlock);
-      cc.setBlockCharFormat(cellChars);
-    }
-  }
-  doc_->model.refreshTable(table);
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < columns; ++c)
-      doc_->model.refreshParagraph(table->cellAt(r, c).firstCursorPosition().block());
+  if (atParagraphStart) joinParagraphAbove(doc_->model, table);
+  keepParagraphAfter(doc_->model, table, originalBlock, cellChars);
+  formatNewCells(doc_->model, table, cellBlock, cellChars);
   doc_->cursor = table->cellAt(0, 0).firstCursorPosition();
   doc_->typing = cellChars;
   return word::Ref<word::Table>(std::make_shared<EngineTable>(doc_, table));

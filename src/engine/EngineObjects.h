@@ -5,7 +5,6 @@
 
 #include <QPointer>
 #include <QTextTable>
-#include <functional>
 #include <memory>
 
 #include "engine/EngineState.h"
@@ -137,61 +136,19 @@ class EngineListLevelFont : public word::Font, private DocumentObject {
  public:
   EngineListLevelFont(DocPtr doc, QString tmpl, int level)
       : DocumentObject(std::move(doc)), template_(std::move(tmpl)), level_(level) {}
-  void SetBold(long v) override {
-    set([&](ListLevelFont& f) { f.bold = v; }, "Font.Bold");
-  }
+  // Font.Bold, Font.Italic...: one setter per value of WordValues.h's list.
+#define ENGINE_LIST_FONT_SETTER(member, Member) \
+  void Set##Member(long v) override { set(&ListLevelFont::member, v, "Font." #Member); }
+  ENGINE_LIST_FONT_VALUES(ENGINE_LIST_FONT_SETTER)
+#undef ENGINE_LIST_FONT_SETTER
   long Bold() override;
-  void SetItalic(long v) override {
-    set([&](ListLevelFont& f) { f.italic = v; }, "Font.Italic");
-  }
-  void SetStrikethrough(long v) override {
-    set([&](ListLevelFont& f) { f.strikethrough = v; }, "Font.Strikethrough");
-  }
-  void SetSubscript(long v) override {
-    set([&](ListLevelFont& f) { f.subscript = v; }, "Font.Subscript");
-  }
-  void SetSuperscript(long v) override {
-    set([&](ListLevelFont& f) { f.superscript = v; }, "Font.Superscript");
-  }
-  void SetShadow(long v) override {
-    set([&](ListLevelFont& f) { f.shadow = v; }, "Font.Shadow");
-  }
-  void SetOutline(long v) override {
-    set([&](ListLevelFont& f) { f.outline = v; }, "Font.Outline");
-  }
-  void SetEmboss(long v) override {
-    set([&](ListLevelFont& f) { f.emboss = v; }, "Font.Emboss");
-  }
-  void SetEngrave(long v) override {
-    set([&](ListLevelFont& f) { f.engrave = v; }, "Font.Engrave");
-  }
-  void SetAllCaps(long v) override {
-    set([&](ListLevelFont& f) { f.allCaps = v; }, "Font.AllCaps");
-  }
-  void SetHidden(long v) override {
-    set([&](ListLevelFont& f) { f.hidden = v; }, "Font.Hidden");
-  }
-  void SetUnderline(long v) override {
-    set([&](ListLevelFont& f) { f.underline = v; }, "Font.Underline");
-  }
-  void SetColor(long v) override {
-    set([&](ListLevelFont& f) { f.color = v; }, "Font.Color");
-  }
   void SetSize(double v) override;
   double Size() override;
-  void SetAnimation(long v) override {
-    set([&](ListLevelFont& f) { f.animation = v; }, "Font.Animation");
-  }
-  void SetDoubleStrikeThrough(long v) override {
-    set([&](ListLevelFont& f) { f.doubleStrikeThrough = v; }, "Font.DoubleStrikeThrough");
-  }
-  void SetName(const QString& v) override {
-    set([&](ListLevelFont& f) { f.name = v; }, "Font.Name");
-  }
+  void SetName(const QString& v) override;
   QString Name() override;
 
  private:
-  void set(const std::function<void(ListLevelFont&)>& change, const char* member);
+  void set(long ListLevelFont::*member, long value, const char* name);
   ListLevelDefinition& level();
   QString template_;
   int level_;

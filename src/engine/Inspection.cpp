@@ -19,14 +19,65 @@ const DocPtr& stateOf(const word::Ref<word::Document>& document) {
   return engineDocument->state();
 }
 
+template <class T>
+typename InfoValue<T>::type infoValue(const T& value) {
+  return value;
+}
+template <class T>
+std::vector<T> infoValue(const QList<T>& values) {
+  return std::vector<T>(values.begin(), values.end());
+}
+
 RunInfo runInfo(const QString& text, const QTextCharFormat& format) {
   const RunValues v = runValues(format);
   RunInfo run;
   run.text = text;
-  run.bold = v.bold;
-  run.size = v.size;
-  run.fontName = v.fontName;
+#define ENGINE_RUN_INFO(type, member, init) run.member = infoValue(v.member);
+  ENGINE_RUN_VALUES(ENGINE_RUN_INFO)
+#undef ENGINE_RUN_INFO
   return run;
+}
+
+TableInfo tableInfo(QTextTable* table) {
+  TableInfo t;
+  const TableValues v = tableValues(table->format());
+  t.rows = table->rows();
+  t.columns = table->columns();
+  t.columnWidths = std::vector<double>(v.columnWidths.begin(), v.columnWidths.end());
+  t.rowHeights = std::vector<double>(v.rowHeights.begin(), v.rowHeights.end());
+  t.rowHeightRules = std::vector<int>(v.rowHeightRules.begin(), v.rowHeightRules.end());
+  t.style = v.style;
+  t.applyHeadingRows = v.applyHeadingRows;
+  t.applyLastRow = v.applyLastRow;
+  t.applyFirstColumn = v.applyFirstColumn;
+  t.applyLastColumn = v.applyLastColumn;
+  t.cells.assign(t.rows, std::vector<CellInfo>(t.columns));
+  for (int r = 0; r < t.rows; ++r) {
+    for (int c = 0; c < t.columns; ++c) {
+      const QTextTableCell cell = table->cellAt(r, c);
+      CellInfo& out = t.cells[r][c];
+      if (!cell.isValid()) continue;
+      if (cell.row() != r || cell.column() != c) {
+        out.coveredByMerge = true;
+        continue;
+      }
+      out.rowSpan = cell.rowSpan();
+      out.columnSpan = cell.columnSpan();
+      QTextCursor cursor = cell.firstCursorPosition();
+      cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
+      out.text = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+      const CellValues cv = cellValues(cell.format().toTableCellFormat());
+      out.shaded = cv.shaded;
+      out.backgroundColor = cv.backgroundColor;
+      QTextCursor first = cell.firstCursorPosition();
+      first.movePosition(QTextCursor::NextCharacter);
+      out.bold = runValues(cell.lastPosition() > cell.firstPosition()
+                               ? first.charFormat()
+                               : cell.firstCursorPosition().block().charFormat())
+                     .bold;
+    }
+  }
+  return t;
 }
 
 }  // namespace
@@ -40,45 +91,7 @@ DocumentInfo inspect(const DocumentModel& model) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
     tableIndex[table] = int(info.tables.size());
-    TableInfo t;
-    const TableValues v = tableValues(table->format());
-    t.rows = table->rows();
-    t.columns = table->columns();
-    t.columnWidths = std::vector<double>(v.columnWidths.begin(), v.columnWidths.end());
-    t.rowHeights = std::vector<double>(v.rowHeights.begin(), v.rowHeights.end());
-    t.rowHeightRules = std::vector<int>(v.rowHeightRules.begin(), v.rowHeightRules.end());
-    t.style = v.style;
-    t.applyHeadingRows = v.applyHeadingRows;
-    t.applyLastRow = v.applyLastRow;
-    t.applyFirstColumn = v.applyFirstColumn;
-    t.applyLastColumn = v.applyLastColumn;
-    t.cells.assign(t.rows, std::vector<CellInfo>(t.columns));
-    for (int r = 0; r < t.rows; ++r) {
-      for (int c = 0; c < t.columns; ++c) {
-        const QTextTableCell cell = table->cellAt(r, c);
-        CellInfo& out = t.cells[r][c];
-        if (!cell.isValid()) continue;
-        if (cell.row() != r || cell.column() != c) {
-          out.coveredByMerge = true;
-          continue;
-        }
-        out.rowSpan = cell.rowSpan();
-        out.columnSpan = cell.columnSpan();
-        QTextCursor cursor = cell.firstCursorPosition();
-        cursor.setPosition(cell.lastPosition(), QTextCursor::KeepAnchor);
-        out.text = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-        const CellValues cv = cellValues(cell.format().toTableCellFormat());
-        out.shaded = cv.shaded;
-        out.backgroundColor = cv.backgroundColor;
-        QTextCursor first = cell.firstCursorPosition();
-        first.movePosition(QTextCursor::NextCharacter);
-        out.bold = runValues(cell.lastPosition() > cell.firstPosition()
-                                 ? first.charFormat()
-                                 : cell.firstCursorPosition().block().charFormat())
-                       .bold;
-      }
-    }
-    info.tables.push_back(std::move(t));
+    info.tables.push_back(tableInfo(table));
   }
 
   int section = 1;
@@ -87,16 +100,9 @@ DocumentInfo inspect(const DocumentModel& model) {
     const ParagraphValues v = paragraphValues(b.blockFormat());
     if (v.sectionStart && b != doc->begin()) ++section;
     p.text = b.text();
-    p.alignment = v.alignment;
-    p.lineSpacingRule = v.lineSpacingRule;
-    p.lineSpacing = v.lineSpacing;
-    p.firstLineIndent = v.firstLineIndent;
-    p.leftIndent = v.leftIndent;
-    p.spaceBeforeAuto = v.spaceBeforeAuto;
-    p.spaceAfterAuto = v.spaceAfterAuto;
-    p.tabStops = std::vector<double>(v.tabStops.begin(), v.tabStops.end());
-    p.listTemplate = v.listTemplate;
-    p.listLevel = v.listLevel;
+#define ENGINE_PARAGRAPH_INFO(type, member, init, id) p.member = infoValue(v.member);
+    ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_INFO)
+#undef ENGINE_PARAGRAPH_INFO
     p.section = section;
     for (auto it = b.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();

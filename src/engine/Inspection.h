@@ -11,29 +11,35 @@
 
 namespace engine {
 
-struct RunInfo {
-  QString text;
-  bool bold = false;
-  double size = 0;   // points
-  QString fontName;  // as set through the object model ("Garamond"), not the substitute
+// A value as Inspection shows it: lists as std::vector.
+template <class T>
+struct InfoValue {
+  using type = T;
+};
+template <class T>
+struct InfoValue<QList<T>> {
+  using type = std::vector<T>;
 };
 
+// A run's text and its Word values (WordValues.h); the font name as set through the object
+// model ("Garamond"), not the substitute.
+struct RunInfo {
+  QString text;
+#define ENGINE_RUN_INFO(T, member, init) InfoValue<T>::type member{};
+  ENGINE_RUN_VALUES(ENGINE_RUN_INFO)
+#undef ENGINE_RUN_INFO
+};
+
+// A paragraph's text, runs and Word values (WordValues.h), and where it lies.
 struct ParagraphInfo {
   QString text;  // the paragraph's text without its mark; tabs as '\t'
   std::vector<RunInfo> runs;
-  int alignment = 0;           // Word's value: 0 left, 1 centre, 2 right
-  int lineSpacingRule = 0;     // Word's WdLineSpacing
-  double lineSpacing = 0;      // points
-  double firstLineIndent = 0;  // points
-  double leftIndent = 0;       // points
-  bool spaceBeforeAuto = false;
-  bool spaceAfterAuto = false;
-  std::vector<double> tabStops;  // custom tab stop positions, points
-  QString listTemplate;          // name of the applied list template, "" when not in a list
-  int listLevel = 0;             // 1-based list level, 0 when not in a list
-  int section = 1;               // 1-based section the paragraph belongs to
-  int table = -1;                // index into DocumentInfo::tables, -1 outside tables
-  int row = -1, column = -1;     // 0-based cell of that table
+#define ENGINE_PARAGRAPH_INFO(T, member, init, id) InfoValue<T>::type member{};
+  ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_INFO)
+#undef ENGINE_PARAGRAPH_INFO
+  int section = 1;            // 1-based section the paragraph belongs to
+  int table = -1;             // index into DocumentInfo::tables, -1 outside tables
+  int row = -1, column = -1;  // 0-based cell of that table
 };
 
 struct CellInfo {

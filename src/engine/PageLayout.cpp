@@ -43,9 +43,11 @@ struct BulletMark {
   QString text;
 };
 
+}  // namespace
+
 // What page questions need, for one version of the layout; the document's change signal
 // resets it. It also holds the document's open edit block. A child of the document, so
-// it goes with it.
+// it goes with it; the model keeps a pointer to it (DocumentModel::layoutCache).
 class LayoutCache : public QObject {
  public:
   explicit LayoutCache(QTextDocument* doc) : QObject(doc), edits(doc) {
@@ -96,12 +98,12 @@ class LayoutCache : public QObject {
   std::vector<BulletMark> bullets;  // in document order
 };
 
-LayoutCache& cacheOf(const QTextDocument* doc) {
-  QObject* found =
-      doc->findChild<QObject*>(QLatin1String(LayoutCache::kCacheName), Qt::FindDirectChildrenOnly);
-  if (found) return *static_cast<LayoutCache*>(found);
-  return *new LayoutCache(const_cast<QTextDocument*>(doc));
+LayoutCache& DocumentModel::layoutCache() const {
+  if (!layoutCache_) layoutCache_ = new LayoutCache(text_.get());
+  return *layoutCache_;
 }
+
+namespace {
 
 // Every bullet of the document, where the settled layout puts it.
 std::vector<BulletMark> findBullets(const DocumentModel& model) {
@@ -358,14 +360,14 @@ void padAndSpaceBeforeLayout(const DocumentModel& model) {
 }  // namespace
 
 void flushEdits(const DocumentModel& model) {
-  LayoutCache& cache = cacheOf(model.text());
+  LayoutCache& cache = model.layoutCache();
   cache.close();
   cache.open();
 }
 
 void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
-  LayoutCache& cache = cacheOf(doc);
+  LayoutCache& cache = model.layoutCache();
   cache.close();  // Qt lays out what the edits changed
   // Until the first question about pages the document has no page size, and so no
   // layout: setting it lays the whole document out, from then on only what changes.
@@ -469,7 +471,7 @@ int lineMoveInTable(const DocumentModel& model, int position, bool down) {
 
 SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
   QTextDocument* doc = model.text();
-  LayoutCache& cache = cacheOf(doc);
+  LayoutCache& cache = model.layoutCache();
   ++cache.held;
   const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
   if (doc->pageSize() == pageSize) {
@@ -487,16 +489,16 @@ SettledLayout::SettledLayout(const DocumentModel& model) : model_(model) {
 }
 
 SettledLayout::~SettledLayout() {
-  LayoutCache& cache = cacheOf(model_.text());
+  LayoutCache& cache = model_.layoutCache();
   --cache.held;
   cache.open();
 }
 
 void forgetLayout(const DocumentModel& model) {
-  cacheOf(model.text()).changed(0, 0, std::numeric_limits<int>::max());
+  model.layoutCache().changed(0, 0, std::numeric_limits<int>::max());
 }
 
-void forgetBullets(const DocumentModel& model) { cacheOf(model.text()).bulletsKnown = false; }
+void forgetBullets(const DocumentModel& model) { model.layoutCache().bulletsKnown = false; }
 
 int pageCount(const DocumentModel& model) {
   QTextDocument* doc = model.text();
@@ -519,7 +521,7 @@ int pageStartPosition(const DocumentModel& model, int page) {
   QTextDocument* doc = model.text();
   settleLayout(model);
   if (page <= 0) return 0;
-  LayoutCache& cache = cacheOf(doc);
+  LayoutCache& cache = model.layoutCache();
   if (!cache.pageStartsKnown) {
     // One walk over the lines: a page starts at the first line, in text order, that lies
     // on it or on a later page.
@@ -561,7 +563,7 @@ QPicture drawPage(const DocumentModel& model, int page) {
     context.clip = QRectF(0, top, pageRect.width(), pageRect.height());
     context.palette.setColor(QPalette::Text, Qt::black);
     doc->documentLayout()->draw(&painter, context);
-    LayoutCache& cache = cacheOf(doc);
+    LayoutCache& cache = model.layoutCache();
     if (!cache.bulletsKnown) {
       cache.bullets = findBullets(model);
       cache.bulletsKnown = true;

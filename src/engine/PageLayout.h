@@ -15,7 +15,8 @@ namespace engine {
 // Layout is a cached result of the document, not a side effect of each edit: edits go
 // into one edit block that stays open, so Qt lays nothing out while they come in. Anything
 // that reads Qt's layout, or the table structure after a table went in or out, first
-// brings the layout up to date through one of these.
+// brings the layout up to date through one of these. They take the document as const:
+// they change only its layout cache (DocumentModel::layoutCache), never a Word value.
 
 // Closes the open edit block (Qt takes in the edits, lays out what they changed, once,
 // and rescans the table structure) and opens the next one.

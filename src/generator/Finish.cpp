@@ -4,15 +4,12 @@
 
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTreeWidget>
 #include <stdexcept>
 
 #include "base/ProgramExit.h"
-#include "preview/Form2.h"
 #include "preview/PageRendering.h"
 #include "preview/SafeCopy.h"
 #include "preview/TempFiles.h"
-#include "shell/Form1.h"
 #include "word/WordConstants.h"
 
 namespace generator {
@@ -39,7 +36,8 @@ void endQuietly(word::Ref<word::Application>& app, word::Ref<word::Document>& pl
 
 }  // namespace
 
-void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan) {
+void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan,
+               preview::RunWindows& windows) {
   QString fileName, path;
   bool reserved = false, failed = false;
   for (int draws = 0; !reserved && draws < kMaxNameDraws; ++draws) {
@@ -97,25 +95,20 @@ void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word
   g.step(1778, [&] { app->Quit(); });
   g.step(1780, [&] { plan.release(); });
   g.step(1782, [&] { app.release(); });
-  g.step(1784, [&] { preview::Form2::instance().ListView1->clear(); });
+  g.step(1784, [&] { windows.clearPages(); });
   bool rendered = false;
-  g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path); });
+  g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path, windows); });
   if (!rendered) {
     // The rendering has said why; a preview without its pages would only mislead.
-    preview::Form2::instance().mWordFile = path;
-    preview::Form2::instance().close();  // removes the temporary document
+    windows.setDocument(path);
+    windows.closePreview();  // removes the temporary document
     return;
   }
-  if (g.test(1790, [&] { return preview::Form2::instance().ListView1->topLevelItemCount() > 0; }))
-    g.step(1792, [&] {
-      preview::Form2& form = preview::Form2::instance();
-      form.setPicture1Picture(form.Image1.at(0));
-    });
-  g.step(1794, [&] { preview::Form2::instance().mWordFile = path; });
-  g.step(1796, [&] { preview::Form2::instance().show(); });
-  g.step(1798, [&] {
-    if (shell::Form1* main = shell::Form1::current()) main->hide();
-  });
+  if (g.test(1790, [&] { return windows.pageCount() > 0; }))
+    g.step(1792, [&] { windows.showFirstPage(); });
+  g.step(1794, [&] { windows.setDocument(path); });
+  g.step(1796, [&] { windows.showPreview(); });
+  g.step(1798, [&] { windows.hideMainWindow(); });
 }
 
 }  // namespace generator

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "base/Guard.h"
+#include "preview/RunWindows.h"
 #include "word/WordObjects.h"
 
 namespace generator {
 
 // Runs statements 1756 to 1798 of the run under the run's guard `g`; releases both
-// references (sets them to Nothing).
-void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan);
+// references (sets them to Nothing). The pages go to `windows`' preview.
+void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan,
+               preview::RunWindows& windows = preview::programWindows());
 
 }  // namespace generator

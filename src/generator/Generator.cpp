@@ -28,13 +28,14 @@ Recipe documentSetUp() {
 
 namespace {
 
-void generate(const shell::BusinessDetails* details) {
+void generate(const shell::BusinessDetails* details, preview::RunWindows& windows) {
   base::Guard g(QString::fromLatin1(base::location::kGenerate));
   // A failing check counts as a refusal: better no run than one beside the user's Word.
   if (g.test(100, [] { return generator::ConfirmWordClosed(); })) return;
 
   RunContext run;
   run.details = details;
+  run.windows = &windows;
   g.step(102, [&] { run.app = word::CreateObject(QStringLiteral("Word.Application")); });
   g.step(104, [&] { run.plan = run.app->Documents()->Add(); });
 
@@ -43,13 +44,17 @@ void generate(const shell::BusinessDetails* details) {
                               managementAndFinances, financialPlanAndAppendices, refiningThePlan})
     runRecipe(g, run, section());
 
-  FinishRun(g, run.app, run.plan);
+  FinishRun(g, run.app, run.plan, windows);
 }
 
 }  // namespace
 
-void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr); }
+void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr, preview::programWindows()); }
 
-void GeneratePlanFor(const shell::BusinessDetails& details) { generate(&details); }
+void GeneratePlan(preview::RunWindows& windows) { generate(nullptr, windows); }
+
+void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows) {
+  generate(&details, windows);
+}
 
 }  // namespace generator

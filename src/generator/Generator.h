@@ -2,13 +2,19 @@
 // opens the preview.
 #pragma once
 
+#include "preview/RunWindows.h"
 #include "shell/BusinessRecord.h"
 
 namespace generator {
 
+// The run behind the start button, on the program's own windows.
 void GenerateRideduvaZovezuzIvuzuzo();
+// The run on `windows`: the details are read from its main window, the pages go to its
+// preview.
+void GeneratePlan(preview::RunWindows& windows);
 // The same run with the business details given as values instead of read from the main
 // window (the command line has none).
-void GeneratePlanFor(const shell::BusinessDetails& details);
+void GeneratePlanFor(const shell::BusinessDetails& details,
+                     preview::RunWindows& windows = preview::programWindows());
 
 }  // namespace generator

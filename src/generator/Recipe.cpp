@@ -55,7 +55,118 @@ Recipe join(std::initializer_list<Piece> pieces) {
   Recipe recipe;
   for (const Piece& piece : pieces)
     recipe.insert(recipe.end(), piece.steps.begin(), piece.steps.end());
+  for ([[maybe_unused]] const Step& s : recipe) Q_ASSERT(strayFields(s) == 0);
   return recipe;
+}
+
+// --- What each op uses ---
+
+StepFields fieldsOf(Op op) {
+  switch (op) {
+    case Op::Formatted:
+      return kText | kField | kBreaks | kBold | kSize | kAlignment;
+    case Op::PlainText:
+    case Op::FontName:
+    case Op::LevelNumberFormat:
+    case Op::LevelLinkedStyle:
+    case Op::LevelFontName:
+      return kText;
+    case Op::StartList:
+    case Op::WithListLevel:
+      return kIndex;
+    case Op::FontBold:
+    case Op::SpaceBeforeAuto:
+    case Op::SpaceAfterAuto:
+    case Op::ApplyStyleHeadingRows:
+    case Op::ApplyStyleLastRow:
+    case Op::ApplyStyleFirstColumn:
+    case Op::ApplyStyleLastColumn:
+      return kFlag;
+    case Op::FontSize:
+    case Op::FirstLineIndent:
+    case Op::LeftIndent:
+    case Op::LineSpacingLines:
+    case Op::LevelNumberPosition:
+    case Op::LevelTextPosition:
+    case Op::LevelTabPosition:
+      return kValue;
+    case Op::MoveTabStop:
+      return kValue | kValue2;
+    case Op::LineSpacingRule:
+    case Op::ShadingTexture:
+    case Op::LevelTrailingCharacter:
+    case Op::LevelNumberStyle:
+    case Op::LevelAlignment:
+    case Op::LevelResetOnHigher:
+    case Op::LevelStartAt:
+      return kCount;
+    case Op::PageNumbers:
+      return kCount | kFlag;
+    case Op::MoveRight:
+    case Op::MoveLeft:
+    case Op::MoveUp:
+    case Op::MoveDown:
+      return kUnit | kCount | kExtend;
+    case Op::EndKey:
+      return kUnit | kExtend;
+    case Op::AddTable:
+      return kNumber2 | kCount | kCount2;
+    case Op::ColumnWidth:
+      return kIndex | kValue;
+    case Op::RowHeight:
+      return kValue | kCount;
+    case Op::TableGridIfNot:
+      return kNumber2;
+    case Op::ShadingForeground:
+    case Op::ShadingBackground:
+      return kColour;
+    case Op::AddListTemplate:
+      return kNumber2 | kIndex | kText;
+    case Op::LevelFontFlag:
+      return kAttribute | kColour;
+    case Op::Repeat:
+      return kNumber2 | kCount | kSteps;
+    case Op::SectionBreak:
+    case Op::ParagraphBreak:
+    case Op::ListIndent:
+    case Op::ListOutdent:
+    case Op::RemoveNumbers:
+    case Op::Outdent:
+    case Op::Indent:
+    case Op::WithParagraphFormat:
+    case Op::ReleaseTable:
+    case Op::WithCellShading:
+    case Op::CellMerge:
+    case Op::WithLevelFont:
+      return 0;
+  }
+  return 0;
+}
+
+StepFields strayFields(const Step& step) {
+  const Step unset;
+  StepFields held = 0;
+  if (step.number2 != unset.number2) held |= kNumber2;
+  if (step.text != unset.text) held |= kText;
+  if (step.field != unset.field) held |= kField;
+  if (step.breaks != unset.breaks) held |= kBreaks;
+  if (step.bold != unset.bold) held |= kBold;
+  if (step.size != unset.size) held |= kSize;
+  if (step.alignment != unset.alignment) held |= kAlignment;
+  if (step.flag != unset.flag) held |= kFlag;
+  if (step.index != unset.index) held |= kIndex;
+  if (step.unit != unset.unit) held |= kUnit;
+  if (step.count != unset.count) held |= kCount;
+  if (step.count2 != unset.count2) held |= kCount2;
+  if (step.extend != unset.extend) held |= kExtend;
+  if (step.value != unset.value) held |= kValue;
+  if (step.value2 != unset.value2) held |= kValue2;
+  if (step.colour != unset.colour) held |= kColour;
+  if (step.attribute != unset.attribute) held |= kAttribute;
+  if (!step.steps.empty()) held |= kSteps;
+  StepFields stray = held & ~fieldsOf(step.op);
+  for (const Step& inner : step.steps) stray |= strayFields(inner);
+  return stray;
 }
 
 // --- Text ---

@@ -9,7 +9,10 @@
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <vector>
+
+#include "shell/BusinessRecord.h"
 
 namespace generator {
 
@@ -89,17 +92,9 @@ enum class Op {
   Repeat,
 };
 
-// The eight business details, read from the main window when the step runs.
-enum class BusinessField {
-  None,
-  BusinessName,
-  StreetAddress1,
-  StreetAddress2,
-  CityAndZip,  // the city-and-state field, one space, the zip code
-  Telephone,
-  Fax,
-  Email,
-};
+// The business details a cover line shows, read when the step runs (from the run's values
+// or the main window). The city line is the city-and-state field, one space, the zip code.
+using shell::BusinessField;
 
 // The font attributes a list level leaves undefined, in the order they are set.
 enum class LevelFontAttribute {
@@ -126,13 +121,13 @@ struct Step {
   long number = 0;   // statement number
   long number2 = 0;  // second statement number of two-statement steps
   QString text;
-  BusinessField field = BusinessField::None;
+  std::optional<BusinessField> field;  // typed instead of `text` when set
   // TypeFormatted's values.
   int breaks = 0;
   bool bold = false;
   int size = 11;
   int alignment = 0;
-  // Other values, as the op describes.
+  // Other values, as the op describes; `fieldsOf` says which each op uses.
   bool flag = false;
   int index = 0;  // list template (1 or 2), column
   int unit = 0;
@@ -147,6 +142,37 @@ struct Step {
 };
 
 using Recipe = std::vector<Step>;
+
+// Which of a step's values its op uses, besides the op and the statement number. The one
+// table in Recipe.cpp (`fieldsOf`) says it for every op; a step holding any other value
+// than the default in a field its op does not use is a fault in its builder.
+enum StepField : unsigned {
+  kNumber2 = 1u << 0,
+  kText = 1u << 1,
+  kField = 1u << 2,
+  kBreaks = 1u << 3,
+  kBold = 1u << 4,
+  kSize = 1u << 5,
+  kAlignment = 1u << 6,
+  kFlag = 1u << 7,
+  kIndex = 1u << 8,
+  kUnit = 1u << 9,
+  kCount = 1u << 10,
+  kCount2 = 1u << 11,
+  kExtend = 1u << 12,
+  kValue = 1u << 13,
+  kValue2 = 1u << 14,
+  kColour = 1u << 15,
+  kAttribute = 1u << 16,
+  kSteps = 1u << 17,
+};
+using StepFields = unsigned;
+
+// The fields `op` uses.
+StepFields fieldsOf(Op op);
+// The fields of `step`, or of a step in its loop body, that hold a value their op does not
+// use; 0 when every step is as its op's entry says.
+StepFields strayFields(const Step& step);
 
 // A piece of a recipe: one step or a group of them; lets a recipe be written as one list.
 struct Piece {
@@ -173,7 +199,7 @@ Step MinorHeading(long number, const QString& text, int breaks = 2);
 Step Body(long number, const QString& text, int breaks = 2);
 Step Body1(long number, const QString& text);
 Step Body0(long number, const QString& text);
-// A business detail typed as Body/1.
+// A business detail's cover line typed as Body/1.
 Step FieldBody1(long number, BusinessField field);
 Step SectionBreak(long number);
 Step ParagraphBreak(long number);

@@ -1,9 +1,6 @@
 #include "generator/RecipeRunner.h"
 
-#include <QLineEdit>
-
 #include "generator/WritingPrimitives.h"
-#include "shell/Form1.h"
 #include "word/WordConstants.h"
 
 namespace generator {
@@ -11,8 +8,6 @@ namespace generator {
 namespace {
 
 const QString kTableGrid = QStringLiteral("Table Grid");
-
-QString fieldText(QLineEdit* field) { return field ? field->text() : QString(); }
 
 class StepPlayer {
  public:
@@ -69,10 +64,7 @@ class StepPlayer {
   void act(const Step& s) {
     switch (s.op) {
       case Op::Formatted:
-        generator::TypeFormatted(run_.plan,
-                                 s.field == BusinessField::None ? s.text
-                                 : run_.details ? businessFieldText(s.field, *run_.details)
-                                                : businessFieldText(s.field),
+        generator::TypeFormatted(run_.plan, s.field ? coverLineText(*s.field, run_) : s.text,
                                  static_cast<short>(s.breaks), s.bold, static_cast<short>(s.size),
                                  s.alignment);
         break;
@@ -300,47 +292,15 @@ void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe) {
   for (const Step& s : recipe) player.play(s);
 }
 
-namespace {
-
-// The cover's line for `field`, built from the details `read` gives, each read as it is
-// typed: the window's fields and a command's values share this one mapping.
-template <class Read>
-QString coverLine(BusinessField field, Read read) {
-  switch (field) {
-    case BusinessField::None:
-      return QString();
-    case BusinessField::BusinessName:
-      return read(shell::BusinessField::BusinessName);
-    case BusinessField::StreetAddress1:
-      return read(shell::BusinessField::StreetAddress1);
-    case BusinessField::StreetAddress2:
-      return read(shell::BusinessField::StreetAddress2);
-    case BusinessField::CityAndZip:
-      return read(shell::BusinessField::City) + QLatin1Char(' ') +
-             read(shell::BusinessField::ZipCode);
-    case BusinessField::Telephone:
-      return read(shell::BusinessField::Telephone);
-    case BusinessField::Fax:
-      return read(shell::BusinessField::Fax);
-    case BusinessField::Email:
-      return read(shell::BusinessField::Email);
-  }
-  return QString();
-}
-
-}  // namespace
-
-QString businessFieldText(BusinessField field) {
-  // Without a main window every field reads as empty; the city-and-zip line keeps its space.
-  const shell::Form1* form = shell::Form1::current();
-  return coverLine(field, [form](shell::BusinessField f) {
-    return form ? fieldText(form->fieldOf(f)) : QString();
-  });
-}
-
-QString businessFieldText(BusinessField field, const shell::BusinessDetails& details) {
-  return coverLine(field,
-                   [&details](shell::BusinessField f) { return details[static_cast<size_t>(f)]; });
+QString coverLineText(BusinessField field, const RunContext& run) {
+  // Each detail is read as it is typed. Without a main window every field reads as empty;
+  // the city line keeps its space.
+  const auto read = [&run](BusinessField f) {
+    return run.details ? (*run.details)[static_cast<size_t>(f)] : run.windows->businessFieldText(f);
+  };
+  if (field == BusinessField::City)
+    return read(BusinessField::City) + QLatin1Char(' ') + read(BusinessField::ZipCode);
+  return read(field);
 }
 
 }  // namespace generator

@@ -6,6 +6,7 @@
 
 #include "base/Guard.h"
 #include "generator/Recipe.h"
+#include "preview/RunWindows.h"
 #include "shell/BusinessRecord.h"
 #include "word/WordObjects.h"
 
@@ -28,15 +29,14 @@ struct RunContext {
   word::Ref<word::Shading> shading;
   int loopCounter = 0;
 
-  // The business details as values; without them the main window's fields are read.
+  // The business details as values; without them the windows' fields are read.
   const shell::BusinessDetails* details = nullptr;
+  preview::RunWindows* windows = &preview::programWindows();
 };
 
 void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe);
 
-// The text of a business detail as the main window holds it now ("" without a window).
-QString businessFieldText(BusinessField field);
-// The text of a business detail taken from values.
-QString businessFieldText(BusinessField field, const shell::BusinessDetails& details);
+// The cover's line for a business detail, from the run's values or else its windows.
+QString coverLineText(BusinessField field, const RunContext& run);
 
 }  // namespace generator

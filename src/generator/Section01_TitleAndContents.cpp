@@ -93,7 +93,7 @@ Recipe titleAndContents() {
       FieldBody1(138, BusinessField::BusinessName),
       FieldBody1(140, BusinessField::StreetAddress1),
       FieldBody1(142, BusinessField::StreetAddress2),
-      FieldBody1(144, BusinessField::CityAndZip),
+      FieldBody1(144, BusinessField::City),
       FieldBody1(146, BusinessField::Telephone),
       FieldBody1(148, BusinessField::Fax),
       FieldBody1(150, BusinessField::Email),

@@ -243,6 +243,21 @@ void Form2::Form_Activate() {
 
 void Form2::setPicture1Picture(const QPicture& picture) { Picture1->setPicture(picture); }
 
+void Form2::clearPages() { ListView1->clear(); }
+
+void Form2::addPage(const QString& label) {
+  auto* item = new QTreeWidgetItem(ListView1);
+  item->setText(0, label);
+}
+
+int Form2::pageCount() const { return ListView1->topLevelItemCount(); }
+
+void Form2::setPagePicture(int index, const QPicture& picture) { imageElement(index) = picture; }
+
+void Form2::showFirstPage() { setPicture1Picture(Image1.at(0)); }
+
+void Form2::setDocument(const QString& path) { mWordFile = path; }
+
 std::vector<QPicture> Form2::pagePictures() const {
   const size_t count = static_cast<size_t>(ListView1->topLevelItemCount());
   return std::vector<QPicture>(Image1.begin(), Image1.begin() + std::min(count, Image1.size()));

@@ -68,6 +68,20 @@ class Form2 : public QWidget {
 
   // Puts a picture on show in the page picture box (which sizes itself to it).
   void setPicture1Picture(const QPicture& picture);
+
+  // The pages of a run, as the finish and the page rendering fill them in.
+  // Empties the page list (the image elements stay until they are replaced).
+  void clearPages();
+  // Adds the list entry of one page ("Page n").
+  void addPage(const QString& label);
+  // The number of entries in the page list.
+  int pageCount() const;
+  // Sets image element `index` (0 = page 1), creating it when it does not exist yet.
+  void setPagePicture(int index, const QPicture& picture);
+  // Puts image element 0 on show.
+  void showFirstPage();
+  // The saved document the pages come from, which the preview saves and removes.
+  void setDocument(const QString& path);
   // The image element `index`, created (empty) when it does not exist yet.
   QPicture& imageElement(int index);
   // The pictures of the listed pages, page 1 first.

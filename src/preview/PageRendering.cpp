@@ -1,14 +1,12 @@
 #include "preview/PageRendering.h"
 
-#include <QTreeWidget>
+#include <optional>
 
 #include "base/ClipboardPicture.h"
 #include "base/Guard.h"
 #include "base/ProgramExit.h"
 #include "base/SharedRoutines.h"
-#include "preview/Form2.h"
 #include "preview/TempFiles.h"
-#include "shell/Form1.h"
 #include "word/ObjectRegistry.h"
 
 namespace preview {
@@ -23,7 +21,7 @@ int pageCountFrom(const QVariant& value) {
 
 }  // namespace
 
-bool SaveDocAsJPG(const QString& path) {
+bool SaveDocAsJPG(const QString& path, RunWindows& windows) {
   base::Guard g(QString::fromLatin1(base::location::kSaveDocAsJpg));
   const QString documentPath = path;
   QString imagePath;
@@ -53,10 +51,7 @@ bool SaveDocAsJPG(const QString& path) {
   g.step(126, [&] { n = 0; });
   for (;;) {
     if (g.test(128, [&] { return done; })) break;
-    g.step(130, [&] {
-      if (shell::Form1* main = shell::Form1::current())
-        main->setWindowPointer(shell::WindowPointer::Wait);
-    });
+    g.step(130, [&] { windows.showWaitPointer(); });
     g.step(132, [&] { document->Range()->CopyAsPicture(); });
     g.step(134, [&] { ++n; });
     if (g.test(136, [&] { return pagesPerPass >= pageCount - consumed; })) {
@@ -88,19 +83,16 @@ bool SaveDocAsJPG(const QString& path) {
       complete = false;
       break;
     }
-    g.step(150, [&] {
-      auto* item = new QTreeWidgetItem(Form2::instance().ListView1);
-      item->setText(0, QStringLiteral("Page ") + QString::number(n));
-    });
+    g.step(150, [&] { windows.addPage(QStringLiteral("Page ") + QString::number(n)); });
     if (g.test(152, [&] { return n == 1; })) {
-      g.step(154, [&] { Form2::instance().imageElement(0) = readPictureFile(imagePath); });
+      g.step(154, [&] { windows.setPagePicture(0, readPictureFile(imagePath)); });
     } else {
-      QPicture* element = nullptr;
-      g.step(156, [&] { element = &Form2::instance().imageElement(n - 1); });
+      std::optional<int> element;
+      g.step(156, [&] { element = n - 1; });
       g.step(158, [&] {
         if (!element)
           throw word::AutomationError(QStringLiteral("Control array element does not exist"));
-        *element = readPictureFile(imagePath);
+        windows.setPagePicture(*element, readPictureFile(imagePath));
       });
     }
     g.step(162, [&] { base::RemoveFile(imagePath); });

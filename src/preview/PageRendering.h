@@ -4,14 +4,16 @@
 
 #include <QString>
 
+#include "preview/RunWindows.h"
+
 namespace preview {
 
 // Opens the document at `path` in a word-processor instance of its own, copies its pages
-// one by one through the clipboard and the page image file into Form2's image elements,
+// one by one through the clipboard and the page image file into the preview's pages,
 // then closes the document unsaved and quits the instance. Failures are reported and
 // the rendering goes on, except that a page image file that cannot be written or read
 // (no folder, no space) ends the page loop after its one message. Returns true when every
 // page reached the preview.
-bool SaveDocAsJPG(const QString& path);
+bool SaveDocAsJPG(const QString& path, RunWindows& windows = programWindows());
 
 }  // namespace preview

@@ -188,6 +188,8 @@ QString escapedValue(const QString& value) {
 
 }  // namespace ini
 
+QString BusinessRecordStore::userStorePath() { return defaultPath(); }
+
 BusinessRecordStore::BusinessRecordStore(QString path)
     : path_(path.isEmpty() ? defaultPath() : std::move(path)) {
   load();
@@ -298,11 +300,6 @@ bool BusinessRecordStore::save() {
   seenModified_ = info.lastModified();
   seenSize_ = info.size();
   return true;
-}
-
-BusinessRecordStore& businessRecordStore() {
-  static BusinessRecordStore store;
-  return store;
 }
 
 }  // namespace shell

@@ -18,8 +18,10 @@ class BusinessRecordStore {
   // Reads at most this much of the file; a larger one is read up to here.
   static constexpr qint64 kMaxFileBytes = 1 << 20;
 
-  // The store of this user; `path` names another file (tests).
+  // The store kept in the file at `path`; "" means this user's store (userStorePath()).
   explicit BusinessRecordStore(QString path = QString());
+  // Where this user's details are kept.
+  static QString userStorePath();
   ~BusinessRecordStore();
 
   // The stored value, or "" for a key that does not exist.
@@ -50,9 +52,6 @@ class BusinessRecordStore {
   QDateTime seenModified_;
   qint64 seenSize_ = -1;
 };
-
-// The one store of the program.
-BusinessRecordStore& businessRecordStore();
 
 // The text forms of the INI file, as QSettings reads and writes them.
 namespace ini {

@@ -19,8 +19,6 @@
 #include "base/SharedRoutines.h"
 #include "base/Twips.h"
 #include "shell/BusinessRecord.h"
-#include "shell/BusinessRecordStore.h"
-#include "shell/SkinFramework.h"
 
 namespace shell {
 namespace {
@@ -39,28 +37,6 @@ QFont arialBold(double points) {
 
 // The skin file: the program's folder + "\x\o.cjs".
 QString skinPath() { return base::programFolder() + QStringLiteral("/x/o.cjs"); }
-
-// Where the settings could not be written, the user is told once until a write succeeds
-// again; the fields keep what was typed.
-class StoreWriteWarning {
- public:
-  void afterWrite(bool ok) {
-    if (ok) {
-      warned_ = false;
-      return;
-    }
-    if (warned_) return;
-    warned_ = true;
-    base::messageBox(QStringLiteral("The business details could not be saved to %1.\r\n\r\n"
-                                    "What you type stays in the window, but it will not be "
-                                    "remembered the next time the program starts.")
-                         .arg(businessRecordStore().location()),
-                     base::MessageButtons::Ok, base::MessageIcon::Warning);
-  }
-
- private:
-  bool warned_ = false;
-};
 
 }  // namespace
 
@@ -96,6 +72,11 @@ QLineEdit* Form1::fieldOf(BusinessField field) const {
       return txtEmail;
   }
   return nullptr;
+}
+
+QString Form1::businessFieldText(BusinessField field) const {
+  const QLineEdit* edit = fieldOf(field);
+  return edit ? edit->text() : QString();
 }
 
 void Form1::buildLayout() {
@@ -152,7 +133,6 @@ void Form1::buildLayout() {
        "txtEmail"},
   };
 
-  static StoreWriteWarning storeWarning;
   QWidget* previous = nullptr;
   for (std::size_t i = 0; i < kBusinessFields.size(); ++i) {
     const BusinessFieldInfo& info = kBusinessFields[i];
@@ -178,7 +158,7 @@ void Form1::buildLayout() {
     const QString key = QString::fromLatin1(info.storeKey);
     connect(field, &QLineEdit::textChanged, this, [this, key](const QString& text) {
       if (restoring_) return;  // the store already holds it; starting writes nothing
-      storeWarning.afterWrite(businessRecordStore().write(key, text));
+      afterStoreWrite(store_.write(key, text));
     });
 
     if (previous) setTabOrder(previous, field);
@@ -210,12 +190,25 @@ void Form1::applySkin() {
   const QString path = skinPath();
   if (!QFileInfo(path).isFile()) return;
   base::ApplyFaceColor(this);  // the window, the frame and the labels inside it
-  static SkinFramework SkinFramework1;
-  SkinFramework1.LoadSkin(path, QString());
-  SkinFramework1.SetOptions(SkinFramework1.Options() | 1);
-  SkinFramework1.SetApplyColors(true);
-  SkinFramework1.SetApplyMetrics(true);
-  SkinFramework1.ApplyWindow(this);
+  skin_.LoadSkin(path, QString());
+  skin_.SetOptions(skin_.Options() | 1);
+  skin_.SetApplyColors(true);
+  skin_.SetApplyMetrics(true);
+  skin_.ApplyWindow(this);
+}
+
+void Form1::afterStoreWrite(bool written) {
+  if (written) {
+    storeWarned_ = false;
+    return;
+  }
+  if (storeWarned_) return;
+  storeWarned_ = true;
+  base::messageBox(QStringLiteral("The business details could not be saved to %1.\r\n\r\n"
+                                  "What you type stays in the window, but it will not be "
+                                  "remembered the next time the program starts.")
+                       .arg(store_.location()),
+                   base::MessageButtons::Ok, base::MessageIcon::Warning);
 }
 
 void Form1::Form_Load() {
@@ -233,19 +226,18 @@ void Form1::Form_Load() {
   for (const auto& info : kBusinessFields) byStatement.push_back(&info);
   std::sort(byStatement.begin(), byStatement.end(),
             [](auto* a, auto* b) { return a->restoreStatement < b->restoreStatement; });
-  businessRecordStore().reload();  // what is on disk now, and whether it read in full
+  store_.reload();  // what is on disk now, and whether it read in full
   restoring_ = true;
   for (const BusinessFieldInfo* info : byStatement) {
     QLineEdit* field = fieldOf(info->field);
-    g.step(info->restoreStatement, [&] {
-      field->setText(businessRecordStore().read(QString::fromLatin1(info->storeKey)));
-    });
+    g.step(info->restoreStatement,
+           [&] { field->setText(store_.read(QString::fromLatin1(info->storeKey))); });
   }
   restoring_ = false;
-  const QString readProblem = businessRecordStore().readProblem();
+  const QString readProblem = store_.readProblem();
   if (!readProblem.isEmpty())
     base::messageBox(QStringLiteral("The business details could not be read in full from %1: %2.")
-                         .arg(businessRecordStore().location(), readProblem),
+                         .arg(store_.location(), readProblem),
                      base::MessageButtons::Ok, base::MessageIcon::Warning);
 
   g.step(144, [&] {

@@ -8,6 +8,9 @@
 #include <array>
 #include <functional>
 
+#include "shell/BusinessRecordStore.h"
+#include "shell/SkinFramework.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +48,11 @@ class Form1 : public QWidget {
 
   // The text field that holds one detail of the business.
   QLineEdit* fieldOf(BusinessField field) const;
+  // The text of one detail of the business as the window holds it now.
+  QString businessFieldText(BusinessField field) const;
+
+  // The store the window keeps the details in: this user's.
+  BusinessRecordStore& store() { return store_; }
 
   void setWindowPointer(WindowPointer pointer);
   WindowPointer windowPointer() const { return pointer_; }
@@ -72,11 +80,17 @@ class Form1 : public QWidget {
  private:
   void buildLayout();
   void applySkin();
+  // Where the store could not be written, the user is told once until a write succeeds
+  // again; the fields keep what was typed.
+  void afterStoreWrite(bool written);
   // The pointer the mouse shows over an element, unless the wait pointer is up.
   void trackPointer(WindowPointer pointer);
 
   Hooks hooks_;
-  bool restoring_ = false;  // loading the fields from the store, not changing them
+  BusinessRecordStore store_;
+  SkinFramework skin_;
+  bool storeWarned_ = false;  // the failed write has been told
+  bool restoring_ = false;    // loading the fields from the store, not changing them
   WindowPointer pointer_ = WindowPointer::Default;
   QCursor handCursor_;
 };

@@ -11,6 +11,7 @@
 
 #include "engine/Inspection.h"
 #include "engine/WordEngine.h"
+#include "generator/WritingPrimitives.h"
 #include "word/ObjectRegistry.h"
 #include "word/WordObjects.h"
 
@@ -35,13 +36,10 @@ class EngineTest : public ::testing::Test {
   }
 
   engine::DocumentInfo info() const { return engine::inspect(doc); }
-  // Text typed as the generator's writing primitive types it.
-  void typeFormatted(const QString& text, int breaks, bool bold, double size, int alignment) {
-    for (int i = 0; i < breaks; ++i) sel->TypeParagraph();
-    sel->Font()->SetBold(bold ? word::wdTrue : word::wdFalse);
-    sel->Font()->SetSize(size);
-    sel->ParagraphFormat()->SetAlignment(alignment);
-    sel->TypeText(text);
+  // Text typed by the generator's own writing primitive.
+  void typeFormatted(const QString& text, int breaks, bool bold, int size, int alignment) {
+    generator::TypeFormatted(doc, text, static_cast<short>(breaks), bold, static_cast<short>(size),
+                             alignment);
   }
 
   word::Ref<word::Application> app;

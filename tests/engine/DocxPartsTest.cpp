@@ -5,7 +5,7 @@
 #include <QMap>
 #include <QXmlStreamReader>
 
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "word/WordConstants.h"

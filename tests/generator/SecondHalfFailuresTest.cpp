@@ -8,7 +8,7 @@
 
 #include "engine/Inspection.h"
 #include "support/ScriptedDialogs.h"
-#include "test_second_half_run.h"
+#include "SecondHalfRun.h"
 #include "word/Automation.h"
 
 namespace {

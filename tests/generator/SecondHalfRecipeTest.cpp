@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "generator/Sections.h"
-#include "test_second_half_expected.h"
+#include "SecondHalfExpected.h"
 
 namespace {
 

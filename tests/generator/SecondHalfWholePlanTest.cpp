@@ -28,8 +28,8 @@
 #include "engine/Inspection.h"
 #include "engine/PageLayout.h"
 #include "support/ScriptedDialogs.h"
-#include "test_second_half_checks.h"
-#include "test_second_half_run.h"
+#include "SecondHalfChecks.h"
+#include "SecondHalfRun.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 
 #include <QDir>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-// File tests and deletes, the clipboard picture, the skin and the hand pointer.
+// File tests and deletes, program exit, the clipboard picture, dialog filters and cursor files.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -25,7 +25,7 @@
 #include "base/Dialogs.h"
 #include "base/ProgramExit.h"
 #include "base/SharedRoutines.h"
-#include "shell/Form1.h"
+#include "support/CursorFileBytes.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 
@@ -137,26 +137,10 @@ TEST(Dialogs, PipeFiltersBecomeQtFilters) {
             QStringLiteral("A (*.a);;B (*.b)"));
 }
 
-// A .cur file: Qt writes an .ico, whose header then says "cursor" and carries a hot spot.
-QByteArray cursorFileBytes(int hotX, int hotY) {
-  QImage image(32, 32, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
-  QPainter(&image).fillRect(QRect(4, 4, 8, 20), Qt::black);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "ico");
-  if (!writer.write(image)) return {};
-  qToLittleEndian<quint16>(2, bytes.data() + 2);
-  qToLittleEndian<quint16>(static_cast<quint16>(hotX), bytes.data() + 10);
-  qToLittleEndian<quint16>(static_cast<quint16>(hotY), bytes.data() + 12);
-  return bytes;
-}
-
 TEST(CursorFile, LoadsWithItsHotSpotAndRefusesOtherFiles) {
   QTemporaryDir dir;
   const QString good = dir.filePath(QStringLiteral("hand.cur"));
-  const QByteArray bytes = cursorFileBytes(5, 3);
+  const QByteArray bytes = testing_support::cursorFileBytes(5, 3);
   ASSERT_FALSE(bytes.isEmpty());
   writeFile(good, bytes);
   const QCursor cursor = base::loadCursorFile(good);
@@ -168,76 +152,6 @@ TEST(CursorFile, LoadsWithItsHotSpotAndRefusesOtherFiles) {
   EXPECT_THROW(base::loadCursorFile(bad), std::runtime_error);
   EXPECT_THROW(base::loadCursorFile(dir.filePath(QStringLiteral("absent.cur"))),
                std::runtime_error);
-}
-
-// Files beside the program, in a program folder of the test's own.
-class FilesBesideProgram : public ::testing::Test {
- protected:
-  void SetUp() override { base::setProgramFolder(folder_.path()); }
-  void TearDown() override { base::setProgramFolder(QString()); }
-  QTemporaryDir folder_;
-  void put(const QString& relative, const QByteArray& bytes) {
-    const QString path = base::programFolder() + QLatin1Char('/') + relative;
-    QDir().mkpath(QFileInfo(path).path());
-    writeFile(path, bytes);
-  }
-};
-
-TEST_F(FilesBesideProgram, SkinFileRecoloursTheWindowAndAppliesItsStyle) {
-  testing_support::ScriptedDialogs dialogs;
-  put(QStringLiteral("x/o.cjs"), "QPushButton { color: rgb(1, 2, 3); }");
-  shell::Form1 form({[] {}, [] {}});
-  form.Form_Load();
-  EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: rgb(1, 2, 3); }"));
-  EXPECT_EQ(form.palette().color(QPalette::Window), form.palette().color(QPalette::Button));
-  // The frame and the labels inside it take the face colour too.
-  EXPECT_EQ(form.Frame1->palette().color(QPalette::Window),
-            form.Frame1->palette().color(QPalette::Button));
-  EXPECT_EQ(form.Label1[6]->palette().color(QPalette::Window),
-            form.Label1[6]->palette().color(QPalette::Button));
-  EXPECT_NE(form.Frame1->palette().color(QPalette::Window), QColor(Qt::white));
-  EXPECT_EQ(form.txtCity->palette().color(QPalette::Base), QColor(Qt::white));
-}
-
-TEST_F(FilesBesideProgram, WithoutSkinTheWindowStaysWhite) {
-  shell::Form1 form({[] {}, [] {}});
-  form.Form_Load();
-  EXPECT_TRUE(form.styleSheet().isEmpty());
-  EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
-}
-
-TEST_F(FilesBesideProgram, AnUnreadableSkinIsReportedAsStatement100AndLoadingGoesOn) {
-  testing_support::ScriptedDialogs dialogs;
-  put(QStringLiteral("x/o.cjs"), QByteArray(2 << 20, 'x'));  // far too large for a skin
-  bool checked = false;
-  shell::Form1 form({[&] { checked = true; }, [] {}});
-  form.Form_Load();
-  ASSERT_EQ(dialogs.errorTexts().size(), 1);
-  EXPECT_TRUE(dialogs.errorTexts()[0].contains(
-      QStringLiteral("in Corvessa2021/08/31.Form1.Form_Load at line 100")));
-  EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
-  EXPECT_TRUE(checked);
-}
-
-TEST_F(FilesBesideProgram, CursorFileBecomesTheHandAndABrokenOneIsReportedAs108) {
-  testing_support::ScriptedDialogs dialogs;
-  put(QStringLiteral("HAND-M.CUR"), cursorFileBytes(2, 1));
-  {
-    shell::Form1 form({[] {}, [] {}});
-    form.Form_Load();
-    form.setWindowPointer(shell::WindowPointer::Hand);
-    EXPECT_EQ(form.PushButton1->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(form.PushButton1->cursor().hotSpot(), QPoint(2, 1));
-  }
-  EXPECT_TRUE(dialogs.messages.empty());
-  put(QStringLiteral("HAND-M.CUR"), "not a cursor");
-  shell::Form1 form({[] {}, [] {}});
-  form.Form_Load();
-  ASSERT_EQ(dialogs.errorTexts().size(), 1);
-  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 108")));
-  form.setWindowPointer(shell::WindowPointer::Hand);
-  EXPECT_EQ(form.PushButton1->cursor().shape(), Qt::PointingHandCursor);
 }
 
 }  // namespace

@@ -162,3 +162,26 @@ TEST(SectionRecipes, StatementsAreNumberedWithoutGaps) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every step of the plan holds values only in the fields its op uses, as the one table of
+// them says; a step with a value its op ignores is caught, inside a loop's body too.
+TEST(SectionRecipes, EveryStepHoldsOnlyTheValuesItsOperationUses) {
+  for (generator::Recipe (*section)() :
+       {generator::titleAndContents, generator::openingSections, generator::marketingPlan,
+        generator::operationalPlan, generator::managementAndFinances,
+        generator::financialPlanAndAppendices, generator::refiningThePlan})
+    for (const Step& s : section())
+      EXPECT_EQ(generator::strayFields(s), 0u) << "statement " << s.number;
+
+  Step stray = generator::PlainText(1, QStringLiteral("t"));
+  stray.bold = true;
+  EXPECT_EQ(generator::strayFields(stray), generator::kBold);
+  Step loop = generator::RowHeights(1, 3, 5, 2, 20.0, 0);
+  loop.steps.front().colour = 7;
+  EXPECT_EQ(generator::strayFields(loop), generator::kColour);
+  EXPECT_EQ(generator::strayFields(generator::RowHeights(1, 3, 5, 2, 20.0, 0)), 0u);
+}
+
+}  // namespace

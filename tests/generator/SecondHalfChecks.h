@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Inspection.h"
-#include "test_second_half_expected.h"
+#include "SecondHalfExpected.h"
 
 namespace second_half {
 

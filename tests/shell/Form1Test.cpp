@@ -117,7 +117,7 @@ TEST(MainWindow, LoadingSetsCaptionTitleAndCallsTheAvailabilityCheckLast) {
   Form1* formPtr = nullptr;
   Form1 form({[&] { seenAtCheck = {formPtr->windowTitle(), formPtr->txtCity->text()}; }, [] {}});
   formPtr = &form;
-  shell::businessRecordStore().write(QStringLiteral("City"), QStringLiteral("Brookvale NJ"));
+  form.store().write(QStringLiteral("City"), QStringLiteral("Brookvale NJ"));
   form.Form_Load();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Halvenor"));
   EXPECT_EQ(base::applicationTitle(), QStringLiteral("Halvenor"));
@@ -146,11 +146,11 @@ TEST(BusinessRecord, EveryKeystrokeWritesTheWholeTextAndTheLastIsStored) {
   form.txtFax->setFocus();
   QStringList stored;
   QObject::connect(form.txtFax, &QLineEdit::textChanged,
-                   [&] { stored << shell::businessRecordStore().read(QStringLiteral("Fax")); });
+                   [&] { stored << form.store().read(QStringLiteral("Fax")); });
   QTest::keyClicks(form.txtFax, QStringLiteral("555"));
   EXPECT_EQ(stored,
             (QStringList{QStringLiteral("5"), QStringLiteral("55"), QStringLiteral("555")}));
-  EXPECT_EQ(shell::businessRecordStore().read(QStringLiteral("Fax")), QStringLiteral("555"));
+  EXPECT_EQ(form.store().read(QStringLiteral("Fax")), QStringLiteral("555"));
 }
 
 TEST(BusinessRecord, FocusSelectsTheWholeTextSoTypingReplacesIt) {
@@ -220,7 +220,7 @@ TEST(BusinessRecord, SampleThenRestartGivesTheSample) {
 // Store files that another program or a hand wrote: each is read as plain strings, with
 // no warning, and starting the program leaves the file byte for byte as it was.
 TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNothing) {
-  const QString path = shell::businessRecordStore().location();
+  const QString path = shell::BusinessRecordStore::userStorePath();
   // The file earlier versions kept the details in, through QSettings: an update finds them.
   EXPECT_EQ(
       path,
@@ -300,7 +300,7 @@ TEST(BusinessRecord, StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNoth
 // The store's file made unwritable for a while: a folder stands where the file belongs.
 class BlockedStoreFile {
  public:
-  BlockedStoreFile() : path_(shell::businessRecordStore().location()) {
+  BlockedStoreFile() : path_(shell::BusinessRecordStore::userStorePath()) {
     QFile::rename(path_, path_ + QStringLiteral(".aside"));
     QDir().mkpath(path_);
   }
@@ -331,9 +331,9 @@ TEST(BusinessRecord, AFailedWriteWarnsOnceAndAWriteAfterRecoveryCountsAsSaved) {
     EXPECT_EQ(warnings(), 1);  // once, not at every keystroke
     blocked.unblock();
     form.txtFax->setText(QStringLiteral("123"));
-    EXPECT_TRUE(shell::businessRecordStore().write(QStringLiteral("Fax"), QStringLiteral("123")));
+    EXPECT_TRUE(form.store().write(QStringLiteral("Fax"), QStringLiteral("123")));
   }
-  EXPECT_EQ(QSettings(shell::businessRecordStore().location(), QSettings::IniFormat)
+  EXPECT_EQ(QSettings(form.store().location(), QSettings::IniFormat)
                 .value(QStringLiteral("Halvenor/Fax"))
                 .toString(),
             QStringLiteral("123"));

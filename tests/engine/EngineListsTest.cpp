@@ -1,6 +1,6 @@
 // List templates and list paragraphs: levels, indents, bullets, leaving a list.
 #include "EngineFixture.h"
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "engine/Docx.h"
 #include "engine/FontSubstitutes.h"
 

@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "engine/Docx.h"
 #include "word/Automation.h"
 #include "word/WordConstants.h"

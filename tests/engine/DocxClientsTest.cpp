@@ -17,7 +17,7 @@
 #include <QTextTable>
 #include <QUrl>
 
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "engine/Docx.h"
 #include "support/ExternalProgram.h"
 #include "word/WordConstants.h"

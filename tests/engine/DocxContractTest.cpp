@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "EngineFixture.h"
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "word/WordConstants.h"
 
 namespace engine_testing {

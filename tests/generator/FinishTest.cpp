@@ -1,3 +1,5 @@
+// The end of a run: the plan saved under a fresh temporary name, the word processor closed,
+// the pages rendered into the preview, which then replaces the main window.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,13 +10,14 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "StandInWord.h"
-#include "TestEnvironment.h"
 #include "base/Guard.h"
 #include "base/ProgramExit.h"
 #include "generator/Finish.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/StandInWindows.h"
+#include "preview/StandInWord.h"
+#include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
@@ -39,13 +42,14 @@ class FinishTest : public ::testing::Test {
   }
   void TearDown() override { preview_tests::unloadForm2(); }
 
-  // Runs the finish with a fresh generator instance and plan document.
-  void finish() {
+  // Runs the finish with a fresh generator instance and plan document, on the program's
+  // windows or the given ones.
+  void finish(preview::RunWindows& windows = preview::programWindows()) {
     runState = std::make_shared<StandInState>();
     app = word::makeRef<StandInApplication>(runState);
     plan = word::makeRef<StandInDocument>(runState);
     base::Guard g(QString::fromLatin1(base::location::kGenerate));
-    FinishRun(g, app, plan);
+    FinishRun(g, app, plan, windows);
   }
 
   QList<long> reportedLines() const {
@@ -100,6 +104,26 @@ TEST_F(FinishTest, SavesClosesRendersAndShowsThePreview) {
   // Page 1 is on show, laid out by the first activation.
   EXPECT_EQ(form->Picture1->picture().boundingRect(), preview_tests::pagePicture(1).boundingRect());
   EXPECT_FALSE(form->mFirstActivate);
+}
+
+// The finish and the rendering reach the windows only through their named operations: a
+// stand-in receives the pages and no real window is made.
+TEST_F(FinishTest, TheWindowsAreReachedOnlyThroughTheirNamedOperations) {
+  ScopedEnv temp("temp", folder.path());
+  preview_tests::StandInWindows windows;
+  finish(windows);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_EQ(preview::Form2::loaded(), nullptr);
+  EXPECT_EQ(windows.pages, QStringList({"Page 1", "Page 2", "Page 3"}));
+  ASSERT_EQ(windows.pictures.size(), 3u);
+  EXPECT_EQ(windows.pictures[2].boundingRect(), preview_tests::pagePicture(3).boundingRect());
+  EXPECT_EQ(windows.document, runState->savedPath);
+  EXPECT_EQ(windows.calls.filter(QStringLiteral("Pointer")).size(), 3);
+  EXPECT_EQ(
+      windows.calls.filter(QRegularExpression(QStringLiteral("^(?!showWait)"))),
+      QStringList({"clearPages", "showFirstPage", "setDocument", "showPreview", "hideMainWindow"}));
+  base::forgetAtExit(runState->savedPath);
+  QFile::remove(runState->savedPath);
 }
 
 TEST_F(FinishTest, WithoutTempThePrivateFolderHoldsTheDocument) {

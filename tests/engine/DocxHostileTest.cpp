@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 
-#include "docx_test_documents.h"
+#include "DocxTestDocuments.h"
 #include "engine/Docx.h"
 #include "engine/DocxPackage.h"
 #include "support/TestFiles.h"

@@ -7,9 +7,9 @@
 
 #include "engine/Inspection.h"
 #include "support/ScriptedDialogs.h"
-#include "test_second_half_checks.h"
-#include "test_second_half_expected.h"
-#include "test_second_half_run.h"
+#include "SecondHalfChecks.h"
+#include "SecondHalfExpected.h"
+#include "SecondHalfRun.h"
 #include "word/Automation.h"
 
 namespace {

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks that the includes keep the libraries' layering: a library includes only the
+# libraries below it. Prints each offending include and exits 1 when there is one.
+#
+#   base       includes no other library of ours
+#   word       the Word contract: word and base only
+#   engine     the built-in word processor: engine, word and base; never a window
+#   generator  never a window header, never the engine's classes
+#   preview    never the engine's classes (the Word contract only)
+set -euo pipefail
+root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+cd "$root"
+
+# The headers that declare windows.
+window_headers='shell/Form1\.h|preview/Form2\.h'
+status=0
+
+# $1 folder, $2 pattern of included paths it must not include, $3 why.
+forbid() {
+  local hits
+  hits=$(grep -rnE --include='*.h' --include='*.cpp' "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)[\">]" "src/$1" || true)
+  if [[ -n "$hits" ]]; then
+    echo "layering: src/$1 $3:" >&2
+    echo "$hits" >&2
+    status=1
+  fi
+}
+
+forbid base '(shell|word|engine|generator|preview|cli|app)/[^">]*' "includes no other library of ours"
+forbid word '(shell|engine|generator|preview|cli|app)/[^">]*' "holds the contract only (word and base)"
+forbid engine "(shell|generator|preview|cli|app)/[^\">]*" "reaches no window or higher library"
+forbid engine "$window_headers" "includes no window header"
+forbid generator "$window_headers" "includes no window header"
+forbid generator 'engine/[^">]*' "reaches the word processor only through src/word"
+forbid preview 'engine/[^">]*' "reaches the word processor only through src/word"
+
+if [[ $status -eq 0 ]]; then echo "layering: every include keeps the layers"; fi
+exit $status

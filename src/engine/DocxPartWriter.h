@@ -1,0 +1,45 @@
+// One XML part being written: a QXmlStreamWriter on a byte buffer, with short forms for
+// the WordprocessingML (w:) elements and attributes the .docx writer uses.
+#pragma once
+
+#include <QByteArray>
+#include <QXmlStreamWriter>
+
+#include "engine/DocxVocabulary.h"
+
+namespace engine::docx {
+
+inline QString number(int value) { return QString::number(value); }
+inline QString twips(double points) { return number(pointsToTwips(points)); }
+
+class Part {
+ public:
+  Part() : xml_(&bytes_) {
+    xml_.setAutoFormatting(false);
+    xml_.writeStartDocument(QStringLiteral("1.0"), true);
+  }
+  Part(const Part&) = delete;
+  Part& operator=(const Part&) = delete;
+
+  QXmlStreamWriter& xml() { return xml_; }
+  QByteArray finish() {
+    xml_.writeEndDocument();
+    return bytes_;
+  }
+
+  // <w:name w:val="value"/>
+  void val(const QString& name, const QString& value) {
+    xml_.writeEmptyElement(kW, name);
+    xml_.writeAttribute(kW, QStringLiteral("val"), value);
+  }
+  void start(const QString& name) { xml_.writeStartElement(kW, name); }
+  void empty(const QString& name) { xml_.writeEmptyElement(kW, name); }
+  void end() { xml_.writeEndElement(); }
+  void attr(const QString& name, const QString& value) { xml_.writeAttribute(kW, name, value); }
+
+ private:
+  QByteArray bytes_;
+  QXmlStreamWriter xml_;
+};
+
+}  // namespace engine::docx
