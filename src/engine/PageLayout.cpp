@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "engine/FontSubstitutes.h"
@@ -204,11 +205,7 @@ bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
 
 // The room an empty paragraph takes as one line of its mark's font, spaced as its format
 // says, with its space before and after.
-double emptyParagraphHeight(const QTextBlock& block) {
-  const QTextLayout* layout = block.layout();
-  if (!layout || layout->lineCount() == 0) return 0;
-  const QTextBlockFormat format = block.blockFormat();
-  const double natural = layout->lineAt(0).height();
+double emptyParagraphHeight(const QTextBlockFormat& format, double natural) {
   double line = natural;
   switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight:
@@ -227,6 +224,11 @@ double emptyParagraphHeight(const QTextBlock& block) {
       break;
   }
   return std::max(0.0, format.topMargin() + line + format.bottomMargin());
+}
+double emptyParagraphHeight(const QTextBlock& block) {
+  const QTextLayout* layout = block.layout();
+  if (!layout || layout->lineCount() == 0) return 0;
+  return emptyParagraphHeight(block.blockFormat(), layout->lineAt(0).height());
 }
 
 // Word shows an empty paragraph right after a table as a blank line; Qt's layout tucks it
@@ -256,6 +258,105 @@ bool makeRoomAfterTables(QTextDocument* doc, qint64 from, qint64 to) {
   return changed;
 }
 
+double cellLineRoom(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell);
+
+// A paragraph laid out alone as one line, as Qt's document layout lays out its first line
+// (glyphs, fonts and line height depend only on the paragraph).
+struct AloneLine {
+  double height = 0;  // the line's own height, leading included
+  double extent = 0;  // the height of its layout's bounding rectangle
+  double width = 0;   // the natural width of its text
+};
+std::optional<AloneLine> layOutAlone(const QTextDocument* doc, const QTextBlock& block) {
+  QTextLayout layout(block);
+  layout.setTextOption(doc->defaultTextOption());
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  if (!line.isValid()) {
+    layout.endLayout();
+    return {};
+  }
+  line.setLeadingIncluded(true);
+  line.setLineWidth(std::numeric_limits<int>::max() / 256.0);
+  line.setPosition(QPointF(0, 0));
+  const bool one = !layout.createLine().isValid();
+  layout.endLayout();
+  if (!one) return {};
+  return AloneLine{line.height(), layout.boundingRect().height(), line.naturalTextWidth()};
+}
+
+// Before a document is first laid out on pages: the row paddings and the room after
+// tables that settling would work out from the layout, worked out beforehand where no
+// layout is needed for them (a padded row's cells each hold one paragraph that certainly
+// fits one line; the paragraph after a table is empty). Qt then lays the pages out once,
+// instead of once and again from the first padded table to the end. Whatever is not
+// worked out here the settling does as before.
+void padAndSpaceBeforeLayout(const DocumentModel& model) {
+  QTextDocument* doc = model.text();
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
+  for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (!table) continue;
+    // The room after the table, for an empty paragraph right after it.
+    const QTextBlock after = doc->findBlock(table->lastPosition() + 1);
+    if (after.isValid() && after.length() == 1 && after.position() == table->lastPosition() + 1) {
+      if (const std::optional<AloneLine> line = layOutAlone(doc, after)) {
+        const double room = emptyParagraphHeight(after.blockFormat(), line->height);
+        QTextTableFormat format = table->format();
+        if (std::abs(format.bottomMargin() - qtLength(room)) > 0.01) {
+          format.setBottomMargin(qtLength(room));
+          table->setFormat(format);
+        }
+      }
+    }
+    // The paddings, only where every cell of every padded row can be measured alone.
+    const TableValues v = tableValues(table->format());
+    std::vector<std::pair<QTextTableCell, double>> paddings;
+    bool measurable = true;
+    for (int r = 0; r < table->rows() && measurable; ++r) {
+      const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
+                         r < v.rowHeights.size() && v.rowHeights[r] > 0;
+      for (int c = 0; c < table->columns() && measurable; ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+        if (!fixed || cell.rowSpan() != 1) {
+          paddings.emplace_back(cell, 0.0);
+          continue;
+        }
+        const QTextBlock block = cell.firstCursorPosition().block();
+        const QTextBlockFormat format = block.blockFormat();
+        const bool proportional = format.lineHeightType() == QTextBlockFormat::ProportionalHeight;
+        std::optional<AloneLine> line;
+        if (block == cell.lastCursorPosition().block() &&
+            !block.text().contains(QLatin1Char('\t')) &&
+            (proportional || format.lineHeightType() == QTextBlockFormat::SingleHeight))
+          line = layOutAlone(doc, block);
+        // One line for certain: narrower than the least room its cell gives it.
+        const double room = cellLineRoom(block, table, cell);
+        if (!line || room < 0 || line->width + 1.0 >= room) {
+          measurable = false;
+          break;
+        }
+        // As cellContentHeight measures it: the layout's rectangle, or the line with its
+        // whole spacing where that reaches further.
+        double height = line->extent;
+        if (proportional) height = std::max(height, line->height * format.lineHeight() / 100.0);
+        paddings.emplace_back(cell, std::max(0.0, v.rowHeights[r] - std::max(0.0, height)));
+      }
+    }
+    if (!measurable) continue;
+    for (auto& [cell, padding] : paddings) {
+      QTextTableCellFormat format = cell.format().toTableCellFormat();
+      if (std::abs(format.bottomPadding() - qtLength(padding)) > 0.01) {
+        format.setBottomPadding(qtLength(padding));
+        cell.setFormat(format);
+      }
+    }
+  }
+  edit.endEditBlock();
+}
+
 }  // namespace
 
 void flushEdits(const DocumentModel& model) {
@@ -272,6 +373,9 @@ void settleLayout(const DocumentModel& model) {
   // layout: setting it lays the whole document out, from then on only what changes.
   const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
   if (doc->pageSize() != pageSize) {
+    cache.settling = true;
+    padAndSpaceBeforeLayout(model);
+    cache.settling = false;
     // Drawing a page shapes its text again unless the layout keeps the glyphs it made.
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
       if (b.layout()) b.layout()->setCacheEnabled(true);
@@ -298,15 +402,13 @@ void settleLayout(const DocumentModel& model) {
 
 namespace {
 
-// True when the paragraph's text certainly fits on one line of its cell (with room to
-// spare for any difference between the measure here and the layout's).
-bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell) {
-  if (block.length() <= 1) return true;
-  if (block.text().contains(QLatin1Char('\t'))) return false;
+// The width a line of the paragraph has in its cell at the least (points), or -1 where the
+// table's columns do not tell.
+double cellLineRoom(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell) {
   const QList<QTextLength> columns = table->format().columnWidthConstraints();
   double available = 0;
   for (int c = cell.column(); c < cell.column() + cell.columnSpan(); ++c) {
-    if (c >= columns.size() || columns[c].type() != QTextLength::FixedLength) return false;
+    if (c >= columns.size() || columns[c].type() != QTextLength::FixedLength) return -1;
     available += fromQtLength(columns[c].rawValue());
   }
   const QTextTableCellFormat format = cell.format().toTableCellFormat();
@@ -314,6 +416,16 @@ bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCel
   available -= fromQtLength(format.leftPadding() + format.rightPadding() + format.leftBorder() +
                             format.rightBorder());
   available -= paragraph.leftMargin() + paragraph.rightMargin() + std::abs(paragraph.textIndent());
+  return available;
+}
+
+// True when the paragraph's text certainly fits on one line of its cell (with room to
+// spare for any difference between the measure here and the layout's).
+bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCell& cell) {
+  if (block.length() <= 1) return true;
+  if (block.text().contains(QLatin1Char('\t'))) return false;
+  const double available = cellLineRoom(block, table, cell);
+  if (available < 0) return false;
   double width = 0;
   for (auto it = block.begin(); !it.atEnd(); ++it) {
     const QTextFragment fragment = it.fragment();
