@@ -231,6 +231,24 @@ double emptyParagraphHeight(const QTextBlock& block) {
   return emptyParagraphHeight(block.blockFormat(), layout->lineAt(0).height());
 }
 
+// The empty paragraph straight after the table, or an invalid block when the paragraph
+// there holds text.
+QTextBlock emptyParagraphAfter(const QTextDocument* doc, const QTextTable* table) {
+  const QTextBlock after = doc->findBlock(table->lastPosition() + 1);
+  if (after.isValid() && after.length() == 1 && after.position() == table->lastPosition() + 1)
+    return after;
+  return {};
+}
+
+// Sets the table's bottom margin to `room` points; true when it changed.
+bool setRoomBelow(QTextTable* table, double room) {
+  QTextTableFormat format = table->format();
+  if (std::abs(format.bottomMargin() - qtLength(room)) <= 0.01) return false;
+  format.setBottomMargin(qtLength(room));
+  table->setFormat(format);
+  return true;
+}
+
 // Word shows an empty paragraph right after a table as a blank line; Qt's layout tucks it
 // into the table's bottom edge, where it takes no room, so the next paragraph would stand
 // right under the table. The table's bottom margin gives the line back (the paragraph is
@@ -243,16 +261,8 @@ bool makeRoomAfterTables(QTextDocument* doc, qint64 from, qint64 to) {
   for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table || table->lastPosition() + 1 < from || table->firstPosition() > to) continue;
-    const QTextBlock after = doc->findBlock(table->lastPosition() + 1);
-    const bool empty =
-        after.isValid() && after.length() == 1 && after.position() == table->lastPosition() + 1;
-    const double room = empty ? emptyParagraphHeight(after) : 0;
-    QTextTableFormat format = table->format();
-    if (std::abs(format.bottomMargin() - qtLength(room)) > 0.01) {
-      format.setBottomMargin(qtLength(room));
-      table->setFormat(format);
-      changed = true;
-    }
+    const QTextBlock after = emptyParagraphAfter(doc, table);
+    if (setRoomBelow(table, after.isValid() ? emptyParagraphHeight(after) : 0)) changed = true;
   }
   edit.endEditBlock();
   return changed;
@@ -299,17 +309,9 @@ void padAndSpaceBeforeLayout(const DocumentModel& model) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
     // The room after the table, for an empty paragraph right after it.
-    const QTextBlock after = doc->findBlock(table->lastPosition() + 1);
-    if (after.isValid() && after.length() == 1 && after.position() == table->lastPosition() + 1) {
-      if (const std::optional<AloneLine> line = layOutAlone(doc, after)) {
-        const double room = emptyParagraphHeight(after.blockFormat(), line->height);
-        QTextTableFormat format = table->format();
-        if (std::abs(format.bottomMargin() - qtLength(room)) > 0.01) {
-          format.setBottomMargin(qtLength(room));
-          table->setFormat(format);
-        }
-      }
-    }
+    if (const QTextBlock after = emptyParagraphAfter(doc, table); after.isValid())
+      if (const std::optional<AloneLine> line = layOutAlone(doc, after))
+        setRoomBelow(table, emptyParagraphHeight(after.blockFormat(), line->height));
     // The paddings, only where every cell of every padded row can be measured alone.
     const TableValues v = tableValues(table->format());
     std::vector<std::pair<QTextTableCell, double>> paddings;
