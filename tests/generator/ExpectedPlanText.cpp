@@ -17,38 +17,30 @@ namespace {
 
 class Table {
  public:
-  std::vector<Entry> entries;
+  std::vector<Text> entries;
 
-  void quoted(long n, const QString& text, int marks, bool bold, int size, int alignment) {
-    entries.push_back({n, Kind::Quoted, text, 0, marks, bold, size, alignment, false});
+  void add(long n, Kind kind, const QString& text, int marks, int length = kWhole) {
+    entries.push_back({n, kind, marks, text, length});
   }
-  void given(long n, const QString& opening, int length, int marks, bool bold, int size,
-             int alignment) {
-    entries.push_back({n, Kind::Given, opening, length, marks, bold, size, alignment, false});
-  }
-  void sectionBreak(long n) {
-    entries.push_back({n, Kind::SectionBreak, {}, 0, 0, false, 0, 0, false});
-  }
+  void sectionBreak(long n) { add(n, Kind::SectionBreak, {}, 0); }
 
-  void title(long n, const QString& t) { quoted(n, t, 2, true, 20, 1); }
+  void title(long n, const QString& t) { add(n, Kind::Title, t, 2); }
   void heading(long n, const QString& numeral, const QString& t, int marks = 0) {
-    quoted(n, numeral + QLatin1Char('\t') + t, marks, true, 16, 1);
+    add(n, Kind::Heading, numeral + QLatin1Char('\t') + t, marks);
   }
-  void sub(long n, const QString& t, int marks = 2) { quoted(n, t, marks, true, 14, 0); }
-  void minor(long n, const QString& t, int marks = 2) { quoted(n, t, marks, true, 11, 0); }
-  void body(long n, const QString& t, int marks = 2) { quoted(n, t, marks, false, 11, 0); }
+  void sub(long n, const QString& t, int marks = 2) { add(n, Kind::Sub, t, marks); }
+  void minor(long n, const QString& t, int marks = 2) { add(n, Kind::Minor, t, marks); }
+  void body(long n, const QString& t, int marks = 2) { add(n, Kind::Body, t, marks); }
   void bodyGiven(long n, const QString& opening, int length, int marks = 2) {
-    given(n, opening, length, marks, false, 11, 0);
+    add(n, Kind::Body, opening, marks, length);
   }
   // Plain text typed after a list item's (or another) paragraph break.
-  void item(long n, const QString& t) { quoted(n, t, 1, false, 11, 0); }
+  void item(long n, const QString& t) { add(n, Kind::Body, t, 1); }
   void itemGiven(long n, const QString& opening, int length) {
-    given(n, opening, length, 1, false, 11, 0);
+    add(n, Kind::Body, opening, 1, length);
   }
   // Typed into the table in the bold of the heading above it.
-  void cell(long n, const QString& t) {
-    entries.push_back({n, Kind::Quoted, t, 0, 0, true, 11, 0, true});
-  }
+  void cell(long n, const QString& t) { add(n, Kind::Cell, t, 0); }
 };
 
 QString contentsLine(const char* numeral, const char* title, int dots, const char* page) {
@@ -266,7 +258,7 @@ void marketingPlan(Table& t) {
 
 }  // namespace
 
-std::vector<Entry> planText(const Business& business) {
+std::vector<Text> planText(const Business& business) {
   Table t;
   titlePages(t, business);
   openingSections(t);

@@ -54,22 +54,4 @@ RecordingRun::RecordingRun() {
 
 void RecordingRun::run() { generator::GenerateRideduvaZovezuzIvuzuzo(); }
 
-QString mismatch(const expected::Entry& entry, const QString& text) {
-  if (entry.kind == expected::Kind::Quoted) {
-    if (text != entry.text)
-      return QStringLiteral("expected \"%1\", got \"%2\"").arg(entry.text, text);
-    return {};
-  }
-  if (!text.startsWith(entry.text))
-    return QStringLiteral("expected a text beginning \"%1\", got \"%2\"").arg(entry.text, text);
-  if (text.size() != entry.length)
-    return QStringLiteral("expected %1 characters, got %2: \"%3\"")
-        .arg(entry.length)
-        .arg(text.size())
-        .arg(text);
-  if (!entry.contains.isEmpty() && !text.contains(entry.contains))
-    return QStringLiteral("expected \"%1\" in \"%2\"").arg(entry.contains, text);
-  return {};
-}
-
 }  // namespace generator_test

@@ -47,7 +47,4 @@ struct RecordingRun {
   void run();
 };
 
-// Whether a typed text matches an expected entry; on a mismatch, why.
-QString mismatch(const expected::Entry& entry, const QString& text);
-
 }  // namespace generator_test

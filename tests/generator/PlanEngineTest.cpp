@@ -16,36 +16,36 @@
 
 namespace {
 
-using expected::Entry;
 using expected::Kind;
+using expected::Text;
 
 // What the paragraphs outside tables should be: an empty paragraph, a typed text, or any
 // number of empty paragraphs (where the table leaves the insertion point).
 struct Expected {
-  enum { Empty, Text, AnyEmpties } what;
-  const Entry* entry = nullptr;
+  enum { Empty, Typed, AnyEmpties } what;
+  const Text* entry = nullptr;
   int section = 1;
 };
 
-QStringList tableLabels(const std::vector<Entry>& entries) {
+QStringList tableLabels(const std::vector<Text>& entries) {
   QStringList labels;
-  for (const Entry& e : entries)
-    if (e.inTable) labels << e.text;
+  for (const Text& e : entries)
+    if (e.kind == Kind::Cell) labels << e.text;
   return labels;
 }
 
-std::vector<Expected> paragraphFlow(const std::vector<Entry>& entries) {
+std::vector<Expected> paragraphFlow(const std::vector<Text>& entries) {
   std::vector<Expected> flow;
   int section = 1;
   bool textBefore = false;  // the insertion point stands at the end of a typed text
   bool afterTable = false;
-  for (const Entry& e : entries) {
+  for (const Text& e : entries) {
     if (e.kind == Kind::SectionBreak) {
       ++section;
       textBefore = false;
       continue;
     }
-    if (e.inTable) {
+    if (e.kind == Kind::Cell) {
       afterTable = true;
       continue;
     }
@@ -57,7 +57,7 @@ std::vector<Expected> paragraphFlow(const std::vector<Entry>& entries) {
       for (int i = textBefore ? 1 : 0; i < e.marks; ++i)
         flow.push_back({Expected::Empty, nullptr, section});
     }
-    flow.push_back({Expected::Text, &e, section});
+    flow.push_back({Expected::Typed, &e, section});
     textBefore = true;
   }
   return flow;
@@ -127,16 +127,16 @@ TEST_F(PlanInEngine, ParagraphsInOrderWithTheirEmptyLinesAndFormats) {
                                     << "\" (paragraph " << a - 1 << ")";
       continue;
     }
-    const Entry& e = *x.entry;
-    const QString why = generator_test::mismatch(e, p.text);
+    const Text& e = *x.entry;
+    const QString why = expected::mismatch(e, p.text);
     ASSERT_TRUE(why.isEmpty()) << "statement " << e.number << ": " << why.toStdString();
-    EXPECT_EQ(p.alignment, e.alignment) << "statement " << e.number;
+    EXPECT_EQ(p.alignment, expected::alignment(e.kind)) << "statement " << e.number;
     EXPECT_EQ(p.section, x.section) << "statement " << e.number;
     EXPECT_TRUE(inPlanFont(p)) << "statement " << e.number;
     for (const auto& run : p.runs) {
       if (run.text.isEmpty()) continue;
-      EXPECT_EQ(run.bold, e.bold) << "statement " << e.number;
-      EXPECT_DOUBLE_EQ(run.size, e.size) << "statement " << e.number;
+      EXPECT_EQ(run.bold, expected::isBold(e.kind)) << "statement " << e.number;
+      EXPECT_DOUBLE_EQ(run.size, expected::pointSize(e.kind)) << "statement " << e.number;
     }
   }
 }
@@ -245,14 +245,14 @@ TEST_F(PlanInEngine, SavedFileOpensInPythonDocxWithTheParagraphsInOrder) {
   int at = 0;
   bool previousInTable = false;
   const auto entries = expected::planText(*business_);
-  for (const Entry& e : entries) {
-    if (e.inTable) previousInTable = true;
-    if (e.kind == Kind::SectionBreak || e.inTable) continue;
+  for (const Text& e : entries) {
+    if (e.kind == Kind::Cell) previousInTable = true;
+    if (e.kind == Kind::SectionBreak || e.kind == Kind::Cell) continue;
     if (previousInTable)
       while (at < texts.size() && tableLabels(entries).contains(texts[at])) ++at;
     previousInTable = false;
     ASSERT_LT(at, texts.size()) << "statement " << e.number << " missing from the saved file";
-    const QString why = generator_test::mismatch(e, texts[at++]);
+    const QString why = expected::mismatch(e, texts[at++]);
     ASSERT_TRUE(why.isEmpty()) << "statement " << e.number << ": " << why.toStdString();
   }
 }

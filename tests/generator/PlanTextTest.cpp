@@ -20,23 +20,23 @@ TEST(PlanText, TypedInOrderWithBreaksAndFormatting) {
   EXPECT_TRUE(generator_test::failuresBeforeFinish(run.dialogs).empty())
       << generator_test::describe(generator_test::failuresBeforeFinish(run.dialogs));
 
-  const std::vector<expected::Entry> entries = expected::planText(business);
+  const std::vector<expected::Text> entries = expected::planText(business);
   const auto& typed = run.state->typed;
   size_t next = 0;
   int section = 1;
-  for (const expected::Entry& e : entries) {
+  for (const expected::Text& e : entries) {
     if (e.kind == Kind::SectionBreak) {
       ++section;
       continue;
     }
     ASSERT_LT(next, typed.size()) << "statement " << e.number << " was never typed";
     const recording::TypedText& t = typed[next++];
-    const QString why = generator_test::mismatch(e, t.text);
+    const QString why = expected::mismatch(e, t.text);
     EXPECT_TRUE(why.isEmpty()) << "statement " << e.number << ": " << why.toStdString();
     EXPECT_EQ(t.marksBefore, e.marks) << "statement " << e.number;
-    EXPECT_EQ(t.bold, e.bold) << "statement " << e.number;
-    EXPECT_EQ(t.size, e.size) << "statement " << e.number;
-    EXPECT_EQ(t.alignment, e.alignment) << "statement " << e.number;
+    EXPECT_EQ(t.bold, expected::isBold(e.kind)) << "statement " << e.number;
+    EXPECT_EQ(t.size, expected::pointSize(e.kind)) << "statement " << e.number;
+    EXPECT_EQ(t.alignment, expected::alignment(e.kind)) << "statement " << e.number;
     EXPECT_EQ(t.section, section) << "statement " << e.number;
     EXPECT_EQ(t.fontName, QStringLiteral("Garamond")) << "statement " << e.number;
     EXPECT_EQ(t.lineSpacingRule, 5) << "statement " << e.number;

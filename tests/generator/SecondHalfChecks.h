@@ -16,14 +16,6 @@ inline int findParagraph(const engine::DocumentInfo& info, const QString& text) 
   return -1;
 }
 
-inline bool expectedBold(Kind kind) {
-  return kind == Kind::Heading || kind == Kind::Sub || kind == Kind::Minor;
-}
-
-inline double expectedSize(Kind kind) {
-  return kind == Kind::Heading ? 16 : kind == Kind::Sub ? 14 : 11;
-}
-
 // Every text paragraph outside the tables, in order, with the empty paragraphs before it,
 // its alignment, the bold and size of its runs, and its list.
 inline void expectParagraphsFromSectionSix(const engine::DocumentInfo& info) {
@@ -45,22 +37,16 @@ inline void expectParagraphsFromSectionSix(const engine::DocumentInfo& info) {
       continue;
     }
     ASSERT_LT(next, std::size(kTexts)) << "extra paragraph: " << p.text.toStdString();
-    const Text& want = kTexts[next++];
+    const expected::Text& want = kTexts[next++];
     SCOPED_TRACE(testing::Message() << "statement " << want.number << ": " << p.text.toStdString());
-    const QString opening = QString::fromUtf8(want.text);
-    if (want.length == kWhole) {
-      EXPECT_EQ(p.text, opening);
-    } else {
-      EXPECT_TRUE(p.text.startsWith(opening));
-      EXPECT_EQ(p.text.size(), want.length);
-    }
+    EXPECT_EQ(expected::mismatch(want, p.text), QString());
     EXPECT_EQ(empties, want.emptyBefore) << "empty paragraphs before it";
     empties = 0;
-    EXPECT_EQ(p.alignment, want.kind == Kind::Heading ? 1 : 0);
+    EXPECT_EQ(p.alignment, expected::alignment(want.kind));
     for (const engine::RunInfo& r : p.runs) {
       if (r.text.isEmpty()) continue;
-      EXPECT_EQ(r.bold, expectedBold(want.kind)) << "run " << r.text.toStdString();
-      EXPECT_DOUBLE_EQ(r.size, expectedSize(want.kind)) << "run " << r.text.toStdString();
+      EXPECT_EQ(r.bold, expected::isBold(want.kind)) << "run " << r.text.toStdString();
+      EXPECT_DOUBLE_EQ(r.size, expected::pointSize(want.kind)) << "run " << r.text.toStdString();
     }
     if (want.list == nullptr) {
       EXPECT_TRUE(p.listTemplate.isEmpty()) << "in list " << p.listTemplate.toStdString();

@@ -14,7 +14,7 @@
 
 namespace {
 
-using second_half::Kind;
+using expected::Kind;
 
 // The second half typed once for all the tests below.
 struct GeneratedPlan {

@@ -5,36 +5,19 @@
 // against it.
 #pragma once
 
+#include "ExpectedText.h"
+
 namespace second_half {
 
-// How a text is typed.
-enum class Kind {
-  Heading,  // section heading: bold, 16 pt, centred
-  Sub,      // sub-heading: bold, 14 pt, left
-  Minor,    // minor heading: bold, 11 pt, left
-  Body,     // body text: regular, 11 pt, left
-  Plain,    // typed as it stands; here always into regular 11 pt left paragraphs
-};
+using expected::Kind;
+using expected::kWhole;
 
 constexpr const char* kList1 = "my list1";
 constexpr const char* kList2 = "my list2";
 constexpr const char* kAnyList = "?";  // in some list; which one the cursor moves decide
 
-struct Text {
-  long number;  // statement number of the typing step
-  Kind kind;
-  int breaks;        // paragraph marks typed first (Plain: 0)
-  const char* text;  // the whole text, or its opening words when `length` is given
-  int length;        // total length in characters, or -1 when `text` is the whole text
-  const char* list;  // list template of its paragraph, nullptr outside any list
-  int level;         // list level, 0 when not checked
-  int emptyBefore;   // empty body paragraphs between it and the text before it
-};
-
-constexpr int kWhole = -1;
-
 // clang-format off
-constexpr Text kTexts[] = {
+inline const expected::Text kTexts[] = {
     // VI. Operational Plan
     {864, Kind::Heading, 2, "VI.\tOperational Plan", kWhole, nullptr, 0, 2},
     {866, Kind::Body, 2, "Explain the daily operation of the business", 117, nullptr, 0, 1},
