@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "base/Dialogs.h"
 #include "engine/WordEngine.h"
@@ -45,11 +46,11 @@ inline int runBenchmarks(int argc, char** argv, base::Dialogs* dialogs = nullptr
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
   QApplication app(argc, argv);
   engine::registerWordEngine();
-  if (dialogs) base::setDialogs(dialogs);
+  std::optional<base::ScopedDialogs> standIn;
+  if (dialogs) standIn.emplace(*dialogs);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  if (dialogs) base::setDialogs(nullptr);
   privateFolder() = nullptr;
   return 0;
 }

@@ -66,7 +66,7 @@ Dialogs& dialogs() {
   return installed() ? *installed() : qtDialogs;
 }
 
-void setDialogs(Dialogs* replacement) { installed() = replacement; }
+ScopedDialogs::ScopedDialogs(Dialogs& replacement) : override_(installed(), &replacement) {}
 
 int messageBox(const QString& text, MessageButtons buttons, MessageIcon icon) {
   return dialogs().message(text, applicationTitle(), icon, buttons);

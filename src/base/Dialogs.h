@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "base/ScopedOverride.h"
+
 namespace base {
 
 enum class MessageIcon { None, Warning };
@@ -28,8 +30,14 @@ class Dialogs {
 
 // The dialogs in force (the Qt ones unless a test installed others).
 Dialogs& dialogs();
-// Installs `replacement` (not owned), or the Qt ones again with nullptr.
-void setDialogs(Dialogs* replacement);
+// Puts `replacement` (not owned) in place of the dialogs in force while it lives.
+class ScopedDialogs {
+ public:
+  explicit ScopedDialogs(Dialogs& replacement);
+
+ private:
+  ScopedOverride<Dialogs*> override_;
+};
 
 // Shows a message box whose caption is the application title (boxes that name none).
 int messageBox(const QString& text, MessageButtons buttons = MessageButtons::Ok,

@@ -38,7 +38,8 @@ extern "C" void onTerminationSignal(int) {
 }
 }  // namespace
 
-void setProgramEnder(ProgramEnder replacement) { ender() = std::move(replacement); }
+ScopedProgramEnder::ScopedProgramEnder(ProgramEnder replacement)
+    : override_(ender(), std::move(replacement)) {}
 
 void EndProgram() {
   removeFilesAtExit();

@@ -6,16 +6,24 @@
 #include <QString>
 #include <functional>
 
+#include "base/ScopedOverride.h"
+
 namespace base {
 
 // Ends the program immediately: the files registered for removal are removed, then no
 // further handlers run.
 [[noreturn]] void EndProgram();
 
-// Tests replace the ending: the replacement must not return (it typically throws
-// `ProgramEnded`, which no guard catches).
+// Tests replace the ending while a ScopedProgramEnder lives: the replacement must not
+// return (it typically throws `ProgramEnded`, which no guard catches).
 using ProgramEnder = std::function<void()>;
-void setProgramEnder(ProgramEnder ender);
+class ScopedProgramEnder {
+ public:
+  explicit ScopedProgramEnder(ProgramEnder ender);
+
+ private:
+  ScopedOverride<ProgramEnder> override_;
+};
 
 // Thrown by test enders; deliberately not a std::exception, so guards let it through.
 struct ProgramEnded {};

@@ -60,7 +60,8 @@ QString programFolder() {
                                            : programFolderOverride();
 }
 
-void setProgramFolder(const QString& folder) { programFolderOverride() = folder; }
+ScopedProgramFolder::ScopedProgramFolder(const QString& folder)
+    : override_(programFolderOverride(), folder) {}
 
 QIcon programIcon() { return QIcon(QStringLiteral(":/halvenor/halvenor.svg")); }
 

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QString>
 
+#include "base/ScopedOverride.h"
+
 class QWidget;
 
 namespace base {
@@ -23,8 +25,15 @@ bool ForceDeleteFile(const QString& path);
 void ApplyFaceColor(QWidget* window);
 
 // The program's folder (where the optional skin and cursor files are looked for) and its
-// icon. Tests point the folder elsewhere with setProgramFolder; "" restores the real one.
+// icon.
 QString programFolder();
-void setProgramFolder(const QString& folder);
+// Points the program's folder at `folder` while it lives; for tests.
+class ScopedProgramFolder {
+ public:
+  explicit ScopedProgramFolder(const QString& folder);
+
+ private:
+  ScopedOverride<QString> override_;
+};
 QIcon programIcon();
 }  // namespace base

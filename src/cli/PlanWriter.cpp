@@ -32,9 +32,6 @@ void closePreview() {
 
 }  // namespace
 
-CollectingDialogs::CollectingDialogs() { base::setDialogs(this); }
-CollectingDialogs::~CollectingDialogs() { base::setDialogs(nullptr); }
-
 int CollectingDialogs::message(const QString& text, const QString& caption, base::MessageIcon,
                                base::MessageButtons buttons) {
   messages << oneLine(caption + QStringLiteral(": ") + text);

@@ -14,8 +14,8 @@ namespace cli {
 // question is answered No (the cautious answer).
 class CollectingDialogs final : public base::Dialogs {
  public:
-  CollectingDialogs();            // installs itself
-  ~CollectingDialogs() override;  // restores the previous dialogs
+  // Stands in for the dialogs in force while it lives.
+  CollectingDialogs() = default;
 
   int message(const QString& text, const QString& caption, base::MessageIcon icon,
               base::MessageButtons buttons) override;
@@ -23,6 +23,9 @@ class CollectingDialogs final : public base::Dialogs {
                        QString* chosenFilter) override;
 
   QStringList messages;  // each as "caption: text" on one line
+
+ private:
+  base::ScopedDialogs installed_{*this};
 };
 
 struct PlanTargets {

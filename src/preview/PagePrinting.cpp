@@ -34,7 +34,8 @@ PrintDialog& printDialog() {
   return installed() ? *installed() : system;
 }
 
-void setPrintDialog(PrintDialog* replacement) { installed() = replacement; }
+ScopedPrintDialog::ScopedPrintDialog(PrintDialog& replacement)
+    : override_(installed(), &replacement) {}
 
 void printPages(QPrinter& printer, const std::vector<QPicture>& pages) {
   const int count = static_cast<int>(pages.size());

@@ -6,6 +6,8 @@
 #include <QPicture>
 #include <vector>
 
+#include "base/ScopedOverride.h"
+
 class QPrinter;
 
 namespace preview {
@@ -19,8 +21,14 @@ class PrintDialog {
 
 // The print dialog in force (the system's unless a test installed another).
 PrintDialog& printDialog();
-// Installs `replacement` (not owned), or the system's again with nullptr.
-void setPrintDialog(PrintDialog* replacement);
+// Puts `replacement` (not owned) in place of the print dialog in force while it lives.
+class ScopedPrintDialog {
+ public:
+  explicit ScopedPrintDialog(PrintDialog& replacement);
+
+ private:
+  base::ScopedOverride<PrintDialog*> override_;
+};
 
 // Prints `pages` on `printer`, honouring the page range chosen in the dialog (all pages
 // when none). Throws std::runtime_error when the printer cannot be started or the range

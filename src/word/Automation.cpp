@@ -8,16 +8,11 @@ CallHook& currentHook() {
 }
 }  // namespace
 
-void setCallHook(CallHook hook) { currentHook() = std::move(hook); }
-
 void announceCall(const char* member) {
   if (currentHook()) currentHook()(member);
 }
 
-ScopedCallHook::ScopedCallHook(CallHook hook) : previous_(currentHook()) {
-  currentHook() = std::move(hook);
-}
-ScopedCallHook::~ScopedCallHook() { currentHook() = std::move(previous_); }
+ScopedCallHook::ScopedCallHook(CallHook hook) : override_(currentHook(), std::move(hook)) {}
 
 void notSupported(const char* member) {
   throw AutomationError(QStringLiteral("Object doesn't support this property or method (%1)")

@@ -8,6 +8,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "base/ScopedOverride.h"
+
 namespace word {
 
 // A failed automation call. `what()` is the description that the error message shows.
@@ -58,19 +60,15 @@ Ref<T> makeRef(Args&&... args) {
 // qualified name ("Selection.TypeText"). Tests install a hook to record the calls or to
 // make a chosen one fail by throwing; production runs have none.
 using CallHook = std::function<void(const char* member)>;
-void setCallHook(CallHook hook);
 void announceCall(const char* member);
 
-// Scoped installation of a call hook (restores the previous one).
+// Installs a call hook while it lives (the one before comes back after).
 class ScopedCallHook {
  public:
   explicit ScopedCallHook(CallHook hook);
-  ~ScopedCallHook();
-  ScopedCallHook(const ScopedCallHook&) = delete;
-  ScopedCallHook& operator=(const ScopedCallHook&) = delete;
 
  private:
-  CallHook previous_;
+  base::ScopedOverride<CallHook> override_;
 };
 
 // Thrown by default for a member an object does not implement (late binding's error 438).

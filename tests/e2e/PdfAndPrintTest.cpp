@@ -75,12 +75,8 @@ class PdfAndPrintTest : public ::testing::Test {
         GTEST_SKIP() << tool << " (poppler-utils) is not installed";
     ASSERT_TRUE(folder.isValid());
     engine::registerWordEngine();
-    preview::setPrintDialog(&printer);
   }
-  void TearDown() override {
-    preview::setPrintDialog(nullptr);
-    preview_tests::unloadForm2();
-  }
+  void TearDown() override { preview_tests::unloadForm2(); }
 
   // A whole run for the sample business; the preview it opens.
   preview::Form2& runSample() {
@@ -106,6 +102,7 @@ class PdfAndPrintTest : public ::testing::Test {
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
   PdfPrinterDialog printer;
+  preview::ScopedPrintDialog printDialog{printer};
   shell::Form1 form1{{[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo}};
 };
 

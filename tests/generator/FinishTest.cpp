@@ -198,13 +198,12 @@ TEST_F(FinishTest, ADocumentCutShortByAFullDiskIsNeverPreviewedOrSaved) {
 // temporary document with the business details must not stay behind.
 TEST_F(FinishTest, EndingTheProgramMidRunLeavesNoFileBehind) {
   ScopedEnv temp("temp", folder.path());
-  base::setProgramEnder([] { throw base::ProgramEnded{}; });
+  base::ScopedProgramEnder ender([] { throw base::ProgramEnded{}; });
   int copies = 0;
   word::ScopedCallHook hook([&](const char* member) {
     if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2) base::EndProgram();
   });
   EXPECT_THROW(finish(), base::ProgramEnded);
-  base::setProgramEnder({});
   EXPECT_EQ(copies, 2);
   EXPECT_FALSE(runState->savedPath.isEmpty());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());

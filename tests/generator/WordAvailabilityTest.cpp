@@ -28,14 +28,9 @@ class NamedApplication : public word::Application {
 class WordAvailability : public ::testing::Test {
  protected:
   void SetUp() override {
-    base::setProgramEnder([this] {
-      ++programEnds;
-      throw base::ProgramEnded{};
-    });
     word::registerFactory(QStringLiteral("Word.Application"), {});
     word::registerRunning(QStringLiteral("Word.Application"), {});
   }
-  void TearDown() override { base::setProgramEnder({}); }
 
   // Counts creations of "Word.Application".
   void installFactory() {
@@ -49,6 +44,10 @@ class WordAvailability : public ::testing::Test {
   word::RegistrySnapshot registry;
   ScriptedDialogs dialogs;
   int programEnds = 0;
+  base::ScopedProgramEnder ender{[this] {
+    ++programEnds;
+    throw base::ProgramEnded{};
+  }};
   int creations = 0;
   std::shared_ptr<NamedApplication> created;
 };

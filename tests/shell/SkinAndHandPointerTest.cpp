@@ -22,9 +22,8 @@ using testing_support::writeFile;
 // Files beside the program, in a program folder of the test's own.
 class FilesBesideProgram : public ::testing::Test {
  protected:
-  void SetUp() override { base::setProgramFolder(folder_.path()); }
-  void TearDown() override { base::setProgramFolder(QString()); }
   QTemporaryDir folder_;
+  base::ScopedProgramFolder programFolder_{folder_.path()};
   void put(const QString& relative, const QByteArray& bytes) {
     const QString path = base::programFolder() + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(path).path());

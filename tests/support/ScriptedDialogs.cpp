@@ -2,9 +2,6 @@
 
 namespace testing_support {
 
-ScriptedDialogs::ScriptedDialogs() { base::setDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { base::setDialogs(nullptr); }
-
 QStringList ScriptedDialogs::errorTexts() const {
   QStringList texts;
   for (const auto& m : messages)

@@ -20,8 +20,8 @@ struct ShownMessage {
 
 class ScriptedDialogs : public base::Dialogs {
  public:
-  ScriptedDialogs();            // installs itself
-  ~ScriptedDialogs() override;  // restores the Qt dialogs
+  // Stands in for the dialogs in force while it lives.
+  ScriptedDialogs() = default;
 
   // Answers for the next YES/NO questions, in order; when none is queued, Yes.
   void answerNext(int answer) { answers_.push_back(answer); }
@@ -47,6 +47,7 @@ class ScriptedDialogs : public base::Dialogs {
   std::deque<int> answers_;
   std::deque<QString> saveNames_;
   std::deque<QString> saveFilters_;
+  base::ScopedDialogs installed_{*this};
 };
 
 }  // namespace testing_support
