@@ -227,6 +227,13 @@ std::vector<Item> items(QTextFrame* frame) {
 
 bool near(double a, double b) { return std::fabs(a - b) <= 0.051; }
 
+template <class... Compare>
+struct overloaded : Compare... {
+  using Compare::operator()...;
+};
+template <class... Compare>
+overloaded(Compare...) -> overloaded<Compare...>;
+
 QString describe(const RunValues& r) {
   return QStringLiteral("[%1 %2 %3]").arg(r.bold ? "bold" : "plain").arg(r.size).arg(r.fontName);
 }
@@ -246,30 +253,31 @@ std::vector<Run> mergedRuns(const QTextBlock& block) {
 
 void compareParagraphs(const QString& where, const QTextBlock& a, const QTextBlock& b,
                        QStringList& out) {
-  const ParagraphValues p = paragraphValues(a.blockFormat()), q = paragraphValues(b.blockFormat());
+  ParagraphValues p = paragraphValues(a.blockFormat()), q = paragraphValues(b.blockFormat());
+  // Whether an indent is the paragraph's own or its list level's tells only in a list.
+  for (ParagraphValues* v : {&p, &q})
+    if (v->listTemplate.isEmpty()) v->leftIndentDirect = v->firstLineIndentDirect = false;
   auto field = [&](const char* name, const QString& x, const QString& y) {
     if (x != y) out << QStringLiteral("%1 %2: %3 != %4").arg(where, QLatin1String(name), x, y);
   };
   auto number = [&](const char* name, double x, double y) {
     if (!near(x, y)) field(name, QString::number(x), QString::number(y));
   };
+  auto list = [&](const char* name, const QList<double>& x, const QList<double>& y) {
+    QStringList shownX, shownY;
+    for (double v : x) shownX << QString::number(v);
+    for (double v : y) shownY << QString::number(v);
+    field(name, shownX.join(','), shownY.join(','));
+  };
+  // Every paragraph value, from the one list that declares them.
+  auto compare =
+      overloaded{number, list,
+                 [&](const char* name, const QString& x, const QString& y) { field(name, x, y); }};
   field("text", a.text(), b.text());
-  number("alignment", p.alignment, q.alignment);
-  number("lineSpacingRule", p.lineSpacingRule, q.lineSpacingRule);
-  number("lineSpacing", p.lineSpacing, q.lineSpacing);
-  number("spaceBefore", p.spaceBefore, q.spaceBefore);
-  number("spaceAfter", p.spaceAfter, q.spaceAfter);
-  number("spaceBeforeAuto", p.spaceBeforeAuto, q.spaceBeforeAuto);
-  number("spaceAfterAuto", p.spaceAfterAuto, q.spaceAfterAuto);
-  number("leftIndent", p.leftIndent, q.leftIndent);
-  number("firstLineIndent", p.firstLineIndent, q.firstLineIndent);
-  QStringList tabsA, tabsB;
-  for (double t : p.tabStops) tabsA << QString::number(t);
-  for (double t : q.tabStops) tabsB << QString::number(t);
-  field("tabStops", tabsA.join(','), tabsB.join(','));
-  field("listTemplate", p.listTemplate, q.listTemplate);
-  number("listLevel", p.listLevel, q.listLevel);
-  number("sectionStart", p.sectionStart, q.sectionStart);
+#define HALVENOR_COMPARE_VALUE(type, member, byDefault, property) \
+  compare(#member, p.member, q.member);
+  ENGINE_PARAGRAPH_VALUES(HALVENOR_COMPARE_VALUE)
+#undef HALVENOR_COMPARE_VALUE
   field("mark", describe(runValues(a.charFormat())), describe(runValues(b.charFormat())));
   QStringList runsA, runsB;
   for (const auto& [values, text] : mergedRuns(a)) runsA << describe(values) + text;
