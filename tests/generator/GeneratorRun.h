@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ExpectedPlanText.h"
+#include "FirstHalfExpected.h"
 #include "RecordingWord.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"

@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "EngineRun.h"
-#include "ExpectedPlanText.h"
+#include "FirstHalfExpected.h"
 #include "GeneratorRun.h"
 
 namespace {

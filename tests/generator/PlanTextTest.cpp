@@ -3,7 +3,7 @@
 // Garamond at 1.3 lines; and what the run reads from the main window.
 #include <gtest/gtest.h>
 
-#include "ExpectedPlanText.h"
+#include "FirstHalfExpected.h"
 #include "GeneratorRun.h"
 
 namespace {

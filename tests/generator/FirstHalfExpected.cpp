@@ -1,4 +1,4 @@
-#include "ExpectedPlanText.h"
+#include "FirstHalfExpected.h"
 
 namespace expected {
 
