@@ -45,7 +45,7 @@ void BM_ClickToPreview(benchmark::State& state) {
       // Leaving the preview deletes the temporary document: keep a copy.
       gSavedPlan = bench::privateFolder()->filePath(QStringLiteral("plan.doc"));
       QFile::remove(gSavedPlan);
-      QFile::copy(form->mWordFile, gSavedPlan);
+      QFile::copy(form->document(), gSavedPlan);
     }
     unloadPreview();
     form1.show();

@@ -84,7 +84,7 @@ QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targ
       preview::writePdf(pages, pdf,
                         details[static_cast<size_t>(shell::BusinessField::BusinessName)]);
     }
-    placeFile(form->mWordFile, targets.wordFile, targets.replace);
+    placeFile(form->document(), targets.wordFile, targets.replace);
     if (!pdf.isEmpty()) {
       try {
         placeFile(pdf, targets.pdfFile, targets.replace);

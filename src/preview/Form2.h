@@ -82,6 +82,7 @@ class Form2 : public QWidget {
   void showFirstPage();
   // The saved document the pages come from, which the preview saves and removes.
   void setDocument(const QString& path);
+  QString document() const { return mWordFile; }
   // The image element `index`, created (empty) when it does not exist yet.
   QPicture& imageElement(int index);
   // The pictures of the listed pages, page 1 first.
