@@ -167,10 +167,15 @@ struct FormatProperty<QList<double>> {
   static QVariant stored(const QList<double>& v) { return variantList(v); }
 };
 
+// A level without a template is no level; a template without one is at level 1.
+int listLevelIn(const ParagraphValues& v) {
+  return v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels);
+}
+
 // The values as the model keeps them: tab stops in order, a list level only in a list.
 ParagraphValues normalized(ParagraphValues v) {
   std::sort(v.tabStops.begin(), v.tabStops.end());
-  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels);
+  v.listLevel = listLevelIn(v);
   return v;
 }
 
@@ -182,8 +187,7 @@ ParagraphValues paragraphValues(const QTextBlockFormat& f) {
   if (f.hasProperty(prop::id)) v.member = FormatProperty<type>::get(f, prop::id);
   ENGINE_PARAGRAPH_VALUES(ENGINE_READ_PARAGRAPH)
 #undef ENGINE_READ_PARAGRAPH
-  // A level read without a template is no level; a template without one is at level 1.
-  v.listLevel = v.listTemplate.isEmpty() ? 0 : std::clamp(v.listLevel, 1, kListLevels);
+  v.listLevel = listLevelIn(v);
   return v;
 }
 
@@ -280,11 +284,9 @@ void setCellValues(QTextTableCellFormat& f, const CellValues& v) {
 ParagraphValues DocumentModel::normalParagraph() { return ParagraphValues{}; }
 RunValues DocumentModel::normalRun() { return RunValues{}; }
 
-DocumentModel::DocumentModel() : text_(std::make_unique<QTextDocument>()) {
+DocumentModel::DocumentModel() {
   installFontSubstitutes();
-  text_->documentLayout()->setPaintDevice(layoutDevice());
-  text_->setUseDesignMetrics(true);
-  text_->setUndoRedoEnabled(false);
+  setText(std::make_unique<QTextDocument>());
   QTextCursor cursor(text_.get());
   QTextBlockFormat block;
   setParagraphValues(block, normalParagraph());
@@ -297,21 +299,15 @@ DocumentModel::DocumentModel() : text_(std::make_unique<QTextDocument>()) {
 }
 
 DocumentModel::~DocumentModel() = default;
-// The layout cache goes with the text it belongs to.
-DocumentModel::DocumentModel(DocumentModel&& other) noexcept
-    : page(other.page),
-      header(other.header),
-      listTemplates(std::move(other.listTemplates)),
-      text_(std::move(other.text_)),
-      layoutCache_(std::exchange(other.layoutCache_, nullptr)) {}
+DocumentModel::DocumentModel(DocumentModel&&) noexcept = default;
+DocumentModel& DocumentModel::operator=(DocumentModel&&) noexcept = default;
 
-DocumentModel& DocumentModel::operator=(DocumentModel&& other) noexcept {
-  page = other.page;
-  header = other.header;
-  listTemplates = std::move(other.listTemplates);
-  text_ = std::move(other.text_);
-  layoutCache_ = std::exchange(other.layoutCache_, nullptr);
-  return *this;
+void DocumentModel::setText(std::unique_ptr<QTextDocument> text) {
+  text_ = std::move(text);
+  layoutCache_ = nullptr;  // a cache of the text before went with it
+  text_->documentLayout()->setPaintDevice(layoutDevice());
+  text_->setUseDesignMetrics(true);
+  text_->setUndoRedoEnabled(false);
 }
 
 const ListTemplateDefinition* DocumentModel::findListTemplate(const QString& name) const {
@@ -459,15 +455,11 @@ void DocumentModel::refreshTable(QTextTable* table) {
 DocumentModel DocumentModel::clone() const {
   flushEdits(*this);  // the copy takes in every table
   DocumentModel copy;
-  copy.text_.reset(text_->clone());
-  copy.layoutCache_ = nullptr;  // it went with the text it was made for
+  copy.setText(std::unique_ptr<QTextDocument>(text_->clone()));
   // Qt's clone leaves out the first paragraph's own formats; carry them over.
   QTextCursor first(copy.text_.get());
   first.setBlockFormat(text_->begin().blockFormat());
   first.setBlockCharFormat(text_->begin().charFormat());
-  copy.text_->documentLayout()->setPaintDevice(layoutDevice());
-  copy.text_->setUseDesignMetrics(true);
-  copy.text_->setUndoRedoEnabled(false);
   copy.page = page;
   copy.header = header;
   copy.listTemplates = listTemplates;

@@ -224,8 +224,12 @@ class DocumentModel {
   LayoutCache& layoutCache() const;
 
  private:
+  // Makes `text` the model's text, set up for laying out as Word would.
+  void setText(std::unique_ptr<QTextDocument> text);
+
   std::unique_ptr<QTextDocument> text_;
-  // Made on the first page question; a child object of `text_`, which owns it.
+  // Made on the first page question; a child object of `text_`, which owns it and takes it
+  // along when the model moves.
   mutable LayoutCache* layoutCache_ = nullptr;
 };
 

@@ -160,6 +160,21 @@ double cellContentHeight(const QTextDocument* doc, const QTextTableCell& cell) {
   return std::max(0.0, bottom - first.top());
 }
 
+// Whether row `r` has a minimum or exact height of its own.
+bool rowHasSetHeight(const TableValues& v, int r) {
+  return r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 && r < v.rowHeights.size() &&
+         v.rowHeights[r] > 0;
+}
+
+// Sets the cell's bottom padding to `padding` points; true when it changed.
+bool setPaddingBelow(QTextTableCell& cell, double padding) {
+  QTextTableCellFormat format = cell.format().toTableCellFormat();
+  if (std::abs(format.bottomPadding() - qtLength(padding)) <= 0.01) return false;
+  format.setBottomPadding(qtLength(padding));
+  cell.setFormat(format);
+  return true;
+}
+
 // Rows with a minimum or exact height: each cell gets the height its text lacks as padding
 // below it (Qt's tables know no row heights of their own). A cell's text height does not
 // depend on anything outside it, so only cells in the changed span from `from` to `to`
@@ -182,20 +197,14 @@ bool padRows(QTextDocument* doc, qint64 from, qint64 to) {
                             ? last.row() + last.rowSpan() - 1
                             : table->rows() - 1;
     for (int r = firstRow; r <= lastRow; ++r) {
-      const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
-                         r < v.rowHeights.size() && v.rowHeights[r] > 0;
+      const bool fixed = rowHasSetHeight(v, r);
       for (int c = 0; c < table->columns(); ++c) {
         QTextTableCell cell = table->cellAt(r, c);
         if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
         double padding = 0;
         if (fixed && cell.rowSpan() == 1)
           padding = std::max(0.0, v.rowHeights[r] - cellContentHeight(doc, cell));
-        QTextTableCellFormat format = cell.format().toTableCellFormat();
-        if (std::abs(format.bottomPadding() - qtLength(padding)) > 0.01) {
-          format.setBottomPadding(qtLength(padding));
-          cell.setFormat(format);
-          changed = true;
-        }
+        if (setPaddingBelow(cell, padding)) changed = true;
       }
     }
   }
@@ -295,6 +304,42 @@ std::optional<AloneLine> layOutAlone(const QTextDocument* doc, const QTextBlock&
   return AloneLine{line.height(), layout.boundingRect().height(), line.naturalTextWidth()};
 }
 
+// The bottom padding of every cell of the table, worked out without a layout: only where
+// every cell of every row with a set height holds one paragraph that certainly fits one
+// line, measured alone; otherwise none.
+std::optional<std::vector<std::pair<QTextTableCell, double>>> paddingsWithoutLayout(
+    const QTextDocument* doc, QTextTable* table) {
+  const TableValues v = tableValues(table->format());
+  std::vector<std::pair<QTextTableCell, double>> paddings;
+  for (int r = 0; r < table->rows(); ++r) {
+    const bool fixed = rowHasSetHeight(v, r);
+    for (int c = 0; c < table->columns(); ++c) {
+      const QTextTableCell cell = table->cellAt(r, c);
+      if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
+      if (!fixed || cell.rowSpan() != 1) {
+        paddings.emplace_back(cell, 0.0);
+        continue;
+      }
+      const QTextBlock block = cell.firstCursorPosition().block();
+      const QTextBlockFormat format = block.blockFormat();
+      const bool proportional = format.lineHeightType() == QTextBlockFormat::ProportionalHeight;
+      std::optional<AloneLine> line;
+      if (block == cell.lastCursorPosition().block() && !block.text().contains(QLatin1Char('\t')) &&
+          (proportional || format.lineHeightType() == QTextBlockFormat::SingleHeight))
+        line = layOutAlone(doc, block);
+      // One line for certain: narrower than the least room its cell gives it.
+      const double room = cellLineRoom(block, table, cell);
+      if (!line || room < 0 || line->width + 1.0 >= room) return std::nullopt;
+      // As cellContentHeight measures it: the layout's rectangle, or the line with its
+      // whole spacing where that reaches further.
+      double height = line->extent;
+      if (proportional) height = std::max(height, line->height * format.lineHeight() / 100.0);
+      paddings.emplace_back(cell, std::max(0.0, v.rowHeights[r] - std::max(0.0, height)));
+    }
+  }
+  return paddings;
+}
+
 // Before a document is first laid out on pages: the row paddings and the room after
 // tables that settling would work out from the layout, worked out beforehand where no
 // layout is needed for them (a padded row's cells each hold one paragraph that certainly
@@ -312,49 +357,8 @@ void padAndSpaceBeforeLayout(const DocumentModel& model) {
     if (const QTextBlock after = emptyParagraphAfter(doc, table); after.isValid())
       if (const std::optional<AloneLine> line = layOutAlone(doc, after))
         setRoomBelow(table, emptyParagraphHeight(after.blockFormat(), line->height));
-    // The paddings, only where every cell of every padded row can be measured alone.
-    const TableValues v = tableValues(table->format());
-    std::vector<std::pair<QTextTableCell, double>> paddings;
-    bool measurable = true;
-    for (int r = 0; r < table->rows() && measurable; ++r) {
-      const bool fixed = r < v.rowHeightRules.size() && v.rowHeightRules[r] != 0 &&
-                         r < v.rowHeights.size() && v.rowHeights[r] > 0;
-      for (int c = 0; c < table->columns() && measurable; ++c) {
-        const QTextTableCell cell = table->cellAt(r, c);
-        if (!cell.isValid() || cell.row() != r || cell.column() != c) continue;
-        if (!fixed || cell.rowSpan() != 1) {
-          paddings.emplace_back(cell, 0.0);
-          continue;
-        }
-        const QTextBlock block = cell.firstCursorPosition().block();
-        const QTextBlockFormat format = block.blockFormat();
-        const bool proportional = format.lineHeightType() == QTextBlockFormat::ProportionalHeight;
-        std::optional<AloneLine> line;
-        if (block == cell.lastCursorPosition().block() &&
-            !block.text().contains(QLatin1Char('\t')) &&
-            (proportional || format.lineHeightType() == QTextBlockFormat::SingleHeight))
-          line = layOutAlone(doc, block);
-        // One line for certain: narrower than the least room its cell gives it.
-        const double room = cellLineRoom(block, table, cell);
-        if (!line || room < 0 || line->width + 1.0 >= room) {
-          measurable = false;
-          break;
-        }
-        // As cellContentHeight measures it: the layout's rectangle, or the line with its
-        // whole spacing where that reaches further.
-        double height = line->extent;
-        if (proportional) height = std::max(height, line->height * format.lineHeight() / 100.0);
-        paddings.emplace_back(cell, std::max(0.0, v.rowHeights[r] - std::max(0.0, height)));
-      }
-    }
-    if (!measurable) continue;
-    for (auto& [cell, padding] : paddings) {
-      QTextTableCellFormat format = cell.format().toTableCellFormat();
-      if (std::abs(format.bottomPadding() - qtLength(padding)) > 0.01) {
-        format.setBottomPadding(qtLength(padding));
-        cell.setFormat(format);
-      }
-    }
+    if (auto paddings = paddingsWithoutLayout(doc, table))
+      for (auto& [cell, padding] : *paddings) setPaddingBelow(cell, padding);
   }
   edit.endEditBlock();
 }
