@@ -128,6 +128,19 @@ ListTemplateDefinition* findTemplate(DocumentState& doc, const QString& name) {
   return nullptr;
 }
 
+// The level of the template as it shows, defined from then on so that it can be changed;
+// fails with "Object has been deleted." when the template is gone.
+ListLevelDefinition& definedLevel(DocumentState& doc, const QString& name, int index) {
+  ListTemplateDefinition* t = findTemplate(doc, name);
+  if (!t) failObjectDeleted();
+  ListLevelDefinition& level = t->levels[index - 1];
+  if (!level.defined) {
+    level = effectiveListLevel(*t, index);
+    level.defined = true;
+  }
+  return level;
+}
+
 // List paragraphs show the template's new look at once.
 void refreshListParagraphs(DocumentState& doc, const QString& name) {
   forgetBullets(doc.model);
@@ -168,14 +181,7 @@ QString EngineListTemplate::Name() {
 template <class F>
 void EngineListLevel::set(F change) {
   open();
-  ListTemplateDefinition* t = findTemplate(*doc_, template_);
-  if (!t) failObjectDeleted();
-  ListLevelDefinition& level = t->levels[level_ - 1];
-  if (!level.defined) {
-    level = effectiveListLevel(*t, level_);
-    level.defined = true;
-  }
-  change(level);
+  change(definedLevel(*doc_, template_, level_));
   refreshListParagraphs(*doc_, template_);
 }
 
@@ -235,32 +241,27 @@ word::Ref<word::Font> EngineListLevel::Font() {
   return word::Ref<word::Font>(std::make_shared<EngineListLevelFont>(doc_, template_, level_));
 }
 
+// Its members announce themselves, then reach the level through here, which checks the
+// document once.
 ListLevelDefinition& EngineListLevelFont::level() {
   open();
-  ListTemplateDefinition* t = findTemplate(*doc_, template_);
-  if (!t) failObjectDeleted();
-  ListLevelDefinition& l = t->levels[level_ - 1];
-  if (!l.defined) {
-    l = effectiveListLevel(*t, level_);
-    l.defined = true;
-  }
-  return l;
+  return definedLevel(*doc_, template_, level_);
 }
 
 void EngineListLevelFont::set(long ListLevelFont::*member, long value, const char* name) {
-  enter(name);
+  announce(name);
   level().font.*member = value;
   refreshListParagraphs(*doc_, template_);
 }
 
 void EngineListLevelFont::SetName(const QString& v) {
-  enter("Font.Name");
+  announce("Font.Name");
   level().font.name = v;
   refreshListParagraphs(*doc_, template_);
 }
 
 long EngineListLevelFont::Bold() {
-  enter("Font.Bold");
+  announce("Font.Bold");
   return level().font.bold;
 }
 void EngineListLevelFont::SetSize(double v) {
@@ -270,11 +271,11 @@ void EngineListLevelFont::SetSize(double v) {
   refreshListParagraphs(*doc_, template_);
 }
 double EngineListLevelFont::Size() {
-  enter("Font.Size");
+  announce("Font.Size");
   return level().font.size;
 }
 QString EngineListLevelFont::Name() {
-  enter("Font.Name");
+  announce("Font.Name");
   return level().font.name;
 }
 
@@ -407,13 +408,11 @@ int EngineTables::Count() {
 
 template <class F>
 void EngineTable::change(const char* member, F f) {
-  enterTable(member);
-  update(f);
+  update(enterTable(member), f);
 }
 
 template <class F>
-void EngineTable::update(F f) {
-  QTextTable* t = table();
+void EngineTable::update(QTextTable* t, F f) {
   QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
   const QString style = v.style;
@@ -441,11 +440,11 @@ word::Ref<word::Row> EngineTable::Rows(int index) {
 QString EngineTable::Style() { return tableValues(enterTable("Table.Style")->format()).style; }
 
 void EngineTable::SetStyle(const QString& style) {
-  enterTable("Table.Style");
+  QTextTable* t = enterTable("Table.Style");
   if (style != QLatin1String("Table Grid") && style != QLatin1String("Table Normal"))
     fail(QStringLiteral("The requested member of the collection does not exist. (style \"%1\")")
              .arg(style));
-  update([&](TableValues& v) {
+  update(t, [&](TableValues& v) {
     v.style = style == QLatin1String("Table Normal") ? QString() : style;
   });
 }
@@ -481,20 +480,19 @@ double EngineColumn::Width() {
 }
 
 void EngineRow::SetHeight(double height, int rule) {
-  enter("Row.SetHeight");
-  if (!table_) failObjectDeleted();
+  QTextTable* t = enterTable("Row.SetHeight");
   if (!std::isfinite(height) || height < 0 || height > kMaxLength) failValueOutOfRange();
   if (rule < 0 || rule > 2) failValueOutOfRange();
-  QTextTableFormat format = table_->format();
+  QTextTableFormat format = t->format();
   TableValues v = tableValues(format);
-  while (v.rowHeights.size() < table_->rows()) v.rowHeights.append(0);
-  while (v.rowHeightRules.size() < table_->rows()) v.rowHeightRules.append(0);
+  while (v.rowHeights.size() < t->rows()) v.rowHeights.append(0);
+  while (v.rowHeightRules.size() < t->rows()) v.rowHeightRules.append(0);
   v.rowHeights[index_ - 1] = height;
   v.rowHeightRules[index_ - 1] = rule;
   setTableValues(format, v);
   // Row heights reach the layout through the padding made when it settles; the table's
   // display formats do not depend on them, so they are not derived again here.
-  table_->setFormat(format);
+  t->setFormat(format);
 }
 
 }  // namespace engine

@@ -31,10 +31,7 @@ class DocumentObject {
   }
   // For members that check their arguments between the two.
   static void announce(const char* member) { word::announceCall(member); }
-  DocumentState& open() const {
-    doc_->ensureOpen();
-    return *doc_;
-  }
+  void open() const { doc_->ensureOpen(); }
 
   DocPtr doc_;
 };
@@ -47,10 +44,6 @@ class TableObject : protected DocumentObject {
   // As `enter`, and then fails when the table is gone; the table to work on.
   QTextTable* enterTable(const char* member) const {
     enter(member);
-    return table();
-  }
-  QTextTable* table() const {
-    open();
     if (!table_) failObjectDeleted();
     return table_.data();
   }
@@ -287,7 +280,7 @@ class EngineTable : public word::Table, private TableObject {
   // Announces the member and changes the table's Word values.
   void change(const char* member, F f);
   template <class F>
-  void update(F f);
+  void update(QTextTable* t, F f);
 };
 
 class EngineTables : public word::Tables, private DocumentObject {

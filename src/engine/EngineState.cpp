@@ -30,7 +30,6 @@ void DocumentState::ensureOpen() const {
 }
 
 void DocumentState::beginEdit() {
-  ensureOpen();
   const int removed = leadingPages.takeRemoved();
   if (removed <= 0) return;
   const int end = pageStartPosition(model, removed);

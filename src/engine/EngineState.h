@@ -36,7 +36,8 @@ struct DocumentState {
 
   // Throws when the document was closed.
   void ensureOpen() const;
-  // Call before any change to the text: makes pending page removals real.
+  // Call before any change to the text, after the member's `enter` checked that the
+  // document is open: makes pending page removals real.
   void beginEdit();
   // Removes the cursor's selection; a table it touched leaves the structure at once.
   void removeSelectedText(QTextCursor& cursor);

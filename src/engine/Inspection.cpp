@@ -43,9 +43,9 @@ TableInfo tableInfo(QTextTable* table) {
   const TableValues v = tableValues(table->format());
   t.rows = table->rows();
   t.columns = table->columns();
-  t.columnWidths = std::vector<double>(v.columnWidths.begin(), v.columnWidths.end());
-  t.rowHeights = std::vector<double>(v.rowHeights.begin(), v.rowHeights.end());
-  t.rowHeightRules = std::vector<int>(v.rowHeightRules.begin(), v.rowHeightRules.end());
+  t.columnWidths = infoValue(v.columnWidths);
+  t.rowHeights = infoValue(v.rowHeights);
+  t.rowHeightRules = infoValue(v.rowHeightRules);
   t.style = v.style;
   t.applyHeadingRows = v.applyHeadingRows;
   t.applyLastRow = v.applyLastRow;

@@ -88,7 +88,10 @@ bool SaveDocAsJPG(const QString& path, RunWindows& windows) {
       g.step(154, [&] { windows.setPagePicture(0, readPictureFile(imagePath)); });
     } else {
       std::optional<int> element;
-      g.step(156, [&] { element = n - 1; });
+      g.step(156, [&] {
+        windows.loadPagePicture(n - 1);
+        element = n - 1;
+      });
       g.step(158, [&] {
         if (!element)
           throw word::AutomationError(QStringLiteral("Control array element does not exist"));

@@ -25,6 +25,7 @@ class ProgramWindows final : public RunWindows {
   void clearPages() override { Form2::instance().clearPages(); }
   void addPage(const QString& label) override { Form2::instance().addPage(label); }
   int pageCount() const override { return Form2::instance().pageCount(); }
+  void loadPagePicture(int index) override { Form2::instance().imageElement(index); }
   void setPagePicture(int index, const QPicture& picture) override {
     Form2::instance().setPagePicture(index, picture);
   }

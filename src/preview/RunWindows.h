@@ -24,7 +24,9 @@ class RunWindows {
   // Adds the list entry of one page ("Page n").
   virtual void addPage(const QString& label) = 0;
   virtual int pageCount() const = 0;
-  // Sets the picture of page `index` + 1.
+  // Loads the picture element of page `index` + 1, empty, when it is not loaded yet.
+  virtual void loadPagePicture(int index) = 0;
+  // Sets the picture of page `index` + 1 (loading its element when needed).
   virtual void setPagePicture(int index, const QPicture& picture) = 0;
   virtual void showFirstPage() = 0;
   // The saved document the pages come from.

@@ -29,6 +29,7 @@ class StandInWindows : public preview::RunWindows {
   }
   void addPage(const QString& label) override { pages << label; }
   int pageCount() const override { return static_cast<int>(pages.size()); }
+  void loadPagePicture(int index) override { pictures.try_emplace(index); }
   void setPagePicture(int index, const QPicture& picture) override { pictures[index] = picture; }
   void showFirstPage() override { calls << QStringLiteral("showFirstPage"); }
   void setDocument(const QString& path) override {
