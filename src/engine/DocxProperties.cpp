@@ -11,6 +11,9 @@ namespace engine::docx {
 
 namespace {
 
+// A font size in half points (w:sz), as points.
+double readHalfPoints(XmlPartReader& xml) { return xml.intW("val", 1, kMaxHalfPoints, 22) / 2.0; }
+
 // ---- w:pPr, one element at a time ----
 
 bool writesNumbering(const ParagraphValues& p, const ListNumbers& lists) {
@@ -99,13 +102,7 @@ void readSpacing(XmlPartReader& xml, ParagraphValues& p, const ListNumbers&) {
 void writeIndents(Part& part, const ParagraphValues& p, const ListNumbers& lists) {
   const bool own = writesNumbering(p, lists) ? p.leftIndentDirect || p.firstLineIndentDirect
                                              : p.leftIndent != 0 || p.firstLineIndent != 0;
-  if (!own) return;
-  part.empty(QStringLiteral("ind"));
-  part.attr(QStringLiteral("left"), twips(p.leftIndent));
-  if (p.firstLineIndent <= 0)
-    part.attr(QStringLiteral("hanging"), twips(-p.firstLineIndent));
-  else
-    part.attr(QStringLiteral("firstLine"), twips(p.firstLineIndent));
+  if (own) writeInd(part, p.leftIndent, p.firstLineIndent);
 }
 
 // Each indent given here is the paragraph's own; one left out is its list level's (filled
@@ -186,6 +183,15 @@ bool readParagraphProperty(XmlPartReader& xml, ParagraphValues& p, const ListNum
   return false;
 }
 
+void writeInd(Part& part, double left, double firstLine) {
+  part.empty(QStringLiteral("ind"));
+  part.attr(QStringLiteral("left"), twips(left));
+  if (firstLine <= 0)
+    part.attr(QStringLiteral("hanging"), twips(-firstLine));
+  else
+    part.attr(QStringLiteral("firstLine"), twips(firstLine));
+}
+
 void writeSpacing(Part& part, const ParagraphValues& p) {
   const LineSpacingXml line = lineSpacingToXml(p.lineSpacingRule, p.lineSpacing);
   part.empty(QStringLiteral("spacing"));
@@ -218,8 +224,9 @@ void writeRunProperties(Part& part, const RunValues& run) {
   writeFonts(part, run.fontName);
   writeToggle(part, QStringLiteral("b"), run.bold);
   writeToggle(part, QStringLiteral("bCs"), run.bold);
-  part.val(QStringLiteral("sz"), number(pointsToHalfPoints(run.size)));
-  part.val(QStringLiteral("szCs"), number(pointsToHalfPoints(run.size)));
+  const QString size = number(pointsToHalfPoints(run.size));
+  part.val(QStringLiteral("sz"), size);
+  part.val(QStringLiteral("szCs"), size);
   part.end();
 }
 
@@ -235,7 +242,7 @@ RunValues readRunProperties(XmlPartReader& xml, RunValues run) {
     } else if (xml.isW("b")) {
       run.bold = xml.toggleW();
     } else if (xml.isW("sz")) {
-      run.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
+      run.size = readHalfPoints(xml);
     }
     xml.skipElement();
   }
@@ -276,7 +283,7 @@ void readListFont(XmlPartReader& xml, ListLevelFont& font) {
       if (!color) xml.badValue("val", value);
       font.color = *color;
     } else if (xml.isW("sz")) {
-      font.size = xml.intW("val", 1, int(2 * kMaxFontSize), 22) / 2.0;
+      font.size = readHalfPoints(xml);
     } else if (xml.isW("u")) {
       font.underline = xml.attributeW("val").value_or(QString()) == QLatin1String("none") ? 0 : 1;
     }

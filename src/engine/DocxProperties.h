@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <map>
 
 #include "engine/DocumentModel.h"
@@ -27,6 +26,9 @@ void writeParagraphProperties(Part& part, const ParagraphValues& p, const ListNu
 // Reads the child of w:pPr the reader is on into `p` when it is one of the paragraph's
 // own elements (the reader is then past it); false, having read nothing, for any other.
 bool readParagraphProperty(XmlPartReader& xml, ParagraphValues& p, const ListNumbers& lists);
+// <w:ind> with the left indent and the first line's indent relative to it (negative =
+// hanging), in points: list levels carry it too.
+void writeInd(Part& part, double left, double firstLine);
 // w:spacing alone (the document defaults carry it too).
 void writeSpacing(Part& part, const ParagraphValues& p);
 

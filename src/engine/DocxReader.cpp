@@ -451,10 +451,9 @@ class DocumentReader {
     if (first) firstSectionTitlePage_ = titlePage;
   }
 
-  ParagraphValues readParagraphProperties(XmlPartReader& xml, ParagraphData& paragraph) {
-    ParagraphValues p = paragraph.values;
+  void readParagraphProperties(XmlPartReader& xml, ParagraphData& paragraph) {
     while (xml.nextChild()) {
-      if (readParagraphProperty(xml, p, lists_)) continue;
+      if (readParagraphProperty(xml, paragraph.values, lists_)) continue;
       if (xml.isW("rPr")) {
         paragraph.mark = readRunProperties(xml, paragraph.mark);
       } else if (xml.isW("sectPr")) {
@@ -464,7 +463,6 @@ class DocumentReader {
         xml.skipElement();
       }
     }
-    return p;
   }
 
   void countRun() {
@@ -536,7 +534,7 @@ class DocumentReader {
     xml.enter();
     while (xml.nextChild()) {
       if (xml.isW("pPr")) {
-        paragraph.values = readParagraphProperties(xml, paragraph);
+        readParagraphProperties(xml, paragraph);
       } else if (xml.isW("r")) {
         readRun(xml, paragraph);
       } else if (xml.isW("hyperlink") || xml.isW("ins") || xml.isW("smartTag") || xml.isW("sdt") ||

@@ -40,9 +40,7 @@ int pointsToTwips(double points) { return roundClamped(points * 20.0, -31680, 31
 
 double twipsToPoints(int twips) { return twips / 20.0; }
 
-int pointsToHalfPoints(double points) {
-  return roundClamped(points * 2.0, 1, int(2 * kMaxFontSize));
-}
+int pointsToHalfPoints(double points) { return roundClamped(points * 2.0, 1, kMaxHalfPoints); }
 
 QString colorToHex(long wordColor) {
   if (wordColor == kColorAutomatic || wordColor < 0 || wordColor > 0xFFFFFF)

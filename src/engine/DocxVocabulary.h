@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "engine/EngineLimits.h"
+
 namespace engine::docx {
 
 // Namespaces and content types of the parts a package holds.
@@ -31,6 +33,7 @@ inline const QString kRelHeader =
 int pointsToTwips(double points);
 double twipsToPoints(int twips);
 int pointsToHalfPoints(double points);
+constexpr int kMaxHalfPoints = int(2 * kMaxFontSize);
 
 // Word colours are 0x00BBGGRR numbers; the file holds "RRGGBB" or "auto".
 QString colorToHex(long wordColor);

@@ -287,13 +287,7 @@ class DocumentWriter {
       part.attr(QStringLiteral("pos"), twips(level.tabPosition));
       part.end();
     }
-    part.empty(QStringLiteral("ind"));
-    part.attr(QStringLiteral("left"), twips(level.textPosition));
-    const double hanging = level.textPosition - level.numberPosition;
-    if (hanging >= 0)
-      part.attr(QStringLiteral("hanging"), twips(hanging));
-    else
-      part.attr(QStringLiteral("firstLine"), twips(-hanging));
+    writeInd(part, level.textPosition, level.numberPosition - level.textPosition);
     part.end();
 
     writeListFont(part, level.font);
