@@ -4,6 +4,7 @@
 #
 #   base       includes no other library of ours
 #   word       the Word contract: word and base only
+#   shell      the main window and the details: shell, word and base
 #   engine     the built-in word processor: engine, word and base; never a window
 #   generator  never a window header, never the engine's classes
 #   preview    never the engine's classes (the Word contract only)
@@ -28,8 +29,8 @@ forbid() {
 
 forbid base '(shell|word|engine|generator|preview|cli|app)/[^">]*' "includes no other library of ours"
 forbid word '(shell|engine|generator|preview|cli|app)/[^">]*' "holds the contract only (word and base)"
+forbid shell '(engine|generator|preview|cli|app)/[^">]*' "reaches no engine or higher library"
 forbid engine "(shell|generator|preview|cli|app)/[^\">]*" "reaches no window or higher library"
-forbid engine "$window_headers" "includes no window header"
 forbid generator "$window_headers" "includes no window header"
 forbid generator 'engine/[^">]*' "reaches the word processor only through src/word"
 forbid preview 'engine/[^">]*' "reaches the word processor only through src/word"

@@ -51,8 +51,6 @@ void generate(const shell::BusinessDetails* details, preview::RunWindows& window
 
 void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr, preview::programWindows()); }
 
-void GeneratePlan(preview::RunWindows& windows) { generate(nullptr, windows); }
-
 void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows) {
   generate(&details, windows);
 }

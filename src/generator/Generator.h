@@ -9,9 +9,6 @@ namespace generator {
 
 // The run behind the start button, on the program's own windows.
 void GenerateRideduvaZovezuzIvuzuzo();
-// The run on `windows`: the details are read from its main window, the pages go to its
-// preview.
-void GeneratePlan(preview::RunWindows& windows);
 // The same run with the business details given as values instead of read from the main
 // window (the command line has none).
 void GeneratePlanFor(const shell::BusinessDetails& details,

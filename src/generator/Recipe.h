@@ -171,7 +171,7 @@ using StepFields = unsigned;
 // The fields `op` uses.
 StepFields fieldsOf(Op op);
 // The fields of `step`, or of a step in its loop body, that hold a value their op does not
-// use; 0 when every step is as its op's entry says.
+// use; 0 when every step is as its op's entry says (the recipe tests check every step).
 StepFields strayFields(const Step& step);
 
 // A piece of a recipe: one step or a group of them; lets a recipe be written as one list.

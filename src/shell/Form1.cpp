@@ -217,8 +217,9 @@ void Form1::Form_Load() {
   g.step(104, [&] { setWindowTitle(QString::fromLatin1(base::kProductTitle)); });
   g.step(104, [&] { setWindowIcon(base::programIcon()); });
   g.step(104, [&] { base::SetApplicationTitle(); });
-  if (g.test(106, [&] { return base::FileExists(base::handCursorPath()); }))
-    g.step(108, [&] { handCursor_ = base::loadCursorFile(base::handCursorPath()); });
+  const QString cursorFile = base::handCursorPath();
+  if (g.test(106, [&] { return base::FileExists(cursorFile); }))
+    g.step(108, [&] { handCursor_ = base::loadCursorFile(cursorFile); });
 
   // Restored in the order of their statement numbers; each restore that changes a field
   // leaves the store as it is.
