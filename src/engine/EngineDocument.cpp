@@ -317,16 +317,11 @@ TableValues newTableValues(const PageSetup& page, int rows, int columns, int def
 // joined to the paragraph before, as Word has no paragraph there.
 void joinParagraphAbove(DocumentModel& model, QTextTable* table) {
   const int frameStart = table->firstPosition() - 1;
+  if (frameStart < 1) return;
   QTextCursor before(model.text());
   before.setPosition(frameStart - 1);
-  if (!before.currentTable() && before.block().length() >= 1 &&
-      before.block().next().position() == frameStart && frameStart - 1 >= 0) {
-    QTextCursor join(model.text());
-    join.setPosition(frameStart - 1);
-    const QTextBlock previous = join.block();
-    if (previous.isValid() && previous.position() + previous.length() - 1 == frameStart - 1)
-      join.deleteChar();
-  }
+  // The mark that ends the paragraph right before the table.
+  if (!before.currentTable() && before.block().next().position() == frameStart) before.deleteChar();
 }
 
 // The paragraph after the table is the one the table was added at: it keeps its formats
