@@ -16,7 +16,12 @@ int main(int argc, char** argv) {
   if (commandLine) cli::prepareHeadless();
   QApplication app(argc, argv);
   engine::registerWordEngine();
-  if (commandLine) return cli::runCommandLine(QApplication::arguments());
+  if (commandLine) {
+    base::recordTerminationSignals();
+    const int status = cli::runCommandLine(QApplication::arguments());
+    if (const int signal = base::terminationSignal()) base::endBySignal(signal);
+    return status;
+  }
   base::handleTerminationSignals();
   preview::removeStaleTemporaryFiles();
 

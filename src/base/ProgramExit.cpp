@@ -26,15 +26,27 @@ QSet<QString>& filesToRemove() {
   return files;
 }
 
-// The write end is all a signal handler touches (async-signal-safe); the event loop
-// reads the other end.
+// The recorded signal and the pipe's write end are all a signal handler touches
+// (async-signal-safe); the event loop, when there is one, reads the other end.
+volatile std::sig_atomic_t receivedSignal = 0;
 int signalPipe[2] = {-1, -1};
 
-extern "C" void onTerminationSignal(int) {
+extern "C" void onTerminationSignal(int signal) {
   const int saved = errno;
-  const char byte = 1;
-  [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+  receivedSignal = signal;
+  if (signalPipe[1] >= 0) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+  }
   errno = saved;
+}
+
+void installSignalHandler() {
+  struct sigaction action {};
+  action.sa_handler = onTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 }
 }  // namespace
 
@@ -76,11 +88,19 @@ void handleTerminationSignals() {
     removeFilesAtExit();
     QCoreApplication::quit();  // leaves every running event loop, modal ones included
   });
-  struct sigaction action {};
-  action.sa_handler = onTerminationSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+  installSignalHandler();
+}
+
+void recordTerminationSignals() { installSignalHandler(); }
+
+int terminationSignal() { return receivedSignal; }
+
+void endBySignal(int signal) {
+  removeFilesAtExit();
+  std::fflush(nullptr);
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+  std::_Exit(128 + signal);  // the signal was blocked or ignored
 }
 
 }  // namespace base

@@ -40,4 +40,14 @@ void removeFilesAtExit();
 // Call once, after the application object exists.
 void handleTerminationSignals();
 
+// For work without an event loop (the command line): SIGTERM, SIGINT and SIGHUP are only
+// recorded, and the work asks terminationSignal() between its steps and winds down.
+void recordTerminationSignals();
+// The termination signal that arrived, or 0.
+int terminationSignal();
+inline bool terminationRequested() { return terminationSignal() != 0; }
+// After the ordinary clean-up: removes the registered files and ends the process by the
+// recorded signal's default action, so whoever started it sees how it ended.
+[[noreturn]] void endBySignal(int signal);
+
 }  // namespace base

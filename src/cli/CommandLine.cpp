@@ -7,13 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
+#include "base/ProgramExit.h"
 #include "cli/CsvReader.h"
 #include "cli/OutputNames.h"
 #include "cli/PlanWriter.h"
+#include "preview/TempFiles.h"
 #include "shell/BusinessRecordStore.h"
 
 namespace cli {
@@ -60,6 +62,14 @@ const DetailOption kDetailOptions[] = {
 
 QString& detail(shell::BusinessDetails& details, shell::BusinessField field) {
   return details[static_cast<size_t>(field)];
+}
+
+// Why a detail cannot be taken ("" when it can): past the length a plan is made of.
+QString tooLong(const QString& text, const QString& what) {
+  if (text.size() <= shell::kMaxDetailLength) return QString();
+  return what + QStringLiteral(" is longer than %1 characters (%2)")
+                    .arg(shell::kMaxDetailLength)
+                    .arg(text.size());
 }
 
 class Command {
@@ -139,9 +149,23 @@ class Command {
     const shell::BusinessRecordStore store;
     for (const shell::BusinessFieldInfo& info : shell::kBusinessFields)
       detail(details, info.field) = store.read(QString::fromLatin1(info.storeKey));
-    for (const DetailOption& option : kDetailOptions)
-      if (parser_.isSet(QString::fromLatin1(option.name)))
-        detail(details, option.field) = parser_.value(QString::fromLatin1(option.name));
+    for (const DetailOption& option : kDetailOptions) {
+      const QString name = QString::fromLatin1(option.name);
+      if (!parser_.isSet(name)) continue;
+      const QString value = parser_.value(name);
+      const QString problem = tooLong(value, QStringLiteral("--") + name);
+      if (!problem.isEmpty()) return usageError(problem);
+      detail(details, option.field) = value;
+    }
+    for (const shell::BusinessFieldInfo& info : shell::kBusinessFields) {
+      const QString problem =
+          tooLong(detail(details, info.field),
+                  QStringLiteral("the stored \"") + QLatin1String(info.storeKey) + '"');
+      if (!problem.isEmpty()) {
+        progress(QStringLiteral("failed: ") + problem);
+        return kSomePlansFailed;
+      }
+    }
 
     CollectingDialogs dialogs;
     const QString error = writePlan(details, targets, dialogs);
@@ -188,8 +212,13 @@ class Command {
     std::vector<int> column(8, -1);
     for (int i = 0; i < header.size(); ++i) {
       const auto found = byKey.constFind(header[i].trimmed().toCaseFolded());
-      if (found != byKey.constEnd() && column[static_cast<size_t>(*found)] < 0)
-        column[static_cast<size_t>(*found)] = i;
+      if (found == byKey.constEnd()) continue;
+      // Two columns for one detail: which one was meant cannot be guessed.
+      if (column[static_cast<size_t>(*found)] >= 0)
+        return usageError(QStringLiteral("the header of \"") + list.fileName() +
+                          QStringLiteral("\" names the column \"") + header[i].trimmed() +
+                          QStringLiteral("\" twice"));
+      column[static_cast<size_t>(*found)] = i;
     }
     if (column[static_cast<size_t>(shell::BusinessField::BusinessName)] < 0)
       return usageError(QStringLiteral("the header of \"") + list.fileName() +
@@ -205,7 +234,8 @@ class Command {
     OutputNames names;
     const int total = static_cast<int>(records.size()) - 1;
     int failed = 0;
-    for (int n = 1; n <= total; ++n) {
+    int n = 1;
+    for (; n <= total && !base::terminationRequested(); ++n) {
       const CsvRecord& record = records[static_cast<size_t>(n)];
       const QString where = QStringLiteral("[%1/%2] line %3: ").arg(n).arg(total).arg(record.line);
       QString error = record.error;
@@ -215,8 +245,12 @@ class Command {
                     .arg(header.size());
       shell::BusinessDetails details;
       for (size_t f = 0; f < column.size(); ++f)
-        if (column[f] >= 0 && column[f] < record.fields.size())
+        if (column[f] >= 0 && column[f] < record.fields.size()) {
           details[f] = record.fields[column[f]];
+          if (error.isEmpty())
+            error = tooLong(details[f], QStringLiteral("the \"") + header[column[f]].trimmed() +
+                                            QStringLiteral("\" field"));
+        }
       const QString business = detail(details, shell::BusinessField::BusinessName);
       if (error.isEmpty() && business.trimmed().isEmpty())
         error = QStringLiteral("no Business Name");
@@ -238,6 +272,12 @@ class Command {
       }
       progress(where + QStringLiteral("wrote ") + targets.wordFile +
                (withPdf ? QStringLiteral(" and .pdf") : QString()));
+    }
+    if (n <= total) {
+      // Stopped by a signal: what is written stays, nothing half-made is left.
+      progress(
+          QStringLiteral("interrupted: %1 of %2 plans written").arg(n - 1 - failed).arg(total));
+      return kSomePlansFailed;
     }
     progress(QStringLiteral("%1 of %2 plans written").arg(total - failed).arg(total));
     return failed ? kSomePlansFailed : kSuccess;
@@ -275,13 +315,17 @@ void prepareHeadless() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   // Each command keeps its temporary document and page image file in a private folder of
-  // its own, so commands running side by side, or beside the window, never share one.
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) {
-    err << "halvenor: cannot make a private temporary folder\n";
+  // its own, so commands running side by side, or beside the window, never share one;
+  // the folders that commands ended by force left behind go first.
+  preview::removeStaleTemporaryFiles();
+  std::optional<preview::CommandFolder> scratch;
+  try {
+    scratch.emplace();
+  } catch (const std::exception& error) {
+    err << "halvenor: " << error.what() << '\n';
     return kSomePlansFailed;
   }
-  const QByteArray folder = QFile::encodeName(scratch.path());
+  const QByteArray folder = QFile::encodeName(scratch->path());
   qputenv("temp", folder);
   qputenv("TEMP", folder);
   Command command(out, err);

@@ -1,17 +1,20 @@
 // One plan from details to files, through the window's own generation run.
 #include "cli/PlanWriter.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <optional>
 #include <stdexcept>
 
+#include "base/ProgramExit.h"
+#include "base/WholeFile.h"
 #include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PdfExport.h"
-#include "preview/SafeCopy.h"
 
 namespace cli {
 namespace {
@@ -42,58 +45,61 @@ QString CollectingDialogs::saveFileName(const QString&, const QString&, const QS
   return QString();
 }
 
-void placeFile(const QString& source, const QString& target, bool replace) {
-  if (replace) return preview::copyFileReplacing(source, target);
-  QFile in(source);
-  if (!in.open(QIODevice::ReadOnly))
-    fail(QStringLiteral("cannot read \"") + source + QStringLiteral("\": ") + in.errorString());
-  QFile out(target);
-  // Created exclusively: an existing file, or a link, is never written through.
-  if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-    fail(QFileInfo::exists(target) || QFileInfo(target).isSymLink()
-             ? QStringLiteral("\"") + target +
-                   QStringLiteral("\" already exists (--force replaces it)")
-             : QStringLiteral("cannot write \"") + target + QStringLiteral("\": ") +
-                   out.errorString());
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size() || !out.flush()) {
-    const QString reason = out.errorString();
-    out.remove();
-    fail(QStringLiteral("cannot write \"") + target + QStringLiteral("\": ") + reason);
+namespace {
+
+// Puts both finished files in place: the plan is both files or neither, so a PDF that
+// cannot take its name takes a new Word file away again.
+void placeTogether(base::StagedFile& wordFile, base::StagedFile* pdfFile, bool replace) {
+  const base::Placing placing =
+      replace ? base::Placing::ReplaceExisting : base::Placing::KeepExisting;
+  wordFile.place(placing);
+  if (!pdfFile) return;
+  try {
+    pdfFile->place(placing);
+  } catch (const std::exception&) {
+    if (!replace) ::unlink(QFile::encodeName(wordFile.target()).constData());
+    throw;
   }
 }
+
+void requireFreeName(const QString& target) {
+  const QFileInfo info(target);
+  if (info.exists() || info.isSymLink())
+    fail(QStringLiteral("\"") + target + QStringLiteral("\" already exists (--force replaces it)"));
+}
+
+}  // namespace
 
 QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets,
                   CollectingDialogs& dialogs) {
   dialogs.messages.clear();
   closePreview();
   try {
+    if (!targets.replace) {
+      requireFreeName(targets.wordFile);
+      if (!targets.pdfFile.isEmpty()) requireFreeName(targets.pdfFile);
+    }
     generator::GeneratePlanFor(details);
     preview::Form2* form = preview::Form2::loaded();
     if (!dialogs.messages.isEmpty()) fail(dialogs.messages.first());
     if (!form) fail(QStringLiteral("the run made no plan"));
-    const std::vector<QPicture> pages = form->pagePictures();
-    if (pages.empty()) fail(QStringLiteral("the plan has no pages"));
 
-    // Drawn first, so a PDF that cannot be made leaves both targets untouched.
-    QTemporaryDir scratch;
-    QString pdf;
+    // Both files are written whole beside their targets before either takes its name, so
+    // a file that cannot be written leaves both targets as they were.
+    base::StagedFile wordFile(targets.wordFile);
+    wordFile.copyFrom(form->document());
+    wordFile.finish();
+    std::optional<base::StagedFile> pdfFile;
     if (!targets.pdfFile.isEmpty()) {
-      if (!scratch.isValid()) fail(QStringLiteral("cannot make a scratch folder"));
-      pdf = scratch.filePath(QStringLiteral("plan.pdf"));
-      preview::writePdf(pages, pdf,
-                        details[static_cast<size_t>(shell::BusinessField::BusinessName)]);
+      const std::vector<QPicture> pages = form->pagePictures();
+      if (pages.empty()) fail(QStringLiteral("the plan has no pages"));
+      pdfFile.emplace(targets.pdfFile);
+      pdfFile->write(preview::pdfBytes(
+          pages, details[static_cast<size_t>(shell::BusinessField::BusinessName)]));
+      pdfFile->finish();
     }
-    placeFile(form->document(), targets.wordFile, targets.replace);
-    if (!pdf.isEmpty()) {
-      try {
-        placeFile(pdf, targets.pdfFile, targets.replace);
-      } catch (const std::exception&) {
-        // One plan is both files or neither: a new Word file goes again.
-        if (!targets.replace) QFile::remove(targets.wordFile);
-        throw;
-      }
-    }
+    if (base::terminationRequested()) fail(QStringLiteral("interrupted"));
+    placeTogether(wordFile, pdfFile ? &*pdfFile : nullptr, targets.replace);
     closePreview();
     return QString();
   } catch (const std::exception& error) {

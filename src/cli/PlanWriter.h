@@ -35,12 +35,8 @@ struct PlanTargets {
 };
 
 // Generates the plan for `details` and writes the targets. Returns "" on success, or why
-// the plan failed. Without `replace` a failed plan leaves no file behind.
+// the plan failed. A failed plan leaves both targets as they were.
 QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets,
                   CollectingDialogs& dialogs);
-
-// Puts a copy of `source` at `target`: over an existing file only with `replace` (then
-// safely, written beside and renamed), otherwise only where no file exists yet.
-void placeFile(const QString& source, const QString& target, bool replace);
 
 }  // namespace cli

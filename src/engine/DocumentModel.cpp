@@ -222,15 +222,11 @@ void setRunValues(QTextCharFormat& f, const RunValues& v) {
   f.setFontFamilies(QStringList{v.fontName});
   f.setFontHintingPreference(QFont::PreferNoHinting);
   // Where a substitute of other widths draws the named font, its advances are stretched
-  // to the named font's so that lines break where Word's do.
-  const double widthScale = wordWidthScale(v.fontName);
-  if (widthScale != 1.0) {
-    f.setFontLetterSpacingType(QFont::PercentageSpacing);
-    f.setFontLetterSpacing(100.0 * widthScale);
-  } else if (f.hasProperty(QTextFormat::FontLetterSpacing)) {
-    f.clearProperty(QTextFormat::FontLetterSpacing);
-    f.clearProperty(QTextFormat::FontLetterSpacingType);
-  }
+  // to the named font's so that lines break where Word's do. The spacing is set even at
+  // 100 %: Qt then sets text without ligatures, as Word does unless told otherwise, so
+  // "fi" stays two letters on the page and in a PDF's searchable text.
+  f.setFontLetterSpacingType(QFont::PercentageSpacing);
+  f.setFontLetterSpacing(100.0 * wordWidthScale(v.fontName));
 }
 
 TableValues tableValues(const QTextTableFormat& f) {
@@ -339,6 +335,7 @@ void DocumentModel::refreshLayout() {
   QFont base(QStringLiteral("Calibri"));
   base.setPointSizeF(11);
   base.setHintingPreference(QFont::PreferNoHinting);
+  base.setLetterSpacing(QFont::PercentageSpacing, 100);  // no ligatures, as in each run
   doc->setDefaultFont(base);
 
   for (QTextFrame* frame : doc->rootFrame()->childFrames())

@@ -4,10 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <memory>
+#include <stdexcept>
 
+#include "base/WholeFile.h"
 #include "word/Automation.h"
 
 namespace engine {
@@ -118,16 +119,14 @@ QByteArray PackageWriter::toBytes() const {
 
 void PackageWriter::write(const QString& path) const {
   const QByteArray bytes = toBytes();
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    fail(QStringLiteral("Could not save \"%1\": %2.").arg(path, file.errorString()));
-  if (file.write(bytes) != bytes.size()) {
-    const QString message = file.errorString();
-    file.cancelWriting();
-    fail(QStringLiteral("Could not save \"%1\": %2.").arg(path, message));
+  // Written beside the name and renamed over it: a link planted at the name is replaced,
+  // never written through, and a failed save leaves what stood there.
+  try {
+    base::writeFileReplacing(path, bytes);
+  } catch (const std::runtime_error& error) {
+    fail(QStringLiteral("Could not save the document. %1.")
+             .arg(QString::fromStdString(error.what())));
   }
-  if (!file.commit())
-    fail(QStringLiteral("Could not save \"%1\": %2.").arg(path, file.errorString()));
 }
 
 // ---------------------------------------------------------------------------------------

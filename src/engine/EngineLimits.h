@@ -38,10 +38,11 @@ constexpr int kMaxTableCells = 50000;  // all tables together
 constexpr int kMaxListTemplates = 1000;
 // Lengths in twips: a generous bound around the largest page Word allows (twice 22 inches).
 constexpr int kMaxTwips = 63360;
-// One paragraph's text: 100,000 characters, far past any real paragraph (a full page holds
-// about 3,500), and the most whose longest word still lays out in a second or two (breaking
-// a word wider than a line takes time that grows with the square of the word's length).
-constexpr qsizetype kMaxParagraphCharacters = 100000;
+// One paragraph's text: 140,000 characters, far past any real paragraph (a full page holds
+// about 3,500) and past the longest this program writes (two details of 65,535 characters
+// and a space), and still few enough that its longest word lays out in seconds (breaking a
+// word wider than a line takes time that grows with the square of the word's length).
+constexpr qsizetype kMaxParagraphCharacters = 140000;
 // Tab characters in one paragraph: more than a Letter page holds at the default half-inch
 // stops on every one of its lines (13 stops x 46 lines); beyond this only layout time grows.
 constexpr int kMaxParagraphTabs = 1000;

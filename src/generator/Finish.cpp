@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "base/ProgramExit.h"
+#include "preview/CompleteDocument.h"
 #include "preview/PageRendering.h"
-#include "preview/SafeCopy.h"
 #include "preview/TempFiles.h"
 #include "word/WordConstants.h"
 

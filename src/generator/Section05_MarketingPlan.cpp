@@ -156,7 +156,7 @@ Recipe competitiveAnalysisTable() {
       // The rest of the heading row, then the first factor in row 2.
       TextInNextCells(664,
                       {QStringLiteral("Me"), QStringLiteral("Strength"), QStringLiteral("Weakness"),
-                       QStringLiteral("Competator A"), QStringLiteral("Competator B"),
+                       QStringLiteral("Competitor A"), QStringLiteral("Competitor B"),
                        QStringLiteral("Importance to customer"), QStringLiteral("Products")}),
       MoveUp(692, word::wdLine, 1),
       MoveRight(694, word::wdCharacter, 2),

@@ -24,10 +24,11 @@
 #include "base/Guard.h"
 #include "base/SharedRoutines.h"
 #include "base/Twips.h"
+#include "base/WholeFile.h"
+#include "preview/CompleteDocument.h"
 #include "preview/PagePicture.h"
 #include "preview/PagePrinting.h"
 #include "preview/PdfExport.h"
-#include "preview/SafeCopy.h"
 #include "preview/ScrollMath.h"
 
 namespace preview {
@@ -436,7 +437,7 @@ void Form2::PushButton6_Click() {
       if (asPdf)
         savePdfReplacing(pagePictures(), target, QFileInfo(target).completeBaseName());
       else
-        copyFileReplacing(mWordFile, target);
+        base::copyFileReplacing(mWordFile, target);
     });
   // "Done." confirms a copy that was made, or that nothing was asked for.
   if (!copyFailed) g.step(132, [&] { base::messageBox(QStringLiteral("Done.")); });

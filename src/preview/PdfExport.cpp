@@ -1,15 +1,14 @@
 // Page pictures onto PDF files and other paged devices.
 #include "preview/PdfExport.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTemporaryDir>
 #include <stdexcept>
 
-#include "preview/SafeCopy.h"
+#include "base/WholeFile.h"
 
 namespace preview {
 namespace {
@@ -47,37 +46,30 @@ void paintPages(QPainter& painter, QPagedPaintDevice& device, const std::vector<
   }
 }
 
-void writePdf(const std::vector<QPicture>& pages, const QString& path, const QString& title) {
+QByteArray pdfBytes(const std::vector<QPicture>& pages, const QString& title) {
   if (pages.empty()) fail(QStringLiteral("There are no pages to write"));
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    fail(QStringLiteral("Cannot write \"") + path + QStringLiteral("\": ") + file.errorString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     writer.setResolution(1200);
     writer.setCreator(QStringLiteral("Halvenor"));
     writer.setTitle(title);
     QPainter painter;
-    if (!painter.begin(&writer))
-      fail(QStringLiteral("Cannot write \"") + path + QStringLiteral("\" as a PDF"));
+    if (!painter.begin(&writer)) fail(QStringLiteral("Cannot draw the pages as a PDF"));
     paintPages(painter, writer, pages, 0, static_cast<int>(pages.size()) - 1);
-    if (!painter.end())
-      fail(QStringLiteral("Cannot write \"") + path + QStringLiteral("\" as a PDF"));
+    if (!painter.end()) fail(QStringLiteral("Cannot draw the pages as a PDF"));
   }
-  if (!file.flush() || file.error() != QFileDevice::NoError)
-    fail(QStringLiteral("Cannot write \"") + path + QStringLiteral("\": ") + file.errorString());
+  return bytes;
 }
 
 void savePdfReplacing(const std::vector<QPicture>& pages, const QString& target,
                       const QString& title) {
-  // Drawn into a private folder first; the safe copy then puts it in place in one step.
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) fail(QStringLiteral("Cannot make a scratch folder for the PDF"));
-  const QString drawn = scratch.filePath(QStringLiteral("plan.pdf"));
-  writePdf(pages, drawn, title);
-  copyFileReplacing(drawn, target);
+  // Drawn in memory first, so a PDF that cannot be drawn leaves the target as it was.
+  base::writeFileReplacing(target, pdfBytes(pages, title));
 }
 
 }  // namespace preview

@@ -19,10 +19,10 @@ namespace preview {
 void paintPages(QPainter& painter, QPagedPaintDevice& device, const std::vector<QPicture>& pages,
                 int first, int last);
 
-// Writes `pages` as a PDF at `path` (created or truncated): US Letter, no margins, text
-// kept as text with its fonts embedded. `title` becomes the document's title. Throws
-// std::runtime_error with a readable description on failure or when there is no page.
-void writePdf(const std::vector<QPicture>& pages, const QString& path, const QString& title);
+// The PDF of `pages`: US Letter, no margins, text kept as text with its fonts embedded.
+// `title` becomes the document's title. Throws std::runtime_error when there is no page
+// or the pages cannot be drawn.
+QByteArray pdfBytes(const std::vector<QPicture>& pages, const QString& title);
 
 // Writes the PDF to `target` the safe way: written beside it and renamed over it, so
 // whatever stood there survives any failure; a read-only file there is replaced.

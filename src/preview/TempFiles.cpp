@@ -4,15 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
+
+#include "base/WholeFile.h"
 
 namespace preview {
 namespace {
@@ -62,6 +67,11 @@ int openNoFollow(const QString& path, int flags, mode_t mode = 0) {
   return fd;
 }
 
+// The lock file inside a command's folder, and how old a folder must be before the sweep
+// looks at its lock.
+constexpr char kLockName[] = "running.lock";
+constexpr int kCommandFolderGraceSeconds = 60;
+
 }  // namespace
 
 QString privateTempFolder() {
@@ -110,16 +120,53 @@ void removeStaleTemporaryFiles() {
   } catch (const std::exception&) {
     return;  // nothing there to remove
   }
-  const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+  const QDateTime now = QDateTime::currentDateTimeUtc();
   static const QRegularExpression ownFile(
-      QStringLiteral("^(tovlan[0-9]+\\.doc(\\.[A-Za-z0-9]{6})?|temp[a-z0-9]{12}\\.bmp)$"));
+      QStringLiteral("^(tovlan[0-9]+\\.doc(\\.[A-Za-z0-9]{6})?|\\.halvenor-save-[a-z0-9]+|temp[a-"
+                     "z0-9]{12}\\.bmp)$"));
+  static const QRegularExpression commandFolder(QStringLiteral("^command-[A-Za-z0-9]{6}$"));
   const QDir dir(folder);
-  for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-    if (!ownFile.match(entry.fileName()).hasMatch()) continue;
-    if (entry.lastModified().toUTC() >= dayAgo) continue;  // perhaps a running program's
+  for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
+                                                  QDir::Hidden | QDir::System)) {
+    const QString name = entry.fileName();
+    if (entry.isSymLink()) continue;  // never one of ours
+    if (entry.isDir()) {
+      // A folder a moment old may belong to a command that has not taken its lock yet.
+      if (!commandFolder.match(name).hasMatch() ||
+          entry.lastModified().toUTC() >= now.addSecs(-kCommandFolderGraceSeconds))
+        continue;
+      QLockFile lock(entry.absoluteFilePath() + QStringLiteral("/") + QLatin1String(kLockName));
+      lock.setStaleLockTime(0);  // stale only when its command is gone, however old
+      if (lock.tryLock(0)) {
+        lock.unlock();
+        QDir(entry.absoluteFilePath()).removeRecursively();
+      }
+      continue;
+    }
+    if (!ownFile.match(name).hasMatch()) continue;
+    if (entry.lastModified().toUTC() >= now.addDays(-1)) continue;  // perhaps a running program's
     ::unlink(QFile::encodeName(entry.absoluteFilePath()).constData());
   }
 }
+
+CommandFolder::CommandFolder()
+    : folder_(std::make_unique<QTemporaryDir>(privateTempFolder() +
+                                              QStringLiteral("/command-XXXXXX"))) {
+  if (!folder_->isValid())
+    throw std::runtime_error(
+        ("Cannot make a private temporary folder: " + folder_->errorString()).toStdString());
+  lock_ = std::make_unique<QLockFile>(folder_->filePath(QLatin1String(kLockName)));
+  lock_->setStaleLockTime(0);
+  if (!lock_->tryLock(0))
+    throw std::runtime_error(
+        ("Cannot lock the temporary folder \"" + folder_->path() + "\"").toStdString());
+}
+
+CommandFolder::~CommandFolder() {
+  lock_.reset();  // unlocked before the folder goes
+}
+
+QString CommandFolder::path() const { return folder_->path(); }
 
 bool reserveExclusive(const QString& path) {
   const int fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
@@ -143,17 +190,22 @@ void writePictureFile(const QString& path, const QPicture& picture) {
       fail(QStringLiteral("Cannot create the page image file"), path, errno);
   }
   if (fd < 0) fail(QStringLiteral("Cannot create the page image file"), path, EEXIST);
-  QFile file;
-  if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+  // Drawn into memory first: every byte then reaches the file or the write says why (a
+  // full folder is caught here, not later as a picture that cannot be read).
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPicture copy(picture);
+    copy.save(&buffer);
+  }
+  try {
+    base::writeAllTo(fd, bytes, path);
+  } catch (...) {
     ::close(fd);
-    fail(QStringLiteral("Cannot write the page image file"), path, EIO);
+    throw;
   }
-  QPicture copy(picture);
-  if (!copy.save(&file) || !file.flush()) {
-    file.close();
-    fail(QStringLiteral("Cannot write the page image file"), path, EIO);
-  }
-  file.close();
+  if (::close(fd) != 0) fail(QStringLiteral("Cannot write the page image file"), path, errno);
 }
 
 QPicture readPictureFile(const QString& path) {

@@ -5,6 +5,10 @@
 
 #include <QPicture>
 #include <QString>
+#include <memory>
+
+class QLockFile;
+class QTemporaryDir;
 
 namespace preview {
 
@@ -27,9 +31,25 @@ QString pageImageFolder();
 QString pageImagePath();
 
 // Removes the temporary documents (and a half-written save of one) and page image files
-// that a program ended by force left in the private folder more than a day ago. Folders
-// the user named through "temp" or "TEMP" are never searched. Silent about failures.
+// that a program ended by force left in the private folder more than a day ago, and the
+// folders of commands that are no longer running. Folders the user named through "temp"
+// or "TEMP" are never searched. Silent about failures.
 void removeStaleTemporaryFiles();
+
+// A folder of one command's own inside the private folder, "command-XXXXXX", removed with
+// everything in it when the object goes. A lock inside it says the command is running, so
+// the sweep above removes only the folders of commands that ended by force.
+class CommandFolder {
+ public:
+  // Throws std::runtime_error when the folder cannot be made.
+  CommandFolder();
+  ~CommandFolder();
+  QString path() const;
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<QLockFile> lock_;
+};
 
 // Creates `path` exclusively (never following a link, mode 0600) and closes it again.
 // Returns false when something already exists at the path; throws std::runtime_error on

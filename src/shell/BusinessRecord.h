@@ -27,6 +27,11 @@ struct BusinessFieldInfo {
   int setStatement;      // statement of clearing and sampling
 };
 
+// The longest detail taken, in UTF-16 code units: far past any real name or address, and
+// short enough that the longest paragraph a plan makes of details (city, a space and zip
+// code) lays out in well under a second and is read back by the word processor.
+constexpr int kMaxDetailLength = 65535;
+
 // The eight details as plain values, indexed by BusinessField (a plan made without the
 // main window takes them so).
 using BusinessDetails = std::array<QString, 8>;

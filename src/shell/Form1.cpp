@@ -149,7 +149,7 @@ void Form1::buildLayout() {
     auto* field = new QLineEdit(Frame1);
     field->setObjectName(QString::fromLatin1(place.name));
     field->setGeometry(place.field);
-    field->setMaxLength(32767 * 1024);  // no practical limit
+    field->setMaxLength(kMaxDetailLength);
     field->setPalette(white);
     *place.member = field;
     field->installEventFilter(this);

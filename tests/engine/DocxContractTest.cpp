@@ -92,7 +92,7 @@ class DocxContractTest : public EngineTest {
     table->SetApplyStyleLastColumn(true);
     sel->TypeText(QStringLiteral("FACTOR"));
     for (const char* head :
-         {"Me", "Strength", "Weakness", "Competator A", "Competator B", "Importance to customer"}) {
+         {"Me", "Strength", "Weakness", "Competitor A", "Competitor B", "Importance to customer"}) {
       sel->MoveRight(wdCell, 1);
       sel->TypeText(QString::fromLatin1(head));
     }

@@ -153,7 +153,7 @@ TEST_F(TablesTest, CompetitiveGridMovesFillTheFirstColumnAndShadeTheHeadingRow) 
   for (int r = 1; r <= 15; ++r) table->Rows(r)->SetHeight(23.35, 1);
   table.release();
   const QStringList headings{"Me",           "Strength",     "Weakness",
-                             "Competator A", "Competator B", "Importance to customer"};
+                             "Competitor A", "Competitor B", "Importance to customer"};
   sel->TypeText(QStringLiteral("FACTOR"));
   for (const QString& h : headings) {
     EXPECT_EQ(sel->MoveRight(word::wdCell, 1, word::wdMove), 1);

@@ -191,8 +191,8 @@ void marketingPlan(Table& t) {
   t.entries.back().contains = QStringLiteral("  1");  // two spaces before the 1
   t.minor(632, "Table 1:  Competitive Analysis");
   n = 662;
-  for (const char* heading : {"FACTOR", "Me", "Strength", "Weakness", "Competator A",
-                              "Competator B", "Importance to customer", "Products"}) {
+  for (const char* heading : {"FACTOR", "Me", "Strength", "Weakness", "Competitor A",
+                              "Competitor B", "Importance to customer", "Products"}) {
     t.cell(n, heading);
     n += 4;
   }

@@ -209,8 +209,8 @@ TEST_F(PlanInEngine, CompetitiveAnalysisTable) {
                             "Me",
                             "Strength",
                             "Weakness",
-                            "Competator A",
-                            "Competator B",
+                            "Competitor A",
+                            "Competitor B",
                             "Importance to customer"};
   // Where the factor labels land is the result of the cursor moves; the heading row and the
   // first label are typed before any of them.

@@ -16,8 +16,8 @@
 #include "TestEnvironment.h"
 #include "base/ApplicationTitle.h"
 #include "base/Guard.h"
+#include "base/WholeFile.h"
 #include "preview/Form2.h"
-#include "preview/SafeCopy.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -224,12 +224,12 @@ TEST_F(SaveAndLeaveTest, CopyingOntoALinkReplacesTheLinkNotItsTarget) {
   writeFile(victim, "keep me");
   const QString link = target("link.doc");
   ASSERT_TRUE(QFile::link(victim, link));
-  copyFileReplacing(tempDoc, link);
+  base::copyFileReplacing(tempDoc, link);
   EXPECT_EQ(contentsOf(victim), QByteArray("keep me"));
   EXPECT_FALSE(QFileInfo(link).isSymLink());
   EXPECT_EQ(contentsOf(link), docBytes);
-  EXPECT_THROW(copyFileReplacing(tempDoc, folder.path()), std::runtime_error);
-  EXPECT_THROW(copyFileReplacing(QString(), target("x.doc")), std::runtime_error);
+  EXPECT_THROW(base::copyFileReplacing(tempDoc, folder.path()), std::runtime_error);
+  EXPECT_THROW(base::copyFileReplacing(QString(), target("x.doc")), std::runtime_error);
 }
 
 TEST_F(SaveAndLeaveTest, BackDeletesTheTemporaryDocumentAndShowsTheMainWindow) {
