@@ -27,6 +27,9 @@ constexpr double kAutoSpacing = 14.0;
 // Word's default cell margins: 0.08 inch left and right.
 constexpr double kCellPadding = 5.4;
 constexpr double kGridBorder = 0.5;
+// Text is set without OpenType shaping (ligatures, contextual forms, kerning), as Word
+// sets it by default.
+constexpr QFont::StyleStrategy kWordStyleStrategy = QFont::PreferNoShaping;
 
 QList<double> doubleList(const QVariant& value) {
   QList<double> out;
@@ -221,12 +224,20 @@ void setRunValues(QTextCharFormat& f, const RunValues& v) {
   f.setProperty(prop::kFontName, v.fontName);
   f.setFontFamilies(QStringList{v.fontName});
   f.setFontHintingPreference(QFont::PreferNoHinting);
+  // Letters are set one glyph each, as Word sets them unless told otherwise: no
+  // ligatures or contextual forms, whose glyphs carry no letters into a PDF's text ("fi"
+  // would be searched as "i").
+  f.setFontStyleStrategy(kWordStyleStrategy);
   // Where a substitute of other widths draws the named font, its advances are stretched
-  // to the named font's so that lines break where Word's do. The spacing is set even at
-  // 100 %: Qt then sets text without ligatures, as Word does unless told otherwise, so
-  // "fi" stays two letters on the page and in a PDF's searchable text.
-  f.setFontLetterSpacingType(QFont::PercentageSpacing);
-  f.setFontLetterSpacing(100.0 * wordWidthScale(v.fontName));
+  // to the named font's so that lines break where Word's do.
+  const double widthScale = wordWidthScale(v.fontName);
+  if (widthScale != 1.0) {
+    f.setFontLetterSpacingType(QFont::PercentageSpacing);
+    f.setFontLetterSpacing(100.0 * widthScale);
+  } else if (f.hasProperty(QTextFormat::FontLetterSpacing)) {
+    f.clearProperty(QTextFormat::FontLetterSpacing);
+    f.clearProperty(QTextFormat::FontLetterSpacingType);
+  }
 }
 
 TableValues tableValues(const QTextTableFormat& f) {
@@ -335,7 +346,7 @@ void DocumentModel::refreshLayout() {
   QFont base(QStringLiteral("Calibri"));
   base.setPointSizeF(11);
   base.setHintingPreference(QFont::PreferNoHinting);
-  base.setLetterSpacing(QFont::PercentageSpacing, 100);  // no ligatures, as in each run
+  base.setStyleStrategy(kWordStyleStrategy);
   doc->setDefaultFont(base);
 
   for (QTextFrame* frame : doc->rootFrame()->childFrames())

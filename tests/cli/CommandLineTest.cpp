@@ -9,8 +9,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 #include <map>
 
 #include "preview/TestEnvironment.h"
@@ -86,6 +88,8 @@ TEST(CommandLine, BadUsageExitsWithTwoAndWritesNothing) {
   const QString doc = folder.filePath(QStringLiteral("plan.doc"));
   const QString csv = folder.filePath(QStringLiteral("clients.csv"));
   writeFile(csv, "Business Name\nAcme\n");
+  const QString twice = folder.filePath(QStringLiteral("twice.csv"));
+  writeFile(twice, "Business Name,City,business name \nAcme,Town,Acme Two\n");
   const QStringList cases[] = {
       {QStringLiteral("--no-such-option")},
       {QStringLiteral("--output")},                                       // no value
@@ -97,13 +101,19 @@ TEST(CommandLine, BadUsageExitsWithTwoAndWritesNothing) {
        QStringLiteral("--name"), QStringLiteral("X")},
       {QStringLiteral("--batch"), folder.filePath(QStringLiteral("missing.csv")),
        QStringLiteral("--output-dir"), folder.path()},
+      // A column named twice: which one was meant cannot be guessed.
+      {QStringLiteral("--batch"), twice, QStringLiteral("--output-dir"), folder.path()},
+      // A detail one character past the longest taken.
+      {QStringLiteral("--output"), doc, QStringLiteral("--zip"), QString(65536, QLatin1Char('9'))},
   };
   for (const QStringList& arguments : cases) {
     const ProgramOutput out = halvenor(arguments);
-    EXPECT_EQ(out.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_EQ(out.exitCode, 2) << arguments.join(' ').left(200).toStdString();
     EXPECT_TRUE(out.err.contains("halvenor --help")) << out.err.toStdString();
   }
-  EXPECT_EQ(filesUnder(folder.path()), QStringList({"clients.csv"}));
+  EXPECT_TRUE(halvenor(cases[8]).err.contains("names the column \"business name\" twice"));
+  EXPECT_TRUE(halvenor(cases[9]).err.contains("--zip is longer than 65535 characters"));
+  EXPECT_EQ(filesUnder(folder.path()), QStringList({"clients.csv", "twice.csv"}));
 }
 
 TEST(CommandLine, OnePlanFromOptionsNeverOverwritesWithoutForce) {
@@ -139,6 +149,13 @@ TEST(CommandLine, OnePlanFromOptionsNeverOverwritesWithoutForce) {
   EXPECT_EQ(again.exitCode, 1);
   EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
   EXPECT_EQ(contentsOf(doc), QByteArray("kept"));
+  // Both files or neither: a PDF that cannot be written leaves the old Word file.
+  const ProgramOutput noPdf =
+      halvenor({QStringLiteral("--output"), doc, QStringLiteral("--pdf"),
+                folder.filePath(QStringLiteral("missing/plan.pdf")), QStringLiteral("--force")});
+  EXPECT_EQ(noPdf.exitCode, 1);
+  EXPECT_EQ(contentsOf(doc), QByteArray("kept"));
+  EXPECT_EQ(filesUnder(folder.path()), QStringList({"not-a-folder", "plan.doc", "plan.pdf"}));
   const ProgramOutput forced = halvenor(arguments + QStringList{QStringLiteral("--force")});
   EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
   EXPECT_TRUE(contentsOf(doc).startsWith("PK"));  // a WordprocessingML package again
@@ -217,19 +234,36 @@ TEST(CommandLine, BatchOfAHundredClientsWritesAHundredPlansInsideTheFolder) {
   EXPECT_TRUE(read.at(written[1]).join('\n').contains(QStringLiteral("Building 4")));
 }
 
+// The longest details give a plan that python-docx and the word processor's own reader
+// open (the command reads it back to draw its pages); a longer one is refused.
+TEST(CommandLine, TheLongestDetailsGiveAPlan) {
+  if (!pythonDocxPresent()) GTEST_SKIP() << "python-docx for /usr/bin/python3 is not installed";
+  QTemporaryDir folder;
+  const QString doc = folder.filePath(QStringLiteral("long.doc"));
+  const QString longest(65535, QLatin1Char('W'));
+  const ProgramOutput out =
+      halvenor({QStringLiteral("--output"), doc, QStringLiteral("--name"), longest,
+                QStringLiteral("--city-state"), longest, QStringLiteral("--zip"), longest});
+  ASSERT_EQ(out.exitCode, 0) << out.err.toStdString();
+  const QStringList cover = paragraphsByPython({doc, doc}).at(doc);
+  EXPECT_TRUE(cover.contains(longest));
+  EXPECT_TRUE(cover.contains(longest + QLatin1Char(' ') + longest));
+}
+
 TEST(CommandLine, BadRowsAreReportedByLineAndSkippedAndExistingFilesKept) {
   QTemporaryDir top;
   const QString outDir = top.filePath(QStringLiteral("plans"));
   ASSERT_TRUE(QDir().mkpath(outDir));
   writeFile(outDir + QStringLiteral("/Kept.doc"), "an earlier plan");
   const QString list = top.filePath(QStringLiteral("clients.csv"));
-  writeFile(list,
-            "Business Name,City\n"
-            "Good One,Town\n"
-            "Bad \"quote,Town\n"
-            "Too,Many,Fields\n"
-            ",No name\n"
-            "Kept,Town\n");
+  writeFile(list, QByteArray("Business Name,City\n"
+                             "Good One,Town\n"
+                             "Bad \"quote,Town\n"
+                             "Too,Many,Fields\n"
+                             ",No name\n"
+                             "Kept,Town\n"
+                             "Long,") +
+                      QByteArray(10 * 1000 * 1000, 'x') + "\n");
   const ProgramOutput out =
       halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir});
   EXPECT_EQ(out.exitCode, 1);
@@ -239,9 +273,54 @@ TEST(CommandLine, BadRowsAreReportedByLineAndSkippedAndExistingFilesKept) {
   EXPECT_TRUE(err.contains(QStringLiteral("line 4: skipped: 3 fields where the header has 2")));
   EXPECT_TRUE(err.contains(QStringLiteral("line 5: skipped: no Business Name")));
   EXPECT_TRUE(err.contains(QStringLiteral("line 6: failed:")));
-  EXPECT_TRUE(err.contains(QStringLiteral("1 of 5 plans written")));
+  EXPECT_TRUE(err.contains(
+      QStringLiteral("line 7: skipped: the \"City\" field is longer than 65535 characters")));
+  EXPECT_TRUE(err.contains(QStringLiteral("1 of 6 plans written")));
   EXPECT_EQ(contentsOf(outDir + QStringLiteral("/Kept.doc")), QByteArray("an earlier plan"));
   EXPECT_EQ(filesUnder(outDir), QStringList({"Good One.doc", "Kept.doc"}));
+}
+
+// Ctrl+C or SIGTERM in the middle of a batch: the command ends by that signal and leaves
+// no temporary folder, temporary document or half-made plan behind.
+TEST(CommandLine, InterruptedBatchesLeaveNothingBehind) {
+  QTemporaryDir top;
+  const QString list = top.filePath(QStringLiteral("clients.csv"));
+  QByteArray rows = "Business Name\n";
+  for (int i = 1; i <= 40; ++i) rows += "Client " + QByteArray::number(i) + "\n";
+  writeFile(list, rows);
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal);
+    const QString tmp = top.filePath(QStringLiteral("tmp%1").arg(signal));
+    const QString runtime = top.filePath(QStringLiteral("run%1").arg(signal));
+    const QString outDir = top.filePath(QStringLiteral("plans%1").arg(signal));
+    ASSERT_TRUE(QDir().mkpath(tmp) && QDir().mkpath(runtime));
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcess command;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), tmp);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    command.setProcessEnvironment(environment);
+    command.start(kHalvenor, {QStringLiteral("--batch"), list, QStringLiteral("--output-dir"),
+                              outDir, QStringLiteral("--pdf")});
+    command.setReadChannel(QProcess::StandardError);
+    ASSERT_TRUE(command.waitForStarted());
+    QByteArray err;
+    while (!err.contains("[2/40]") && command.waitForReadyRead(60000))
+      err += command.readAllStandardError();
+    ASSERT_TRUE(err.contains("[2/40]")) << err.toStdString();
+    ::kill(static_cast<pid_t>(command.processId()), signal);
+    ASSERT_TRUE(command.waitForFinished(60000));
+    EXPECT_EQ(command.exitStatus(), QProcess::CrashExit);  // ended by the signal
+    EXPECT_EQ(filesUnder(tmp), QStringList());
+    EXPECT_EQ(QDir(runtime + QStringLiteral("/halvenor"))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
+    for (const QString& file : filesUnder(outDir))
+      EXPECT_TRUE(file.endsWith(QStringLiteral(".doc")) || file.endsWith(QStringLiteral(".pdf")))
+          << file.toStdString();
+    EXPECT_EQ(filesUnder(outDir).size() % 2, 0);  // a plan is both its files or neither
+  }
 }
 
 }  // namespace

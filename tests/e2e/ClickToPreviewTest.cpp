@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <optional>
 
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
@@ -18,11 +20,14 @@
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
+#include "word/Automation.h"
 #include "word/ObjectRegistry.h"
 
 namespace {
 
 using testing_support::contentsOf;
+using testing_support::ScopedFileSizeLimit;
+using testing_support::writeFile;
 
 using preview_tests::clickItem;
 using preview_tests::pressKey;
@@ -138,6 +143,50 @@ TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
   EXPECT_EQ(again->ListView1->topLevelItemCount(), pages);
   EXPECT_TRUE(again->isVisible());
   EXPECT_FALSE(form1.isVisible());
+}
+
+// A temporary folder others can write in, and one that fills up: a link planted at the
+// document's name is replaced, never written through; a page image that cannot be written
+// whole ends the run with one message naming the folder, no preview and nothing left.
+TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCascades) {
+  shell::Form1 form1({[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  form1.Form_Load();
+  form1.show();
+  form1.PushButton3_Click();
+  QTemporaryDir elsewhere;
+  const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+  writeFile(victim, "keep me");
+  {
+    word::ScopedCallHook hook([&](const char* member) {
+      if (qstrcmp(member, "Document.SaveAs") != 0) return;
+      for (const QFileInfo& entry : QDir(folder.path()).entryInfoList({QStringLiteral("tovlan*")}))
+        ASSERT_TRUE(QFile::remove(entry.filePath()) && QFile::link(victim, entry.filePath()));
+    });
+    form1.PushButton1->click();
+  }
+  EXPECT_EQ(contentsOf(victim), QByteArray("keep me"));
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  preview::Form2* form = preview::Form2::loaded();
+  ASSERT_NE(form, nullptr);
+  EXPECT_FALSE(QFileInfo(form->mWordFile).isSymLink());
+  EXPECT_GE(form->ListView1->topLevelItemCount(), 3);
+  form->PushButton8->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  {
+    std::optional<ScopedFileSizeLimit> full;  // from the first page image on
+    word::ScopedCallHook hook([&](const char* member) {
+      if (qstrcmp(member, "Range.CopyAsPicture") == 0 && !full) full.emplace(1024);
+    });
+    form1.PushButton1->click();
+  }
+  ASSERT_EQ(dialogs.errorTexts().size(), 1) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(folder.path() + QStringLiteral("/temp")));
+  EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("File too large")));
+  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  EXPECT_TRUE(form1.isVisible());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
 }
 
 }  // namespace

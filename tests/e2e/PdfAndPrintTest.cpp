@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -47,6 +50,36 @@ QString pdfText(const QString& path, int first = 0, int last = 0) {
               << QString::number(last);
   arguments << path << QStringLiteral("-");
   return QString::fromUtf8(runProgram(QStringLiteral("pdftotext"), arguments).out);
+}
+
+// The texts python-docx reads from a Word file: every paragraph, then every word of every
+// table cell.
+QStringList docxTexts(const QString& path) {
+  const testing_support::ProgramOutput out =
+      runProgram(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(HALVENOR_SOURCE_DIR "/tests/engine/python/check_docx.py"), path});
+  EXPECT_EQ(out.exitCode, 0) << out.err.toStdString();
+  const QJsonObject read = QJsonDocument::fromJson(out.out).object();
+  QStringList texts;
+  for (const QJsonValue& paragraph : read.value(QStringLiteral("paragraphs")).toArray())
+    texts << paragraph.toObject().value(QStringLiteral("text")).toString();
+  for (const QJsonValue& table : read.value(QStringLiteral("tables")).toArray())
+    for (const QJsonValue& row : table.toArray())
+      for (const QJsonValue& cell : row.toArray())  // a narrow cell's lines are read apart
+        texts << cell.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  return texts;
+}
+
+// The PDF's text as one line, whitespace collapsed, without the lines that hold only a
+// page number or a bullet (read apart from their text, they would otherwise stand inside
+// a paragraph that runs on to the next page).
+QString pdfTextWithoutHeaders(const QString& path) {
+  QStringList lines;
+  for (const QString& page : pdfText(path).split(QLatin1Char('\f')))
+    for (const QString& line : page.split(QLatin1Char('\n')))
+      if (!QRegularExpression(QStringLiteral("^\\s*(\\d+|\u2022|o)?\\s*$")).match(line).hasMatch())
+        lines << line;
+  return lines.join(QLatin1Char(' ')).simplified();
 }
 
 // Prints to a PDF file instead of asking, with an optional page range.
@@ -141,6 +174,25 @@ TEST_F(PdfAndPrintTest, SavedPdfHasThePreviewsLetterPagesEmbeddedFontsAndText) {
   const QString business = form1.txtBusinessName->text();
   EXPECT_TRUE(pdfText(pdf, 1, 1).contains(QStringLiteral("Business Plan for a Startup Business")));
   EXPECT_TRUE(pdfText(pdf, 1, 2).contains(business)) << pdfText(pdf, 1, 2).toStdString();
+
+  // Every word comes back from the PDF's text (no ligature swallows an "fi"): each
+  // paragraph and cell python-docx reads from the Word file, piece by piece between tabs.
+  if (runProgram(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QStringLiteral("import docx")})
+          .exitCode == 0) {
+    const QString searchable = pdfTextWithoutHeaders(pdf);
+    int pieces = 0;
+    QStringList missing;
+    for (const QString& text : docxTexts(form.mWordFile))
+      for (const QString& piece : text.split(QLatin1Char('\t'))) {
+        if (piece.simplified().isEmpty()) continue;
+        ++pieces;
+        if (!searchable.contains(piece.simplified())) missing << piece.simplified();
+      }
+    EXPECT_GT(pieces, 300);
+    EXPECT_TRUE(missing.isEmpty()) << missing.size() << " of " << pieces
+                                   << " texts not found, first: " << missing.value(0).toStdString();
+  }
   // The Word filter stays first and its save is unchanged: the temporary document's bytes.
   EXPECT_TRUE(
       dialogs.saveDialogFilters.back().startsWith(QStringLiteral("Word Files (*.doc)|*.doc|")));

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QCoreApplication>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <csignal>
 
 #include "StandInWord.h"
 #include "TestEnvironment.h"
@@ -188,16 +186,9 @@ TEST_F(SaveAndLeaveTest, ReplacingKeepsModeAndRefusesWhatCannotBeWhole) {
   writeFile(name, "the old plan");
   dialogs.messages.clear();
   {
-    struct rlimit old {};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const auto previous = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 4096;
-    ::setrlimit(RLIMIT_FSIZE, &small);
+    const testing_support::ScopedFileSizeLimit full(4096);
     dialogs.saveNameNext(name);
     Form2::instance().PushButton6_Click();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    ::signal(SIGXFSZ, previous);
   }
   ASSERT_EQ(dialogs.messages.size(), 2u);  // the question, then one error; no "Done."
   EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("Cannot write \"") + name +

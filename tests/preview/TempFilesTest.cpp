@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <QDateTime>
@@ -110,18 +111,30 @@ TEST_F(TempFilesTest, StaleFilesAreRemovedFromThePrivateFolderOnly) {
     file.flush();  // a later flush would set the time anew
     EXPECT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
   };
-  const QStringList stale = {privateFolder + "/tovlan12345678.doc",
-                             privateFolder + "/tempabcdefghij12.bmp",
-                             privateFolder + "/tovlan12345678.doc.Ab12Cd"};
+  const QStringList stale = {
+      privateFolder + "/tovlan12345678.doc", privateFolder + "/tempabcdefghij12.bmp",
+      privateFolder + "/tovlan12345678.doc.Ab12Cd", privateFolder + "/.halvenor-save-1a2b3c"};
   const QStringList kept = {privateFolder + "/tovlan87654321.doc", privateFolder + "/notes.doc",
                             named.path() + "/tovlan11111111.doc"};
   for (const QString& path : stale) make(path, old);
   make(kept[0], QDateTime::currentDateTime());
   make(kept[1], old);
   make(kept[2], old);
+  // A command's folder goes once its command is gone (its lock is not held), however
+  // young its files; a running command's folder stays, however old.
+  const QString deadCommand = privateFolder + "/command-AbC123";
+  ASSERT_TRUE(QDir().mkpath(deadCommand));
+  make(deadCommand + "/tovlan22222222.doc", QDateTime::currentDateTime());
+  const CommandFolder running;
+  const struct timeval oldTimes[2] = {{old.toSecsSinceEpoch(), 0}, {old.toSecsSinceEpoch(), 0}};
+  for (const QString& folder : {deadCommand, running.path()})
+    ASSERT_EQ(::utimes(QFile::encodeName(folder).constData(), oldTimes), 0);
   removeStaleTemporaryFiles();
   for (const QString& path : stale) EXPECT_FALSE(QFile::exists(path)) << path.toStdString();
   for (const QString& path : kept) EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(deadCommand));
+  EXPECT_TRUE(QFileInfo(running.path()).isDir());
+  EXPECT_EQ(QFileInfo(running.path()).dir().path(), privateFolder);
 }
 
 TEST_F(TempFilesTest, ReservationCreatesA0600FileOnceOnly) {

@@ -189,6 +189,9 @@ TEST(BusinessRecord, UntrimmedAndLongValuesSurviveARestart) {
   ASSERT_EQ(after.size(), 8);
   EXPECT_EQ(after[0], padded);
   EXPECT_EQ(after[1], longStreet);
+  // A paste past the longest detail a plan is made of stops there.
+  form.txtCity->setText(QString(70000, QLatin1Char('c')));
+  EXPECT_EQ(form.txtCity->text().size(), 65535);
 }
 
 TEST(BusinessRecord, ClearThenRestartGivesEightEmptyFields) {
