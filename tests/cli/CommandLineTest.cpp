@@ -312,10 +312,9 @@ TEST(CommandLine, InterruptedBatchesLeaveNothingBehind) {
     ::kill(static_cast<pid_t>(command.processId()), signal);
     ASSERT_TRUE(command.waitForFinished(60000));
     EXPECT_EQ(command.exitStatus(), QProcess::CrashExit);  // ended by the signal
-    EXPECT_EQ(filesUnder(tmp), QStringList());
-    EXPECT_EQ(QDir(runtime + QStringLiteral("/halvenor"))
-                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              QStringList());
+    for (const QString& folder : {tmp, runtime + QStringLiteral("/halvenor")})
+      EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                QStringList());
     for (const QString& file : filesUnder(outDir))
       EXPECT_TRUE(file.endsWith(QStringLiteral(".doc")) || file.endsWith(QStringLiteral(".pdf")))
           << file.toStdString();
