@@ -12,7 +12,7 @@ build_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth
+  xvfb xauth xclip
   python3 python3-docx libreoffice-writer-nogui poppler-utils
 )
 

@@ -1,5 +1,6 @@
-// Page pictures on the system clipboard: a vector picture (QPicture bytes under a type of
-// our own) plus a raster image for other programs, made when one asks for it.
+// The program's picture clipboard: where a copied page picture waits for the code that
+// pastes it. It lives inside the program, so the user's system clipboard keeps whatever
+// the user put there; no other program ever reads a page from it.
 #pragma once
 
 #include <QPicture>
@@ -7,13 +8,14 @@
 
 namespace base {
 
-inline const char* const kPictureMimeType = "application/x-halvenor-picture";
-
-// Puts the picture on the clipboard, replacing whatever it held.
+// Holds the picture, replacing the one held before.
 void PutClipboardPicture(const QPicture& picture);
 
-// The clipboard's picture, with up to 1000 attempts; format 0 takes it in whichever
-// picture format the clipboard holds. Nothing when every attempt fails.
+// The picture held; format 0 takes it in whichever picture format it is held. Nothing when
+// no picture has been copied, or after ClearClipboardPicture.
 std::optional<QPicture> GetClipboardPicture(int format = 0);
+
+// Empties the picture clipboard (its picture may hold a business's details).
+void ClearClipboardPicture();
 
 }  // namespace base

@@ -103,6 +103,7 @@ bool SaveDocAsJPG(const QString& path, RunWindows& windows) {
   }
   g.step(166, [&] { app->ActiveDocument()->Close(QVariant(word::wdDoNotSaveChanges)); });
   g.step(168, [&] { app->Quit(); });
+  base::ClearClipboardPicture();  // the last page holds the business's details
   return complete;
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -18,6 +19,7 @@
 #include "preview/PagePicture.h"
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
+#include "support/ExternalProgram.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "word/Automation.h"
@@ -187,6 +189,45 @@ TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCasca
   EXPECT_TRUE(form1.isVisible());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
+}
+
+// On a real X display, text the user copied in another program is still on the clipboard
+// after a run: the pages travel inside the program, never through the system clipboard.
+TEST(ClipboardUnderX, TheUsersClipboardSurvivesARun) {
+  using testing_support::programAvailable;
+  using testing_support::runProgram;
+  if (!programAvailable(QStringLiteral("Xvfb")) || !programAvailable(QStringLiteral("xclip")))
+    GTEST_SKIP() << "Xvfb and xclip are needed";
+  QProcess server;
+  server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+  ASSERT_TRUE(server.waitForReadyRead(20000));
+  const QString display = QStringLiteral(":") + QString::fromLatin1(server.readLine().trimmed());
+  const QStringList environment = {QStringLiteral("DISPLAY=") + display};
+
+  QProcess copy;  // xclip serves the selection from the background, as a user's program does
+  QProcessEnvironment copyEnvironment = QProcessEnvironment::systemEnvironment();
+  copyEnvironment.insert(QStringLiteral("DISPLAY"), display);
+  copy.setProcessEnvironment(copyEnvironment);
+  copy.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")});
+  ASSERT_TRUE(copy.waitForStarted());
+  copy.write("the user's own text");
+  copy.closeWriteChannel();
+  ASSERT_TRUE(copy.waitForFinished(20000));
+
+  // A whole run, saved and run again, in a test program of its own on that display.
+  const testing_support::ProgramOutput run = runProgram(
+      QCoreApplication::applicationFilePath(),
+      {QStringLiteral("--gtest_filter=ClickToPreviewTest.RunPreviewSaveBackAndRunAgain")}, 300000,
+      environment + QStringList{QStringLiteral("HALVENOR_TEST_PLATFORM=xcb")});
+  EXPECT_EQ(run.exitCode, 0) << run.out.right(2000).toStdString();
+  const testing_support::ProgramOutput pasted =
+      runProgram(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
+                 20000, environment);
+  EXPECT_EQ(pasted.out, QByteArray("the user's own text")) << pasted.err.toStdString();
+  server.terminate();
+  server.waitForFinished(10000);
 }
 
 }  // namespace

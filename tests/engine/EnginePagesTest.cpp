@@ -1,7 +1,5 @@
 // Pages: count, page pictures, and the copy-then-delete-first-page passes that page
 // rendering makes, each of which must show the page as laid out before any deletion.
-#include <QClipboard>
-#include <QGuiApplication>
 #include <climits>
 
 #include "EngineFixture.h"

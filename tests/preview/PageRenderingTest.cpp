@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -76,8 +74,8 @@ TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
   QFile doc(docPath);
   ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
   EXPECT_EQ(doc.readAll(), QByteArray("document bytes"));
-  // The clipboard holds the last page.
-  EXPECT_EQ(base::GetClipboardPicture()->boundingRect(), pagePicture(3).boundingRect());
+  // The picture clipboard, which held each page in turn, is emptied at the end.
+  EXPECT_FALSE(base::GetClipboardPicture().has_value());
 }
 
 TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
@@ -140,7 +138,7 @@ TEST_F(PageRenderingTest, TheMainWindowShowsTheWaitPointer) {
 // (not one message for each of the steps that would fail after it).
 TEST_F(PageRenderingTest, NoWordProcessorOrNoDocumentGivesOneReport) {
   ScopedEnv temp("TEMP", folder.path());
-  QGuiApplication::clipboard()->clear();
+  base::ClearClipboardPicture();
   {
     word::ScopedCallHook hook([](const char* member) {
       if (QByteArray(member) == "Documents.Open")
@@ -169,7 +167,7 @@ TEST_F(PageRenderingTest, AFailingPageCopyStillListsEveryPage) {
     if (QByteArray(member) == "Range.CopyAsPicture" && ++copies == 2)
       throw word::AutomationError(QStringLiteral("Copy failed"));
   });
-  QGuiApplication::clipboard()->clear();
+  base::ClearClipboardPicture();
   SaveDocAsJPG(docPath);
   EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
   ASSERT_EQ(dialogs.errorTexts().size(), 1);

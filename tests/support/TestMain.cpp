@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless a test runs a child on a real display (HALVENOR_TEST_PLATFORM=xcb).
+  const QByteArray platform = qgetenv("HALVENOR_TEST_PLATFORM");
+  qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
   // A child test process (a restart) shares its parent's private home.
   QTemporaryDir home;
   if (qEnvironmentVariableIsEmpty("HALVENOR_TEST_HOME"))
