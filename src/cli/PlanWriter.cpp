@@ -79,7 +79,10 @@ QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targ
       requireFreeName(targets.wordFile);
       if (!targets.pdfFile.isEmpty()) requireFreeName(targets.pdfFile);
     }
-    generator::GeneratePlanFor(details);
+    // Pages are drawn only for a PDF.
+    generator::GeneratePlanFor(
+        details, preview::programWindows(),
+        targets.pdfFile.isEmpty() ? generator::Pages::Skip : generator::Pages::Draw);
     preview::Form2* form = preview::Form2::loaded();
     if (!dialogs.messages.isEmpty()) fail(dialogs.messages.first());
     if (!form) fail(QStringLiteral("the run made no plan"));

@@ -37,7 +37,7 @@ void endQuietly(word::Ref<word::Application>& app, word::Ref<word::Document>& pl
 }  // namespace
 
 void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan,
-               preview::RunWindows& windows) {
+               preview::RunWindows& windows, Pages pages) {
   QString fileName, path;
   bool reserved = false, failed = false;
   for (int draws = 0; !reserved && draws < kMaxNameDraws; ++draws) {
@@ -96,16 +96,18 @@ void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word
   g.step(1780, [&] { plan.release(); });
   g.step(1782, [&] { app.release(); });
   g.step(1784, [&] { windows.clearPages(); });
-  bool rendered = false;
-  g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path, windows); });
-  if (!rendered) {
-    // The rendering has said why; a preview without its pages would only mislead.
-    windows.setDocument(path);
-    windows.closePreview();  // removes the temporary document
-    return;
+  if (pages == Pages::Draw) {
+    bool rendered = false;
+    g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path, windows); });
+    if (!rendered) {
+      // The rendering has said why; a preview without its pages would only mislead.
+      windows.setDocument(path);
+      windows.closePreview();  // removes the temporary document
+      return;
+    }
+    if (g.test(1790, [&] { return windows.pageCount() > 0; }))
+      g.step(1792, [&] { windows.showFirstPage(); });
   }
-  if (g.test(1790, [&] { return windows.pageCount() > 0; }))
-    g.step(1792, [&] { windows.showFirstPage(); });
   g.step(1794, [&] { windows.setDocument(path); });
   g.step(1796, [&] { windows.showPreview(); });
   g.step(1798, [&] { windows.hideMainWindow(); });

@@ -8,9 +8,12 @@
 
 namespace generator {
 
+// Whether a run draws its pages: the preview and a PDF need them, a Word file alone does not.
+enum class Pages { Draw, Skip };
+
 // Runs statements 1756 to 1798 of the run under the run's guard `g`; releases both
-// references (sets them to Nothing). The pages go to `windows`' preview.
+// references (sets them to Nothing). The pages, when drawn, go to `windows`' preview.
 void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan,
-               preview::RunWindows& windows = preview::programWindows());
+               preview::RunWindows& windows = preview::programWindows(), Pages pages = Pages::Draw);
 
 }  // namespace generator

@@ -28,7 +28,7 @@ Recipe documentSetUp() {
 
 namespace {
 
-void generate(const shell::BusinessDetails* details, preview::RunWindows& windows) {
+void generate(const shell::BusinessDetails* details, preview::RunWindows& windows, Pages pages) {
   base::Guard g(QString::fromLatin1(base::location::kGenerate));
   // A failing check counts as a refusal: better no run than one beside the user's Word.
   if (g.test(100, [] { return generator::ConfirmWordClosed(); })) return;
@@ -44,15 +44,16 @@ void generate(const shell::BusinessDetails* details, preview::RunWindows& window
                               managementAndFinances, financialPlanAndAppendices, refiningThePlan})
     runRecipe(g, run, section());
 
-  FinishRun(g, run.app, run.plan, windows);
+  FinishRun(g, run.app, run.plan, windows, pages);
 }
 
 }  // namespace
 
-void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr, preview::programWindows()); }
+void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr, preview::programWindows(), Pages::Draw); }
 
-void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows) {
-  generate(&details, windows);
+void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows,
+                     Pages pages) {
+  generate(&details, windows, pages);
 }
 
 }  // namespace generator

@@ -235,14 +235,15 @@ TEST(CommandLine, BatchOfAHundredClientsWritesAHundredPlansInsideTheFolder) {
 }
 
 // The longest details give a plan that python-docx and the word processor's own reader
-// open (the command reads it back to draw its pages); a longer one is refused.
+// open (the command reads it back to draw the PDF's pages).
 TEST(CommandLine, TheLongestDetailsGiveAPlan) {
   if (!pythonDocxPresent()) GTEST_SKIP() << "python-docx for /usr/bin/python3 is not installed";
   QTemporaryDir folder;
   const QString doc = folder.filePath(QStringLiteral("long.doc"));
   const QString longest(65535, QLatin1Char('W'));
   const ProgramOutput out =
-      halvenor({QStringLiteral("--output"), doc, QStringLiteral("--name"), longest,
+      halvenor({QStringLiteral("--output"), doc, QStringLiteral("--pdf"),
+                folder.filePath(QStringLiteral("long.pdf")), QStringLiteral("--name"), longest,
                 QStringLiteral("--city-state"), longest, QStringLiteral("--zip"), longest});
   ASSERT_EQ(out.exitCode, 0) << out.err.toStdString();
   const QStringList cover = paragraphsByPython({doc, doc}).at(doc);

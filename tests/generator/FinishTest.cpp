@@ -44,12 +44,12 @@ class FinishTest : public ::testing::Test {
 
   // Runs the finish with a fresh generator instance and plan document, on the program's
   // windows or the given ones.
-  void finish(preview::RunWindows& windows = preview::programWindows()) {
+  void finish(preview::RunWindows& windows = preview::programWindows(), Pages pages = Pages::Draw) {
     runState = std::make_shared<StandInState>();
     app = word::makeRef<StandInApplication>(runState);
     plan = word::makeRef<StandInDocument>(runState);
     base::Guard g(QString::fromLatin1(base::location::kGenerate));
-    FinishRun(g, app, plan, windows);
+    FinishRun(g, app, plan, windows, pages);
   }
 
   QList<long> reportedLines() const {
@@ -122,6 +122,19 @@ TEST_F(FinishTest, TheWindowsAreReachedOnlyThroughTheirNamedOperations) {
   EXPECT_EQ(
       windows.calls.filter(QRegularExpression(QStringLiteral("^(?!showWait)"))),
       QStringList({"clearPages", "showFirstPage", "setDocument", "showPreview", "hideMainWindow"}));
+  base::forgetAtExit(runState->savedPath);
+  QFile::remove(runState->savedPath);
+
+  // A run whose pages nobody needs (a Word file alone) saves the plan and draws nothing:
+  // the word processor is not even started for the rendering.
+  preview_tests::StandInWindows wordFileOnly;
+  renderState->calls.clear();
+  finish(wordFileOnly, Pages::Skip);
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  EXPECT_EQ(wordFileOnly.pages, QStringList());
+  EXPECT_EQ(renderState->calls, QStringList());
+  EXPECT_EQ(wordFileOnly.document, runState->savedPath);
+  EXPECT_TRUE(QFile::exists(runState->savedPath));
   base::forgetAtExit(runState->savedPath);
   QFile::remove(runState->savedPath);
 }
