@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 namespace base {
@@ -148,6 +149,28 @@ void StagedFile::place(Placing placing) {
     failWriting(target_, errno);
   }
   staged_.clear();  // in place now
+}
+
+void placeBoth(StagedFile& first, StagedFile& second, Placing placing) {
+  // What the first name holds now, kept aside beside it while the two are placed.
+  std::optional<StagedFile> before;
+  struct stat old {};
+  if (placing == Placing::ReplaceExisting &&
+      ::lstat(QFile::encodeName(first.target()).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+    before.emplace(first.target());
+    before->copyFrom(first.target());
+    before->finish();
+  }
+  first.place(placing);
+  try {
+    second.place(placing);
+  } catch (...) {
+    if (before)
+      before->place(Placing::ReplaceExisting);
+    else
+      ::unlink(QFile::encodeName(first.target()).constData());
+    throw;
+  }
 }
 
 void writeFileReplacing(const QString& target, const QByteArray& bytes) {

@@ -42,6 +42,11 @@ class StagedFile {
   int fd_ = -1;
 };
 
+// Places two finished files as one: both take their names, or neither does. When the
+// second cannot take its name, the first's name gets back what it held before (a new file
+// goes again), and the second's error is thrown.
+void placeBoth(StagedFile& first, StagedFile& second, Placing placing);
+
 // Writes `bytes` as the whole of `target`, replacing what stood there.
 void writeFileReplacing(const QString& target, const QByteArray& bytes);
 

@@ -1,8 +1,6 @@
 // One plan from details to files, through the window's own generation run.
 #include "cli/PlanWriter.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -47,21 +45,6 @@ QString CollectingDialogs::saveFileName(const QString&, const QString&, const QS
 
 namespace {
 
-// Puts both finished files in place: the plan is both files or neither, so a PDF that
-// cannot take its name takes a new Word file away again.
-void placeTogether(base::StagedFile& wordFile, base::StagedFile* pdfFile, bool replace) {
-  const base::Placing placing =
-      replace ? base::Placing::ReplaceExisting : base::Placing::KeepExisting;
-  wordFile.place(placing);
-  if (!pdfFile) return;
-  try {
-    pdfFile->place(placing);
-  } catch (const std::exception&) {
-    if (!replace) ::unlink(QFile::encodeName(wordFile.target()).constData());
-    throw;
-  }
-}
-
 void requireFreeName(const QString& target) {
   const QFileInfo info(target);
   if (info.exists() || info.isSymLink())
@@ -102,7 +85,12 @@ QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targ
       pdfFile->finish();
     }
     if (base::terminationRequested()) fail(QStringLiteral("interrupted"));
-    placeTogether(wordFile, pdfFile ? &*pdfFile : nullptr, targets.replace);
+    const base::Placing placing =
+        targets.replace ? base::Placing::ReplaceExisting : base::Placing::KeepExisting;
+    if (pdfFile)
+      base::placeBoth(wordFile, *pdfFile, placing);
+    else
+      wordFile.place(placing);
     closePreview();
     return QString();
   } catch (const std::exception& error) {
