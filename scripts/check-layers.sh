@@ -8,6 +8,10 @@
 #   engine     the built-in word processor: engine, word and base; never a window
 #   generator  never a window header, never the engine's classes
 #   preview    never the engine's classes (the Word contract only)
+#
+# Inside the engine, a few files keep one direction between them: the font substitutes
+# below the document model, the model below the layout, the leading pages below the
+# document state.
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root"
@@ -16,10 +20,12 @@ cd "$root"
 window_headers='shell/Form1\.h|preview/Form2\.h'
 status=0
 
-# $1 folder, $2 pattern of included paths it must not include, $3 why.
+# $1 folder, or a file's path without its ending (its .h and .cpp are checked); $2 pattern
+# of included paths it must not include; $3 why.
 forbid() {
-  local hits
-  hits=$(grep -rnE --include='*.h' --include='*.cpp' "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)[\">]" "src/$1" || true)
+  local hits paths=("src/$1")
+  [[ -d "src/$1" ]] || paths=("src/$1.h" "src/$1.cpp")
+  hits=$(grep -rnE --include='*.h' --include='*.cpp' "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($2)[\">]" "${paths[@]}" || true)
   if [[ -n "$hits" ]]; then
     echo "layering: src/$1 $3:" >&2
     echo "$hits" >&2
@@ -34,6 +40,9 @@ forbid engine "(shell|generator|preview|cli|app)/[^\">]*" "reaches no window or 
 forbid generator "$window_headers" "includes no window header"
 forbid generator 'engine/[^">]*' "reaches the word processor only through src/word"
 forbid preview 'engine/[^">]*' "reaches the word processor only through src/word"
+forbid engine/FontSubstitutes 'engine/(DocumentModel|PageLayout)\.h' "is below the document model"
+forbid engine/DocumentModel 'engine/PageLayout\.h' "is below the layout"
+forbid engine/LeadingPages 'engine/(EngineState|EngineObjects)\.h' "is below the document state"
 
 if [[ $status -eq 0 ]]; then echo "layering: every include keeps the layers"; fi
 exit $status

@@ -13,7 +13,6 @@
 
 #include "engine/FontSubstitutes.h"
 #include "engine/LayoutDevice.h"
-#include "engine/PageLayout.h"
 
 namespace engine {
 
@@ -128,6 +127,19 @@ ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int l
   if (out.tabPosition != kUndefined) out.tabPosition += shift;
   out.defined = false;
   return out;
+}
+
+QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text) {
+  installFontSubstitutes();
+  const QString family = level.font.name.isEmpty() ? text.fontName : level.font.name;
+  QFont font(family);
+  const double size =
+      level.font.size == kUndefined || level.font.size <= 0 ? text.size : level.font.size;
+  font.setPointSizeF(size > 0 ? size : 11);
+  const bool bold = level.font.bold == kUndefined ? text.bold : level.font.bold != 0;
+  font.setBold(bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
 }
 
 void applyListLevelIndents(const DocumentModel& model, ParagraphValues& v) {
@@ -458,6 +470,12 @@ void DocumentModel::refreshTable(QTextTable* table) {
     }
   }
   edit.endEditBlock();
+}
+
+QTextTable* tableAt(const DocumentModel& model, int position) {
+  QTextCursor c(model.text());
+  c.setPosition(std::clamp(position, 0, model.text()->characterCount() - 1));
+  return c.currentTable();
 }
 
 DocumentModel DocumentModel::clone() const {

@@ -38,6 +38,7 @@
 #include "engine/EngineLimits.h"
 #include "engine/WordValues.h"
 
+class QFont;
 class QTextDocument;
 class QTextBlock;
 class QTextTable;
@@ -107,7 +108,10 @@ struct ListTemplateDefinition {
 ListLevelDefinition effectiveListLevel(const ListTemplateDefinition& tmpl, int level);
 
 struct ParagraphValues;
+struct RunValues;
 class DocumentModel;
+// The font a list level's bullet is drawn in, given the run values of the paragraph text.
+QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text);
 // Fills the indents a list paragraph takes from its list level (those it does not set
 // itself). Outside a list, or with an unknown template, nothing changes.
 void applyListLevelIndents(const DocumentModel& model, ParagraphValues& values);
@@ -232,5 +236,19 @@ class DocumentModel {
   // along when the model moves.
   mutable LayoutCache* layoutCache_ = nullptr;
 };
+
+// The two operations on the layout cache that the model needs itself; the page questions
+// (PageLayout.h) hold the rest, and define these beside the cache.
+//
+// Closes the open edit block (Qt takes in the edits, lays out what they changed, once,
+// and rescans the table structure) and opens the next one.
+void flushEdits(const DocumentModel& model);
+// Forgets what is known of the layout (for changes Qt does not report as edits, such as
+// the page size): the next question works the whole document out again.
+void forgetLayout(const DocumentModel& model);
+
+// The table the text position lies in (a position outside the text counts as its nearest
+// end), or null.
+QTextTable* tableAt(const DocumentModel& model, int position);
 
 }  // namespace engine

@@ -702,7 +702,7 @@ int EngineSelection::Delete(int unit, int count) {
   if (c.hasSelection()) {
     // A selection from the start of the story to the start of a later page removes the
     // whole leading pages; the pages after them keep the layout they had.
-    if (const auto end = d.leadingPages.wholePagesSelected(d)) {
+    if (const auto end = d.leadingPages.wholePagesSelected(d.model, d.cursor)) {
       d.leadingPages.removeBefore(end->page);
       c.setPosition(end->position);
       return 1;

@@ -75,11 +75,7 @@ void DocumentState::takeTypingFormatFromCursor() {
   setRunValues(typing, runValues(f));
 }
 
-QTextTable* DocumentState::tableAt(int position) const {
-  QTextCursor c(model.text());
-  c.setPosition(std::clamp(position, 0, model.text()->characterCount() - 1));
-  return c.currentTable();
-}
+QTextTable* DocumentState::tableAt(int position) const { return engine::tableAt(model, position); }
 
 QTextBlock DocumentState::firstSelectedBlock() const {
   return model.text()->findBlock(cursor.selectionStart());

@@ -1,5 +1,6 @@
 #include "engine/FontSubstitutes.h"
 
+#include <QFont>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
@@ -121,19 +122,6 @@ double wordWidthScale(const QString& family) {
   const NamedFontMetrics* named = namedFontMetrics(family);
   if (!named || named->widthScale == 1.0 || !drawnBySubstitute(family)) return 1.0;
   return named->widthScale;
-}
-
-QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text) {
-  installFontSubstitutes();
-  const QString family = level.font.name.isEmpty() ? text.fontName : level.font.name;
-  QFont font(family);
-  const double size =
-      level.font.size == kUndefined || level.font.size <= 0 ? text.size : level.font.size;
-  font.setPointSizeF(size > 0 ? size : 11);
-  const bool bold = level.font.bold == kUndefined ? text.bold : level.font.bold != 0;
-  font.setBold(bold);
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
 }
 
 }  // namespace engine

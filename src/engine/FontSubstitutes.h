@@ -2,10 +2,7 @@
 // look-alike substitutes, and how list bullets are shown.
 #pragma once
 
-#include <QFont>
 #include <QString>
-
-#include "engine/DocumentModel.h"
 
 namespace engine {
 
@@ -40,8 +37,5 @@ double wordLineHeightRatio(const QString& family);
 // How much wider the named font sets text than the face that draws it (1 when the font
 // itself draws, or the table does not know it).
 double wordWidthScale(const QString& family);
-
-// The font a list level's bullet is drawn in, given the run values of the paragraph text.
-QFont listBulletFont(const ListLevelDefinition& level, const RunValues& text);
 
 }  // namespace engine

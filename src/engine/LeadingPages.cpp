@@ -4,7 +4,6 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "engine/EngineState.h"
 #include "engine/PageLayout.h"
 
 namespace engine {
@@ -18,15 +17,15 @@ int LeadingPages::storyStart(const DocumentModel& model) const {
 }
 
 std::optional<LeadingPages::PageStart> LeadingPages::wholePagesSelected(
-    const DocumentState& doc) const {
-  const QTextCursor& c = doc.cursor;
-  if (c.selectionStart() > storyStart(doc.model)) return std::nullopt;
+    const DocumentModel& model, const QTextCursor& selection) const {
+  const QTextCursor& c = selection;
+  if (c.selectionStart() > storyStart(model)) return std::nullopt;
   const int at = navigation_.position;
   if (navigation_.page > removed_ && c.selectionEnd() >= at &&
-      (c.anchor() == at || c.position() == at || c.hasComplexSelection() || doc.tableAt(at)))
+      (c.anchor() == at || c.position() == at || c.hasComplexSelection() || tableAt(model, at)))
     return navigation_;
-  const int page = pageOfPosition(doc.model, c.selectionEnd());
-  if (page > removed_ && pageStartPosition(doc.model, page) == c.selectionEnd())
+  const int page = pageOfPosition(model, c.selectionEnd());
+  if (page > removed_ && pageStartPosition(model, page) == c.selectionEnd())
     return PageStart{page, c.selectionEnd()};
   return std::nullopt;
 }

@@ -5,10 +5,11 @@
 #include <QtGlobal>
 #include <optional>
 
+class QTextCursor;
+
 namespace engine {
 
 class DocumentModel;
-struct DocumentState;
 
 // Word's way to take the first pages off a document is GoTo a page, select from the start
 // of the story up to there and Delete. The layout is kept while pages are removed, so every
@@ -34,7 +35,8 @@ class LeadingPages {
   void wentTo(PageStart start) { navigation_ = start; }
   // Where the selection ends when it runs from the story start to the start of a later page
   // (the end of whole leading pages); empty when it does not.
-  std::optional<PageStart> wholePagesSelected(const DocumentState& doc) const;
+  std::optional<PageStart> wholePagesSelected(const DocumentModel& model,
+                                              const QTextCursor& selection) const;
   // Removes the pages before `page` from what is shown.
   void removeBefore(int page);
   // Forgets the navigation and the removal; the number of pages that were removed, whose

@@ -17,10 +17,8 @@ namespace engine {
 // that reads Qt's layout, or the table structure after a table went in or out, first
 // brings the layout up to date through one of these. They take the document as const:
 // they change only its layout cache (DocumentModel::layoutCache), never a Word value.
+// `flushEdits` and `forgetLayout`, which the model uses itself, are declared with it.
 
-// Closes the open edit block (Qt takes in the edits, lays out what they changed, once,
-// and rescans the table structure) and opens the next one.
-void flushEdits(const DocumentModel& model);
 // Lays the document out where it changed, rows with set heights included (their padding
 // is worked out again only from the first change on). Answers at once when nothing
 // changed since the last time.
@@ -46,9 +44,6 @@ class SettledLayout {
 // can tell.
 int lineMoveInTable(const DocumentModel& model, int position, bool down);
 
-// Forgets what is known of the layout (for changes Qt does not report as edits, such as
-// the page size): the next question works the whole document out again.
-void forgetLayout(const DocumentModel& model);
 // Forgets only where bullets are drawn and how (a list template changed).
 void forgetBullets(const DocumentModel& model);
 // The number of pages (at least 1).

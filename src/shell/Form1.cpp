@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "base/ApplicationTitle.h"
@@ -38,6 +39,108 @@ QFont arialBold(double points) {
 // The skin file: the program's folder + "\x\o.cjs".
 QString skinPath() { return base::programFolder() + QStringLiteral("/x/o.cjs"); }
 
+// A box in twips: left, top, width, height.
+struct TwipsBox {
+  int left, top, width, height;
+  QRect rect() const { return base::twipsRect(left, top, width, height); }
+};
+
+// The window's eight text fields, one row each in the order of BusinessField: the member
+// that holds the field, where it and its label sit in the frame, and whether the pointer
+// is tracked over it. Every list of the fields in this window is taken from here.
+struct FieldWidget {
+  BusinessField field;
+  QLineEdit* Form1::*member;
+  const char* objectName;
+  int labelIndex;  // its label in Label1
+  TwipsBox label;
+  TwipsBox edit;
+  // Moving over the field turns the pointer back to the default one. Street Address 1 is
+  // the one field the window has never tracked the pointer over: moving onto it leaves the
+  // pointer as it was. It gets no mouse tracking and the event filter does not name it; a
+  // move over it reaches the frame, which sees a child under the pointer and leaves the
+  // pointer alone too.
+  bool tracksPointer;
+};
+
+constexpr std::array<FieldWidget, 8> kFieldWidgets = {{
+    {BusinessField::BusinessName,
+     &Form1::txtBusinessName,
+     "txtBusinessName",
+     0,
+     {240, 360, 1380, 225},
+     {1905, 315, 5640, 330},
+     true},
+    {BusinessField::StreetAddress1,
+     &Form1::txtStreetAddress1,
+     "txtStreetAddress1",
+     1,
+     {240, 900, 1485, 225},
+     {1905, 855, 5640, 330},
+     false},
+    {BusinessField::StreetAddress2,
+     &Form1::txtStreetAddress2,
+     "txtStreetAddress2",
+     7,
+     {240, 1440, 1485, 225},
+     {1905, 1395, 5640, 330},
+     true},
+    {BusinessField::City,
+     &Form1::txtCity,
+     "txtCity",
+     2,
+     {240, 1980, 900, 225},
+     {1905, 1935, 3360, 330},
+     true},
+    {BusinessField::ZipCode,
+     &Form1::txtZipCode,
+     "txtZipCode",
+     3,
+     {5520, 1980, 780, 225},
+     {6405, 1920, 1140, 330},
+     true},
+    {BusinessField::Telephone,
+     &Form1::txtTelephone,
+     "txtTelephone",
+     4,
+     {240, 2520, 930, 225},
+     {1905, 2475, 2400, 330},
+     true},
+    {BusinessField::Fax,
+     &Form1::txtFax,
+     "txtFax",
+     5,
+     {4560, 2520, 345, 225},
+     {5040, 2475, 2520, 330},
+     true},
+    {BusinessField::Email,
+     &Form1::txtEmail,
+     "txtEmail",
+     6,
+     {240, 3060, 510, 225},
+     {1920, 3015, 5640, 330},
+     true},
+}};
+
+constexpr bool inFieldOrder() {
+  for (std::size_t i = 0; i < kFieldWidgets.size(); ++i)
+    if (static_cast<std::size_t>(kFieldWidgets[i].field) != i) return false;
+  return true;
+}
+static_assert(inFieldOrder(), "kFieldWidgets is indexed by BusinessField");
+
+const FieldWidget* fieldWidgetOf(BusinessField field) {
+  const auto index = static_cast<std::size_t>(field);
+  return index < kFieldWidgets.size() ? &kFieldWidgets[index] : nullptr;
+}
+
+// True when `watched` is a field over which the pointer is tracked.
+bool isPointerTrackedField(const Form1& form, const QObject* watched) {
+  for (const FieldWidget& row : kFieldWidgets)
+    if (row.tracksPointer && form.*row.member == watched) return true;
+  return false;
+}
+
 }  // namespace
 
 Form1::Form1(Hooks hooks, QWidget* parent)
@@ -53,25 +156,8 @@ Form1::~Form1() {
 Form1* Form1::current() { return currentForm1(); }
 
 QLineEdit* Form1::fieldOf(BusinessField field) const {
-  switch (field) {
-    case BusinessField::BusinessName:
-      return txtBusinessName;
-    case BusinessField::StreetAddress1:
-      return txtStreetAddress1;
-    case BusinessField::StreetAddress2:
-      return txtStreetAddress2;
-    case BusinessField::City:
-      return txtCity;
-    case BusinessField::ZipCode:
-      return txtZipCode;
-    case BusinessField::Telephone:
-      return txtTelephone;
-    case BusinessField::Fax:
-      return txtFax;
-    case BusinessField::Email:
-      return txtEmail;
-  }
-  return nullptr;
+  const FieldWidget* row = fieldWidgetOf(field);
+  return row ? this->*row->member : nullptr;
 }
 
 QString Form1::businessFieldText(BusinessField field) const {
@@ -107,51 +193,25 @@ void Form1::buildLayout() {
   Frame1->setPalette(white);
   Frame1->setAutoFillBackground(true);
 
-  struct FieldPlacement {
-    int labelIndex;
-    QRect label;
-    QRect field;
-    QLineEdit** member;
-    const char* name;
-  };
-  const FieldPlacement placements[] = {
-      {0, base::twipsRect(240, 360, 1380, 225), base::twipsRect(1905, 315, 5640, 330),
-       &txtBusinessName, "txtBusinessName"},
-      {1, base::twipsRect(240, 900, 1485, 225), base::twipsRect(1905, 855, 5640, 330),
-       &txtStreetAddress1, "txtStreetAddress1"},
-      {7, base::twipsRect(240, 1440, 1485, 225), base::twipsRect(1905, 1395, 5640, 330),
-       &txtStreetAddress2, "txtStreetAddress2"},
-      {2, base::twipsRect(240, 1980, 900, 225), base::twipsRect(1905, 1935, 3360, 330), &txtCity,
-       "txtCity"},
-      {3, base::twipsRect(5520, 1980, 780, 225), base::twipsRect(6405, 1920, 1140, 330),
-       &txtZipCode, "txtZipCode"},
-      {4, base::twipsRect(240, 2520, 930, 225), base::twipsRect(1905, 2475, 2400, 330),
-       &txtTelephone, "txtTelephone"},
-      {5, base::twipsRect(4560, 2520, 345, 225), base::twipsRect(5040, 2475, 2520, 330), &txtFax,
-       "txtFax"},
-      {6, base::twipsRect(240, 3060, 510, 225), base::twipsRect(1920, 3015, 5640, 330), &txtEmail,
-       "txtEmail"},
-  };
-
   QWidget* previous = nullptr;
-  for (std::size_t i = 0; i < kBusinessFields.size(); ++i) {
-    const BusinessFieldInfo& info = kBusinessFields[i];
-    const FieldPlacement& place = placements[i];
+  for (const BusinessFieldInfo& info : kBusinessFields) {
+    const FieldWidget& place = *fieldWidgetOf(info.field);
 
+    const QRect labelBox = place.label.rect();
     auto* label = new QLabel(QString::fromLatin1(info.labelText), Frame1);
     label->setObjectName(QStringLiteral("Label1_%1").arg(place.labelIndex));
-    label->setGeometry(place.label);
+    label->setGeometry(labelBox);
     // Where the font draws wider than the designed box, widen it rather than clip the text.
-    label->resize(std::max(place.label.width(), label->sizeHint().width()), place.label.height());
+    label->resize(std::max(labelBox.width(), label->sizeHint().width()), labelBox.height());
     label->setFocusPolicy(Qt::NoFocus);
     Label1[place.labelIndex] = label;
 
     auto* field = new QLineEdit(Frame1);
-    field->setObjectName(QString::fromLatin1(place.name));
-    field->setGeometry(place.field);
+    field->setObjectName(QString::fromLatin1(place.objectName));
+    field->setGeometry(place.edit.rect());
     field->setMaxLength(kMaxDetailLength);
     field->setPalette(white);
-    *place.member = field;
+    this->*place.member = field;
     field->installEventFilter(this);
 
     // Every change, typed or set by the program, is written to the store at once.
@@ -173,16 +233,15 @@ void Form1::buildLayout() {
   connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
 
   // Pointer tracking: the hand over the buttons, the default pointer over the window's
-  // surface, the frame and the listed fields.
+  // surface, the frame and the fields that track it (kFieldWidgets).
   for (QWidget* w : {static_cast<QWidget*>(PushButton1), static_cast<QWidget*>(PushButton2),
                      static_cast<QWidget*>(PushButton3), static_cast<QWidget*>(Frame1),
                      static_cast<QWidget*>(this)}) {
     w->setMouseTracking(true);
     w->installEventFilter(this);
   }
-  for (QLineEdit* f :
-       {txtBusinessName, txtStreetAddress2, txtCity, txtZipCode, txtTelephone, txtFax, txtEmail})
-    f->setMouseTracking(true);
+  for (const FieldWidget& row : kFieldWidgets)
+    if (row.tracksPointer) (this->*row.member)->setMouseTracking(true);
 }
 
 void Form1::applySkin() {
@@ -309,9 +368,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == PushButton1 || watched == PushButton2 || watched == PushButton3)
       trackPointer(WindowPointer::Hand);
     else if (((watched == this || watched == Frame1) && overSurface) ||
-             watched == txtBusinessName || watched == txtStreetAddress2 || watched == txtCity ||
-             watched == txtZipCode || watched == txtTelephone || watched == txtFax ||
-             watched == txtEmail)
+             isPointerTrackedField(*this, watched))
       trackPointer(WindowPointer::Default);
   } else if (event->type() == QEvent::FocusIn) {
     // A field that takes the focus selects its whole text, so typing replaces it. A click
