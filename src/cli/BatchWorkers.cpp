@@ -1,11 +1,11 @@
-// The worker pool of a batch and the details' form on a worker's standard input.
+// The worker pool of a batch, the worker's loop, and the jobs and answers between them.
 #include "cli/BatchWorkers.h"
 
 #include <QEventLoop>
 #include <QProcess>
 #include <QStringDecoder>
-#include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "base/ProgramExit.h"
@@ -17,108 +17,175 @@ namespace {
 constexpr int kSignalPollMs = 50;
 // How long a worker asked to end may take before it is killed.
 constexpr int kStopGraceMs = 30000;
+// The longest text of a job or answer: a detail of the longest length, three UTF-8 bytes
+// a character.
+constexpr quint32 kMaxTextBytes = 3 * shell::kMaxDetailLength;
 
-// Why a worker's plan failed ("" when written), from how it ended and its report on
-// standard error: the one-plan command ends with "halvenor: wrote ..." or "halvenor:
-// failed: ...", and one ended by a signal just after writing has written.
-QString outcomeOf(QProcess& process, bool stopping) {
-  const QString report = QString::fromUtf8(process.readAllStandardError());
-  if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return QString();
-  const QString wrote = QStringLiteral("halvenor: wrote ");
-  const QString failed = QStringLiteral("halvenor: failed: ");
-  QString reason, lastLine;
-  bool written = false;
-  for (const QString& line : report.split('\n')) {
-    if (line.startsWith(wrote)) written = true;
-    if (line.startsWith(failed)) reason = line.mid(failed.size());
-    if (!line.trimmed().isEmpty()) lastLine = line.trimmed();
-  }
-  if (!reason.isEmpty()) return reason;
-  if (written) return QString();
-  if (process.exitStatus() == QProcess::CrashExit)
-    return stopping ? QStringLiteral("interrupted") : QStringLiteral("the worker process crashed");
-  QString text = QStringLiteral("the worker process ended with status %1").arg(process.exitCode());
-  if (!lastLine.isEmpty()) text += QStringLiteral(": ") + lastLine;
+void appendText(QByteArray& bytes, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  const auto length = static_cast<quint32>(utf8.size());
+  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((length >> shift) & 0xff);
+  bytes += utf8;
+}
+
+// The length a text's first four bytes give.
+quint32 lengthAt(const QByteArray& bytes, qsizetype at) {
+  quint32 length = 0;
+  for (int i = 0; i < 4; ++i) length = (length << 8) | static_cast<quint8>(bytes[at + i]);
+  return length;
+}
+
+std::optional<QString> decodeUtf8(QByteArrayView bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8(bytes);
+  if (utf8.hasError()) return std::nullopt;
   return text;
 }
 
-void appendLength(QByteArray& bytes, quint32 length) {
-  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>((length >> shift) & 0xff);
+// Reads `size` bytes, or fails at the input's end.
+bool readExactly(QIODevice& in, qint64 size, QByteArray& bytes) {
+  bytes.clear();
+  while (bytes.size() < size) {
+    const QByteArray chunk = in.read(size - bytes.size());
+    if (chunk.isEmpty()) return false;
+    bytes += chunk;
+  }
+  return true;
+}
+
+std::optional<QString> readText(QIODevice& in) {
+  QByteArray bytes;
+  if (!readExactly(in, 4, bytes)) return std::nullopt;
+  const quint32 length = lengthAt(bytes, 0);
+  if (length > kMaxTextBytes || !readExactly(in, length, bytes)) return std::nullopt;
+  return decodeUtf8(bytes);
 }
 
 }  // namespace
 
-QByteArray encodeDetails(const shell::BusinessDetails& details) {
+QByteArray encodeJob(const WorkerJob& job) {
   QByteArray bytes;
-  for (const QString& text : details) {
-    const QByteArray utf8 = text.toUtf8();
-    appendLength(bytes, static_cast<quint32>(utf8.size()));
-    bytes += utf8;
-  }
+  appendText(bytes, job.targets.wordFile);
+  appendText(bytes, job.targets.pdfFile);
+  appendText(bytes, job.targets.replace ? QStringLiteral("1") : QString());
+  for (const QString& text : job.details) appendText(bytes, text);
   return bytes;
 }
 
-std::optional<shell::BusinessDetails> decodeDetails(const QByteArray& bytes) {
-  shell::BusinessDetails details;
-  qsizetype at = 0;
-  for (QString& text : details) {
-    if (bytes.size() - at < 4) return std::nullopt;
-    quint32 length = 0;
-    for (int i = 0; i < 4; ++i) length = (length << 8) | static_cast<quint8>(bytes[at + i]);
-    at += 4;
-    if (length > static_cast<quint32>(bytes.size() - at)) return std::nullopt;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    text = utf8(QByteArrayView(bytes).mid(at, length));
-    if (utf8.hasError()) return std::nullopt;
-    at += length;
-  }
-  if (at != bytes.size()) return std::nullopt;
-  return details;
+std::optional<WorkerJob> readJob(QIODevice& in) {
+  WorkerJob job;
+  std::optional<QString> texts[11];
+  for (std::optional<QString>& text : texts)
+    if (!(text = readText(in))) return std::nullopt;
+  job.targets.wordFile = *texts[0];
+  job.targets.pdfFile = *texts[1];
+  job.targets.replace = !texts[2]->isEmpty();
+  for (size_t i = 0; i < job.details.size(); ++i) job.details[i] = *texts[3 + i];
+  return job;
 }
+
+int runBatchWorker(QIODevice& in, QIODevice& out) {
+  CollectingDialogs dialogs;
+  while (!base::terminationRequested()) {
+    const std::optional<WorkerJob> job = readJob(in);
+    if (!job) break;
+    QByteArray answer;
+    appendText(answer, writePlan(job->details, job->targets, dialogs));
+    if (out.write(answer) != answer.size()) return 1;
+  }
+  return 0;
+}
+
+struct BatchWorkers::Worker {
+  std::unique_ptr<QProcess> process;
+  int row = -1;        // the plan being made; -1 when idle
+  QByteArray answers;  // answer bytes not yet whole
+  bool stopping = false;
+  bool gone = false;  // ended, or never started
+};
 
 BatchWorkers::BatchWorkers(int count, QString program)
     : count_(count), program_(std::move(program)) {}
 
 BatchWorkers::~BatchWorkers() { stopAll(); }
 
-void BatchWorkers::start(int row, const shell::BusinessDetails& details,
-                         const PlanTargets& targets) {
-  workers_.push_back(std::make_unique<Worker>());
-  Worker& worker = *workers_.back();
-  worker.row = row;
-  worker.process = std::make_unique<QProcess>();
-  QProcess& process = *worker.process;
-  process.setStandardOutputFile(QProcess::nullDevice());
-  QObject::connect(&process, &QProcess::finished, [this, &worker] {
-    finish(worker, outcomeOf(*worker.process, worker.stopping));
-  });
-  QObject::connect(&process, &QProcess::errorOccurred, [this, &worker](QProcess::ProcessError e) {
-    if (e == QProcess::FailedToStart)
-      finish(worker,
-             QStringLiteral("cannot start a worker process: ") + worker.process->errorString());
-  });
-  QStringList arguments{QStringLiteral("--output"), targets.wordFile,
-                        QStringLiteral("--") + QLatin1String(kDetailsFromInputOption)};
-  if (!targets.pdfFile.isEmpty()) arguments << QStringLiteral("--pdf=") + targets.pdfFile;
-  if (targets.replace) arguments << QStringLiteral("--force");
-  process.start(program_, arguments);
-  if (worker.done) return;
-  process.write(encodeDetails(details));
-  process.closeWriteChannel();
+bool BatchWorkers::hasRoom() const {
+  int busy = 0;
+  for (const auto& worker : workers_) busy += worker->row >= 0;
+  return busy < count_;
 }
 
-void BatchWorkers::finish(Worker& worker, const QString& error) {
-  if (worker.done) return;
-  worker.done = true;
-  finished_.push_back({worker.row, error});
+bool BatchWorkers::running() const {
+  for (const auto& worker : workers_)
+    if (worker->row >= 0) return true;
+  return false;
+}
+
+void BatchWorkers::start(int row, const WorkerJob& job) {
+  removeEnded();
+  Worker* idle = nullptr;
+  for (const auto& worker : workers_)
+    if (worker->row < 0) idle = worker.get();
+  if (!idle) {
+    workers_.push_back(std::make_unique<Worker>());
+    Worker& worker = *workers_.back();
+    worker.row = row;
+    worker.process = std::make_unique<QProcess>();
+    QProcess& process = *worker.process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(&process, &QProcess::readyReadStandardOutput,
+                     [this, &worker] { readAnswers(worker); });
+    QObject::connect(&process, &QProcess::finished, [this, &worker] {
+      readAnswers(worker);
+      const QProcess& process = *worker.process;
+      ended(
+          worker,
+          worker.stopping ? QStringLiteral("interrupted")
+          : process.exitStatus() == QProcess::CrashExit
+              ? QStringLiteral("the worker process crashed")
+              : QStringLiteral("the worker process ended with status %1").arg(process.exitCode()));
+    });
+    QObject::connect(&process, &QProcess::errorOccurred, [this, &worker](QProcess::ProcessError e) {
+      if (e == QProcess::FailedToStart)
+        ended(worker,
+              QStringLiteral("cannot start a worker process: ") + worker.process->errorString());
+    });
+    process.start(program_, {QStringLiteral("--") + QLatin1String(kWorkerOption)});
+    if (worker.gone) return;
+    idle = &worker;
+  }
+  idle->row = row;
+  idle->process->write(encodeJob(job));
+}
+
+void BatchWorkers::readAnswers(Worker& worker) {
+  worker.answers += worker.process->readAllStandardOutput();
+  while (worker.answers.size() >= 4) {
+    const quint32 length = lengthAt(worker.answers, 0);
+    if (static_cast<quint32>(worker.answers.size() - 4) < length) break;
+    const std::optional<QString> error =
+        decodeUtf8(QByteArrayView(worker.answers).sliced(4, length));
+    worker.answers.remove(0, 4 + length);
+    if (worker.row < 0) continue;  // an answer nobody asked for
+    finished_.push_back({worker.row, error ? *error : QStringLiteral("unreadable answer")});
+    worker.row = -1;
+    if (waiting_) waiting_->quit();
+  }
+}
+
+// Workers that ended go here, outside their own signals.
+void BatchWorkers::removeEnded() {
+  workers_.erase(std::remove_if(workers_.begin(), workers_.end(),
+                                [](const auto& worker) { return worker->gone; }),
+                 workers_.end());
+}
+
+void BatchWorkers::ended(Worker& worker, const QString& error) {
+  if (worker.gone) return;
+  worker.gone = true;
+  if (worker.row >= 0) finished_.push_back({worker.row, error});
+  worker.row = -1;
   if (waiting_) waiting_->quit();
-}
-
-std::vector<BatchWorkers::Finished> BatchWorkers::collect() {
-  // The processes are deleted here, outside their own signals.
-  for (auto it = workers_.begin(); it != workers_.end();)
-    it = (*it)->done ? workers_.erase(it) : it + 1;
-  return std::exchange(finished_, {});
 }
 
 std::vector<BatchWorkers::Finished> BatchWorkers::waitForAny() {
@@ -133,24 +200,28 @@ std::vector<BatchWorkers::Finished> BatchWorkers::waitForAny() {
     loop.exec();
     waiting_ = nullptr;
   }
-  return collect();
+  return std::exchange(finished_, {});
 }
 
 std::vector<BatchWorkers::Finished> BatchWorkers::stopAll() {
-  for (const auto& worker : workers_)
-    if (!worker->done) {
-      worker->stopping = true;
-      worker->process->terminate();  // SIGTERM: the worker winds down and ends by it
-    }
+  // A busy worker is sent SIGTERM: its plan stops before it takes its names. Every worker
+  // then reads the end of its input and ends the ordinary way.
   for (const auto& worker : workers_) {
-    if (worker->done) continue;
+    if (worker->gone) continue;
+    worker->stopping = worker->row >= 0;
+    if (worker->stopping) worker->process->terminate();
+    worker->process->closeWriteChannel();
+  }
+  for (const auto& worker : workers_) {
+    if (worker->gone) continue;
     if (!worker->process->waitForFinished(kStopGraceMs)) {
       worker->process->kill();
       worker->process->waitForFinished();
     }
-    finish(*worker, outcomeOf(*worker->process, true));  // when no signal said it ended
+    ended(*worker, QStringLiteral("interrupted"));  // when no signal said it ended
   }
-  return collect();
+  removeEnded();
+  return std::exchange(finished_, {});
 }
 
 }  // namespace cli

@@ -1,6 +1,7 @@
-// Worker processes for a batch: each plan is made by this program run again as a one-plan
-// command, several at a time, because a generation run uses process-wide state and cannot
-// share a process with another run.
+// Worker processes for a batch: several plans are made at once, each worker being this
+// program run again as a worker command, because a generation run uses process-wide state
+// and cannot share a process with another run. A worker makes one plan after another, as
+// the batch itself does with one job, so it starts once rather than once per plan.
 #pragma once
 
 #include <QByteArray>
@@ -13,24 +14,34 @@
 #include "shell/BusinessRecord.h"
 
 class QEventLoop;
+class QIODevice;
 class QProcess;
 
 namespace cli {
 
-// The option that makes a one-plan command read its details from standard input, as
-// written by encodeDetails, instead of the stored ones.
-inline constexpr char kDetailsFromInputOption[] = "details-from-stdin";
+// The option that makes the program a batch's worker.
+inline constexpr char kWorkerOption[] = "batch-worker";
 
-// The details as a worker reads them: for each detail in turn, its UTF-8 length as four
-// bytes (most significant first), then its UTF-8 bytes. Safe for any text.
-QByteArray encodeDetails(const shell::BusinessDetails& details);
-// The details back, or nothing when `bytes` are not exactly what encodeDetails writes.
-std::optional<shell::BusinessDetails> decodeDetails(const QByteArray& bytes);
-// The most bytes encodeDetails writes for details no longer than shell::kMaxDetailLength.
-inline constexpr qint64 kMaxEncodedDetailsBytes =
-    8 * (4 + 3 * static_cast<qint64>(shell::kMaxDetailLength));
+// One plan for a worker to make.
+struct WorkerJob {
+  PlanTargets targets;
+  shell::BusinessDetails details;
+};
 
-// Runs up to `count` workers at once. Which plan a worker makes is known by its row.
+// A job as the worker reads it on standard input: its texts (the two file names, "1" or ""
+// for replacing, the eight details) each as its UTF-8 length in four bytes, most
+// significant first, then its UTF-8 bytes. Safe for any text.
+QByteArray encodeJob(const WorkerJob& job);
+// The next job from `in`, or nothing at its end or when what comes is not a job.
+std::optional<WorkerJob> readJob(QIODevice& in);
+
+// The worker's side: makes the plan of each job read from `in` until its end or a
+// termination signal, answering each on `out` with why it failed ("" when written), in the
+// same form as a job's texts. Returns the exit status.
+int runBatchWorker(QIODevice& in, QIODevice& out);
+
+// Runs up to `count` workers of `program` at once; which plan a worker makes is known by
+// its row.
 class BatchWorkers {
  public:
   struct Finished {
@@ -38,31 +49,28 @@ class BatchWorkers {
     QString error;  // "" when the plan's files were written, else why not
   };
 
-  explicit BatchWorkers(int count, QString program);
-  ~BatchWorkers();  // ends the workers still running, as stopAll does
+  BatchWorkers(int count, QString program);
+  ~BatchWorkers();  // lets the workers end, as stopAll does
   BatchWorkers(const BatchWorkers&) = delete;
   BatchWorkers& operator=(const BatchWorkers&) = delete;
 
-  bool hasRoom() const { return static_cast<int>(workers_.size()) < count_; }
-  bool running() const { return !workers_.empty(); }
+  bool hasRoom() const;  // a plan can start now
+  bool running() const;  // some plan is being made
 
-  // Starts a worker writing the plan of `details` to `targets`.
-  void start(int row, const shell::BusinessDetails& details, const PlanTargets& targets);
-  // Waits until a worker ends or a termination signal is recorded; returns the plans
+  // Hands the plan of `job` to an idle worker, starting one when none is idle.
+  void start(int row, const WorkerJob& job);
+  // Waits until a plan is finished or a termination signal is recorded; returns the plans
   // finished meanwhile.
   std::vector<Finished> waitForAny();
-  // Asks every running worker to end (each removes its own files first) and waits for all.
+  // Asks every worker to end (each removes its own files first) and waits for all; returns
+  // the plans finished meanwhile, an unfinished one as "interrupted".
   std::vector<Finished> stopAll();
 
  private:
-  struct Worker {
-    int row;
-    std::unique_ptr<QProcess> process;
-    bool stopping = false;
-    bool done = false;
-  };
-  void finish(Worker& worker, const QString& error);
-  std::vector<Finished> collect();
+  struct Worker;
+  void readAnswers(Worker& worker);
+  void ended(Worker& worker, const QString& error);
+  void removeEnded();
 
   const int count_;
   const QString program_;

@@ -1,6 +1,8 @@
 // Option parsing and the two commands: a single plan and a batch from a client list.
 #include "cli/CommandLine.h"
 
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -101,6 +103,7 @@ class Command {
            << '\n';
       return kSuccess;
     }
+    if (parser_.isSet(worker_)) return runWorker();
     const bool single = parser_.isSet(output_), batch = parser_.isSet(batch_);
     if (single == batch) return usageError(QStringLiteral("give either --output or --batch"));
     if (single && parser_.isSet(jobs_)) return usageError(QStringLiteral("--jobs needs --batch"));
@@ -119,8 +122,8 @@ class Command {
     parser_.addOption(outputDir_);
     parser_.addOption(force_);
     parser_.addOption(jobs_);
-    detailsFromInput_.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser_.addOption(detailsFromInput_);
+    worker_.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser_.addOption(worker_);
     for (const DetailOption& option : kDetailOptions)
       parser_.addOption(QCommandLineOption(QString::fromLatin1(option.name),
                                            QString::fromLatin1(option.help),
@@ -156,36 +159,21 @@ class Command {
     if (targets.wordFile.isEmpty()) return usageError(QStringLiteral("--output needs a name"));
 
     shell::BusinessDetails details;
-    const bool fromInput = parser_.isSet(detailsFromInput_);
-    if (fromInput) {
-      for (const DetailOption& option : kDetailOptions)
-        if (parser_.isSet(QString::fromLatin1(option.name)))
-          return usageError(QStringLiteral("--") + QString::fromLatin1(option.name) +
-                            QStringLiteral(" cannot be used with --") +
-                            QLatin1String(kDetailsFromInputOption));
-      const std::optional<shell::BusinessDetails> given = readDetailsFromInput();
-      if (!given) {
-        progress(QStringLiteral("failed: the details on standard input cannot be read"));
-        return kSomePlansFailed;
-      }
-      details = *given;
-    } else {
-      const shell::BusinessRecordStore store;
-      for (const shell::BusinessFieldInfo& info : shell::kBusinessFields)
-        detail(details, info.field) = store.read(QString::fromLatin1(info.storeKey));
-      for (const DetailOption& option : kDetailOptions) {
-        const QString name = QString::fromLatin1(option.name);
-        if (!parser_.isSet(name)) continue;
-        const QString value = parser_.value(name);
-        const QString problem = tooLong(value, QStringLiteral("--") + name);
-        if (!problem.isEmpty()) return usageError(problem);
-        detail(details, option.field) = value;
-      }
+    const shell::BusinessRecordStore store;
+    for (const shell::BusinessFieldInfo& info : shell::kBusinessFields)
+      detail(details, info.field) = store.read(QString::fromLatin1(info.storeKey));
+    for (const DetailOption& option : kDetailOptions) {
+      const QString name = QString::fromLatin1(option.name);
+      if (!parser_.isSet(name)) continue;
+      const QString value = parser_.value(name);
+      const QString problem = tooLong(value, QStringLiteral("--") + name);
+      if (!problem.isEmpty()) return usageError(problem);
+      detail(details, option.field) = value;
     }
     for (const shell::BusinessFieldInfo& info : shell::kBusinessFields) {
-      const QString problem = tooLong(detail(details, info.field),
-                                      QLatin1String(fromInput ? "the given \"" : "the stored \"") +
-                                          QLatin1String(info.storeKey) + '"');
+      const QString problem =
+          tooLong(detail(details, info.field),
+                  QStringLiteral("the stored \"") + QLatin1String(info.storeKey) + '"');
       if (!problem.isEmpty()) {
         progress(QStringLiteral("failed: ") + problem);
         return kSomePlansFailed;
@@ -203,25 +191,16 @@ class Command {
     return kSuccess;
   }
 
-  // The details a batch's worker is handed on standard input.
-  static std::optional<shell::BusinessDetails> readDetailsFromInput() {
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes;
-    while (bytes.size() <= kMaxEncodedDetailsBytes) {
-      const QByteArray chunk = in.read(kMaxEncodedDetailsBytes + 1 - bytes.size());
-      if (chunk.isEmpty()) break;
-      bytes += chunk;
-    }
-    if (bytes.size() > kMaxEncodedDetailsBytes) return std::nullopt;
-    return decodeDetails(bytes);
+  int runWorker() {
+    QFile in, out;
+    if (!in.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        !out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
+      return usageError(QStringLiteral("a worker needs its standard input and output"));
+    return runBatchWorker(in, out);
   }
 
   int runBatch() {
     if (!parser_.isSet(outputDir_)) return usageError(QStringLiteral("--batch needs --output-dir"));
-    if (parser_.isSet(detailsFromInput_))
-      return usageError(QStringLiteral("--") + QLatin1String(kDetailsFromInputOption) +
-                        QStringLiteral(" cannot be used with --batch"));
     int jobs = QThread::idealThreadCount();
     if (parser_.isSet(jobs_)) {
       bool number = false;
@@ -282,18 +261,12 @@ class Command {
 
     // Every row's outcome is decided in row order first: its problem, or its details and
     // file names, so the names are the same however many plans are made at once.
-    struct Row {
-      QString where;
-      QString problem;  // why the row is skipped; "" when it makes a plan
-      shell::BusinessDetails details;
-      PlanTargets targets;
-    };
     OutputNames names;
     const int total = static_cast<int>(records.size()) - 1;
-    std::vector<Row> rows(static_cast<size_t>(total));
+    std::vector<BatchRow> rows(static_cast<size_t>(total));
     for (int n = 1; n <= total; ++n) {
       const CsvRecord& record = records[static_cast<size_t>(n)];
-      Row& row = rows[static_cast<size_t>(n - 1)];
+      BatchRow& row = rows[static_cast<size_t>(n - 1)];
       row.where = QStringLiteral("[%1/%2] line %3: ").arg(n).arg(total).arg(record.line);
       QString& error = row.problem;
       error = record.error;
@@ -318,9 +291,21 @@ class Command {
       if (withPdf) row.targets.pdfFile = folder.absoluteFilePath(base + QStringLiteral(".pdf"));
       row.targets.replace = replace;
     }
+    return makePlans(rows, jobs, withPdf);
+  }
 
-    // Then the plans are made, here one after another or by workers several at once, and
-    // reported in row order: an outcome that comes early waits for the rows before it.
+  // A row of a batch, ready: why it is skipped, or the plan it makes.
+  struct BatchRow {
+    QString where;    // "[n/total] line L: "
+    QString problem;  // why the row is skipped; "" when it makes a plan
+    shell::BusinessDetails details;
+    PlanTargets targets;
+  };
+
+  // Makes the rows' plans, here one after another or by `jobs` workers at once, and
+  // reports them in row order: an outcome that comes early waits for the rows before it.
+  int makePlans(const std::vector<BatchRow>& rows, int jobs, bool withPdf) {
+    const int total = static_cast<int>(rows.size());
     CollectingDialogs dialogs;
     std::unique_ptr<BatchWorkers> workers;
     if (jobs > 1)
@@ -328,7 +313,7 @@ class Command {
     std::vector<std::optional<QString>> outcomes(rows.size());  // after "[n/total] line L: "
     int started = 0, reported = 0, written = 0;
     const auto planMade = [&](int index, const QString& error) {
-      const Row& row = rows[static_cast<size_t>(index)];
+      const BatchRow& row = rows[static_cast<size_t>(index)];
       outcomes[static_cast<size_t>(index)] =
           error.isEmpty() ? QStringLiteral("wrote ") + row.targets.wordFile +
                                 (withPdf ? QStringLiteral(" and .pdf") : QString())
@@ -337,13 +322,13 @@ class Command {
     };
     for (;;) {
       while (started < total && !base::terminationRequested() && (!workers || workers->hasRoom())) {
-        const Row& row = rows[static_cast<size_t>(started)];
+        const BatchRow& row = rows[static_cast<size_t>(started)];
         if (!row.problem.isEmpty())
           outcomes[static_cast<size_t>(started)] = QStringLiteral("skipped: ") + row.problem;
         else if (!workers)
           planMade(started, writePlan(row.details, row.targets, dialogs));
         else
-          workers->start(started, row.details, row.targets);
+          workers->start(started, {row.targets, row.details});
         ++started;
         if (!workers) break;  // reported before the next one starts
       }
@@ -395,9 +380,10 @@ class Command {
                            QStringLiteral("Make <n> plans of a batch at once, each in a process "
                                           "of its own (default: one per processor core)."),
                            QStringLiteral("n")};
-  // A worker of a batch: the details come from standard input, never from the store.
-  QCommandLineOption detailsFromInput_{QString::fromLatin1(kDetailsFromInputOption),
-                                       QStringLiteral("Read the details from standard input.")};
+  // A batch's worker: makes the plans it is handed on standard input, never reading the
+  // stored details.
+  QCommandLineOption worker_{QString::fromLatin1(kWorkerOption),
+                             QStringLiteral("Make the plans of a batch handed over.")};
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The details' form on a worker's standard input, and workers that cannot make a plan.
+// The jobs and answers between a batch and its workers, and workers that cannot make a plan.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -10,35 +11,56 @@
 namespace cli {
 namespace {
 
-TEST(BatchWorkers, DetailsComeBackExactlyAndAnythingElseIsRefused) {
-  shell::BusinessDetails details;
-  details[0] = QStringLiteral("Smith, Jones & \"Partners\"\n--force; rm -rf /");
-  details[1] = QString(shell::kMaxDetailLength, QChar(0x20AC));  // three UTF-8 bytes each
-  details[2] = QStringLiteral(u"Sunrise ☀ Bakery 🍞");
-  details[3] = QString(3, QChar(0));  // NUL characters
-  details[7] = QStringLiteral("last");
-  const QByteArray bytes = encodeDetails(details);
-  EXPECT_EQ(bytes.size(), 8 * 4 + 43 + 3 * shell::kMaxDetailLength + 23 + 3 + 4);
-  EXPECT_LE(bytes.size(), kMaxEncodedDetailsBytes);
-  const std::optional<shell::BusinessDetails> back = decodeDetails(bytes);
-  ASSERT_TRUE(back);
-  EXPECT_EQ(*back, details);
-  EXPECT_EQ(decodeDetails(encodeDetails({})), shell::BusinessDetails{});
-
-  EXPECT_FALSE(decodeDetails(bytes.left(bytes.size() - 1)));  // cut short
-  EXPECT_FALSE(decodeDetails(bytes + 'x'));                   // something after
-  EXPECT_FALSE(decodeDetails(QByteArray()));
-  QByteArray badUtf8 = encodeDetails({});
-  badUtf8.replace(0, 4, QByteArray("\0\0\0\1\xFF", 5));
-  EXPECT_FALSE(decodeDetails(badUtf8));
-  badUtf8.replace(0, 5, QByteArray("\0\0\0\2\xE2\x82", 6));  // a character cut short
-  EXPECT_FALSE(decodeDetails(badUtf8));
-  QByteArray tooLong = encodeDetails({});
-  tooLong[0] = '\x7F';  // a length past the end
-  EXPECT_FALSE(decodeDetails(tooLong));
+std::optional<WorkerJob> readJobFrom(const QByteArray& bytes) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return readJob(buffer);
 }
 
-// A worker that cannot start or that crashes fails its own row with a reason.
+TEST(BatchWorkers, JobsComeBackExactlyAndAnythingElseIsRefused) {
+  WorkerJob job;
+  job.targets = {QStringLiteral("/plans/Smith, Jones.doc"), QStringLiteral("/plans/S.pdf"), true};
+  job.details[0] = QStringLiteral("Smith, Jones & \"Partners\"\n--force; rm -rf /");
+  job.details[1] = QString(shell::kMaxDetailLength, QChar(0x20AC));  // three UTF-8 bytes each
+  job.details[2] = QStringLiteral(u"Sunrise \u2600 Bakery \U0001F35E");
+  job.details[3] = QString(3, QChar(0));  // NUL characters
+  job.details[7] = QStringLiteral("last");
+  WorkerJob empty;
+  empty.targets.wordFile = QStringLiteral("plan.doc");
+
+  // Two jobs one after the other, then the end of the input.
+  QBuffer buffer;
+  buffer.setData(encodeJob(job) + encodeJob(empty));
+  buffer.open(QIODevice::ReadOnly);
+  const std::optional<WorkerJob> first = readJob(buffer), second = readJob(buffer);
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(first->targets.wordFile, job.targets.wordFile);
+  EXPECT_EQ(first->targets.pdfFile, job.targets.pdfFile);
+  EXPECT_TRUE(first->targets.replace);
+  EXPECT_EQ(first->details, job.details);
+  EXPECT_EQ(second->targets.wordFile, QStringLiteral("plan.doc"));
+  EXPECT_TRUE(second->targets.pdfFile.isEmpty());
+  EXPECT_FALSE(second->targets.replace);
+  EXPECT_EQ(second->details, shell::BusinessDetails{});
+  EXPECT_FALSE(readJob(buffer));
+
+  const QByteArray bytes = encodeJob(job);
+  EXPECT_FALSE(readJobFrom(bytes.left(bytes.size() - 1)));  // cut short
+  EXPECT_FALSE(readJobFrom(QByteArray()));
+  QByteArray bad = encodeJob(empty);  // "plan.doc" is the first text
+  bad[4] = '\xFF';                    // not UTF-8
+  EXPECT_FALSE(readJobFrom(bad));
+  bad = encodeJob(empty);
+  bad[10] = '\xE2';  // the last character cut short
+  bad[11] = '\x82';
+  EXPECT_FALSE(readJobFrom(bad));
+  bad = encodeJob(empty);
+  bad[0] = '\x7F';  // a length past any detail's
+  EXPECT_FALSE(readJobFrom(bad));
+}
+
+// A worker that cannot start or that crashes fails the row it was making with a reason.
 TEST(BatchWorkers, AWorkerThatCannotStartOrCrashesFailsItsRow) {
   QTemporaryDir folder;
   const QString crasher = folder.filePath(QStringLiteral("crasher"));
@@ -50,9 +72,9 @@ TEST(BatchWorkers, AWorkerThatCannotStartOrCrashesFailsItsRow) {
   };
   for (const auto& [program, reason] : cases) {
     BatchWorkers workers(2, program);
-    PlanTargets targets;
-    targets.wordFile = folder.filePath(QStringLiteral("plan.doc"));
-    workers.start(7, shell::BusinessDetails{}, targets);
+    WorkerJob job;
+    job.targets.wordFile = folder.filePath(QStringLiteral("plan.doc"));
+    workers.start(7, job);
     std::vector<BatchWorkers::Finished> finished;
     while (workers.running())
       for (const BatchWorkers::Finished& done : workers.waitForAny()) finished.push_back(done);
