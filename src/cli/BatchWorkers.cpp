@@ -61,6 +61,14 @@ std::optional<QString> readText(QIODevice& in) {
   return decodeUtf8(bytes);
 }
 
+// Why a worker ended while making a plan.
+QString whyEnded(const QProcess& process, bool stopping) {
+  if (stopping) return QStringLiteral("interrupted");
+  if (process.exitStatus() == QProcess::CrashExit)
+    return QStringLiteral("the worker process crashed");
+  return QStringLiteral("the worker process ended with status %1").arg(process.exitCode());
+}
+
 }  // namespace
 
 QByteArray encodeJob(const WorkerJob& job) {
@@ -137,13 +145,7 @@ void BatchWorkers::start(int row, const WorkerJob& job) {
                      [this, &worker] { readAnswers(worker); });
     QObject::connect(&process, &QProcess::finished, [this, &worker] {
       readAnswers(worker);
-      const QProcess& process = *worker.process;
-      ended(
-          worker,
-          worker.stopping ? QStringLiteral("interrupted")
-          : process.exitStatus() == QProcess::CrashExit
-              ? QStringLiteral("the worker process crashed")
-              : QStringLiteral("the worker process ended with status %1").arg(process.exitCode()));
+      ended(worker, whyEnded(*worker.process, worker.stopping));
     });
     QObject::connect(&process, &QProcess::errorOccurred, [this, &worker](QProcess::ProcessError e) {
       if (e == QProcess::FailedToStart)
