@@ -1,6 +1,8 @@
 // Option parsing and the two commands: a single plan and a batch from a client list.
 #include "cli/CommandLine.h"
 
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -8,10 +10,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QTextStream>
+#include <QThread>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "base/ProgramExit.h"
+#include "cli/BatchWorkers.h"
 #include "cli/CsvReader.h"
 #include "cli/OutputNames.h"
 #include "cli/PlanWriter.h"
@@ -23,6 +28,8 @@ namespace {
 
 // A client list larger than this is refused rather than read into memory.
 constexpr qint64 kMaxClientListBytes = 64 * 1024 * 1024;
+// The most plans a batch makes at once.
+constexpr int kMaxJobs = 256;
 
 const char* const kExitStatusHelp =
     "\nExit status:\n"
@@ -36,11 +43,12 @@ const char* const kDescription =
     "  halvenor --output plan.doc [--pdf plan.pdf] [--name NAME ...]\n"
     "      one plan from the stored business details, each replaced by the\n"
     "      detail options given\n"
-    "  halvenor --batch clients.csv --output-dir DIR [--pdf] [--force]\n"
+    "  halvenor --batch clients.csv --output-dir DIR [--pdf] [--force] [--jobs N]\n"
     "      one plan per row of a CSV file whose header names the columns \"Business\n"
     "      Name\", \"Street Address 1\", \"Street Address 2\", \"City\", \"Zip Code\",\n"
     "      \"Telephone\", \"Fax\" and \"Email\" (any order; a missing one is empty);\n"
-    "      each plan is named after its business\n\n"
+    "      each plan is named after its business; N plans are made at once (by\n"
+    "      default one per processor core)\n\n"
     "Without arguments the window opens.";
 
 struct DetailOption {
@@ -95,8 +103,10 @@ class Command {
            << '\n';
       return kSuccess;
     }
+    if (parser_.isSet(worker_)) return runWorker();
     const bool single = parser_.isSet(output_), batch = parser_.isSet(batch_);
     if (single == batch) return usageError(QStringLiteral("give either --output or --batch"));
+    if (single && parser_.isSet(jobs_)) return usageError(QStringLiteral("--jobs needs --batch"));
     return single ? runSingle() : runBatch();
   }
 
@@ -111,6 +121,9 @@ class Command {
     parser_.addOption(batch_);
     parser_.addOption(outputDir_);
     parser_.addOption(force_);
+    parser_.addOption(jobs_);
+    worker_.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser_.addOption(worker_);
     for (const DetailOption& option : kDetailOptions)
       parser_.addOption(QCommandLineOption(QString::fromLatin1(option.name),
                                            QString::fromLatin1(option.help),
@@ -178,8 +191,24 @@ class Command {
     return kSuccess;
   }
 
+  int runWorker() {
+    QFile in, out;
+    if (!in.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered) ||
+        !out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
+      return usageError(QStringLiteral("a worker needs its standard input and output"));
+    return runBatchWorker(in, out);
+  }
+
   int runBatch() {
     if (!parser_.isSet(outputDir_)) return usageError(QStringLiteral("--batch needs --output-dir"));
+    int jobs = QThread::idealThreadCount();
+    if (parser_.isSet(jobs_)) {
+      bool number = false;
+      jobs = parser_.value(jobs_).toInt(&number);
+      if (!number || jobs < 1 || jobs > kMaxJobs)
+        return usageError(QStringLiteral("--jobs takes a number from 1 to %1").arg(kMaxJobs));
+    }
+    jobs = qBound(1, jobs, kMaxJobs);
     for (const DetailOption& option : kDetailOptions)
       if (parser_.isSet(QString::fromLatin1(option.name)))
         return usageError(QStringLiteral("--") + QString::fromLatin1(option.name) +
@@ -230,20 +259,22 @@ class Command {
                         QStringLiteral("\""));
     const bool withPdf = parser_.isSet(pdf_), replace = parser_.isSet(force_);
 
-    CollectingDialogs dialogs;
+    // Every row's outcome is decided in row order first: its problem, or its details and
+    // file names, so the names are the same however many plans are made at once.
     OutputNames names;
     const int total = static_cast<int>(records.size()) - 1;
-    int failed = 0;
-    int n = 1;
-    for (; n <= total && !base::terminationRequested(); ++n) {
+    std::vector<BatchRow> rows(static_cast<size_t>(total));
+    for (int n = 1; n <= total; ++n) {
       const CsvRecord& record = records[static_cast<size_t>(n)];
-      const QString where = QStringLiteral("[%1/%2] line %3: ").arg(n).arg(total).arg(record.line);
-      QString error = record.error;
+      BatchRow& row = rows[static_cast<size_t>(n - 1)];
+      row.where = QStringLiteral("[%1/%2] line %3: ").arg(n).arg(total).arg(record.line);
+      QString& error = row.problem;
+      error = record.error;
       if (error.isEmpty() && record.fields.size() != header.size())
         error = QStringLiteral("%1 fields where the header has %2")
                     .arg(record.fields.size())
                     .arg(header.size());
-      shell::BusinessDetails details;
+      shell::BusinessDetails& details = row.details;
       for (size_t f = 0; f < column.size(); ++f)
         if (column[f] >= 0 && column[f] < record.fields.size()) {
           details[f] = record.fields[column[f]];
@@ -254,33 +285,73 @@ class Command {
       const QString business = detail(details, shell::BusinessField::BusinessName);
       if (error.isEmpty() && business.trimmed().isEmpty())
         error = QStringLiteral("no Business Name");
-      if (!error.isEmpty()) {
-        ++failed;
-        progress(where + QStringLiteral("skipped: ") + error);
-        continue;
-      }
+      if (!error.isEmpty()) continue;
       const QString base = names.claim(safeBaseName(business));
-      PlanTargets targets;
-      targets.wordFile = folder.absoluteFilePath(base + QStringLiteral(".doc"));
-      if (withPdf) targets.pdfFile = folder.absoluteFilePath(base + QStringLiteral(".pdf"));
-      targets.replace = replace;
-      error = writePlan(details, targets, dialogs);
-      if (!error.isEmpty()) {
-        ++failed;
-        progress(where + QStringLiteral("failed: ") + error);
-        continue;
-      }
-      progress(where + QStringLiteral("wrote ") + targets.wordFile +
-               (withPdf ? QStringLiteral(" and .pdf") : QString()));
+      row.targets.wordFile = folder.absoluteFilePath(base + QStringLiteral(".doc"));
+      if (withPdf) row.targets.pdfFile = folder.absoluteFilePath(base + QStringLiteral(".pdf"));
+      row.targets.replace = replace;
     }
-    if (n <= total) {
+    return makePlans(rows, jobs, withPdf);
+  }
+
+  // A row of a batch, ready: why it is skipped, or the plan it makes.
+  struct BatchRow {
+    QString where;    // "[n/total] line L: "
+    QString problem;  // why the row is skipped; "" when it makes a plan
+    shell::BusinessDetails details;
+    PlanTargets targets;
+  };
+
+  // Makes the rows' plans, here one after another or by `jobs` workers at once, and
+  // reports them in row order: an outcome that comes early waits for the rows before it.
+  int makePlans(const std::vector<BatchRow>& rows, int jobs, bool withPdf) {
+    const int total = static_cast<int>(rows.size());
+    CollectingDialogs dialogs;
+    std::unique_ptr<BatchWorkers> workers;
+    if (jobs > 1)
+      workers = std::make_unique<BatchWorkers>(jobs, QCoreApplication::applicationFilePath());
+    std::vector<std::optional<QString>> outcomes(rows.size());  // after "[n/total] line L: "
+    int started = 0, reported = 0, written = 0;
+    const auto planMade = [&](int index, const QString& error) {
+      const BatchRow& row = rows[static_cast<size_t>(index)];
+      outcomes[static_cast<size_t>(index)] =
+          error.isEmpty() ? QStringLiteral("wrote ") + row.targets.wordFile +
+                                (withPdf ? QStringLiteral(" and .pdf") : QString())
+                          : QStringLiteral("failed: ") + error;
+      if (error.isEmpty()) ++written;
+    };
+    for (;;) {
+      while (started < total && !base::terminationRequested() && (!workers || workers->hasRoom())) {
+        const BatchRow& row = rows[static_cast<size_t>(started)];
+        if (!row.problem.isEmpty())
+          outcomes[static_cast<size_t>(started)] = QStringLiteral("skipped: ") + row.problem;
+        else if (!workers)
+          planMade(started, writePlan(row.details, row.targets, dialogs));
+        else
+          workers->start(started, {row.targets, row.details});
+        ++started;
+        if (!workers) break;  // reported before the next one starts
+      }
+      if (workers) {
+        // Stopped by a signal: the workers running end too, each removing its own files.
+        for (const BatchWorkers::Finished& done :
+             base::terminationRequested() ? workers->stopAll() : workers->waitForAny())
+          planMade(done.row, done.error);
+      }
+      for (; reported < started && outcomes[static_cast<size_t>(reported)]; ++reported)
+        progress(rows[static_cast<size_t>(reported)].where +
+                 *outcomes[static_cast<size_t>(reported)]);
+      if (reported == total ||
+          (base::terminationRequested() && reported == started && !(workers && workers->running())))
+        break;
+    }
+    if (started < total) {
       // Stopped by a signal: what is written stays, nothing half-made is left.
-      progress(
-          QStringLiteral("interrupted: %1 of %2 plans written").arg(n - 1 - failed).arg(total));
+      progress(QStringLiteral("interrupted: %1 of %2 plans written").arg(written).arg(total));
       return kSomePlansFailed;
     }
-    progress(QStringLiteral("%1 of %2 plans written").arg(total - failed).arg(total));
-    return failed ? kSomePlansFailed : kSuccess;
+    progress(QStringLiteral("%1 of %2 plans written").arg(written).arg(total));
+    return written < total ? kSomePlansFailed : kSuccess;
   }
 
   QTextStream& out_;
@@ -305,6 +376,14 @@ class Command {
                                 QStringLiteral("dir")};
   QCommandLineOption force_{{QStringLiteral("f"), QStringLiteral("force")},
                             QStringLiteral("Replace files that already exist (never otherwise).")};
+  QCommandLineOption jobs_{{QStringLiteral("j"), QStringLiteral("jobs")},
+                           QStringLiteral("Make <n> plans of a batch at once, each in a process "
+                                          "of its own (default: one per processor core)."),
+                           QStringLiteral("n")};
+  // A batch's worker: makes the plans it is handed on standard input, never reading the
+  // stored details.
+  QCommandLineOption worker_{QString::fromLatin1(kWorkerOption),
+                             QStringLiteral("Make the plans of a batch handed over.")};
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The halvenor program run as a command, as a user runs it: help, usage errors, one plan,
-// and a batch of 100 clients whose plans python-docx opens.
+// and a batch of 100 clients whose plans python-docx opens, made one at a time and two at
+// once.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -65,6 +66,14 @@ bool pythonDocxPresent() {
   return runProgram(kPython, {QStringLiteral("-c"), QStringLiteral("import docx")}).exitCode == 0;
 }
 
+// The progress lines of a command's standard error, with `folder` named DIR.
+QString progressIn(const QByteArray& err, const QString& folder) {
+  QStringList lines;
+  for (const QString& line : QString::fromUtf8(err).split('\n'))
+    if (line.startsWith(QStringLiteral("halvenor: "))) lines << line;
+  return lines.join('\n').replace(folder, QStringLiteral("DIR"));
+}
+
 // A CSV field, quoted when it must be.
 QString csvField(const QString& text) {
   if (!text.contains(QRegularExpression(QStringLiteral("[\",\r\n]")))) return text;
@@ -78,7 +87,7 @@ TEST(CommandLine, HelpListsTheOptionsAndExitStatuses) {
   const QString text = QString::fromUtf8(help.out);
   for (const char* expected :
        {"--output", "--pdf", "--batch", "--output-dir", "--force", "--name", "--street1",
-        "--street2", "--city-state", "--zip", "--phone", "--fax", "--email", "-h, --help",
+        "--street2", "--city-state", "--zip", "--phone", "--fax", "--email", "--jobs", "-h, --help",
         "Exit status:", "0  every plan was written", "1  some plans failed", "2  bad usage"})
     EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected;
 }
@@ -105,6 +114,9 @@ TEST(CommandLine, BadUsageExitsWithTwoAndWritesNothing) {
       {QStringLiteral("--batch"), twice, QStringLiteral("--output-dir"), folder.path()},
       // A detail one character past the longest taken.
       {QStringLiteral("--output"), doc, QStringLiteral("--zip"), QString(65536, QLatin1Char('9'))},
+      {QStringLiteral("--batch"), csv, QStringLiteral("--output-dir"), folder.path(),
+       QStringLiteral("--jobs"), QStringLiteral("0")},
+      {QStringLiteral("--output"), doc, QStringLiteral("--jobs"), QStringLiteral("2")},
   };
   for (const QStringList& arguments : cases) {
     const ProgramOutput out = halvenor(arguments);
@@ -197,28 +209,39 @@ TEST(CommandLine, BatchOfAHundredClientsWritesAHundredPlansInsideTheFolder) {
   const QString list = top.filePath(QStringLiteral("clients.csv"));
   writeFile(list, csv.toUtf8());
 
-  const ProgramOutput out =
-      halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir});
-  ASSERT_EQ(out.exitCode, 0) << out.err.toStdString();
+  // One job makes the plans in the command itself, two in worker processes: the same
+  // plans under the same names, reported alike in row order.
+  QStringList written, expected{QStringLiteral("clients.csv")};
+  QString reports[2];
+  for (const int jobs : {1, 2}) {
+    SCOPED_TRACE(jobs);
+    const QString outDir = top.filePath(QStringLiteral("plans%1").arg(jobs));
+    const ProgramOutput out =
+        halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir,
+                  QStringLiteral("--jobs"), QString::number(jobs)});
+    ASSERT_EQ(out.exitCode, 0) << out.err.toStdString();
+    reports[jobs - 1] = progressIn(out.err, outDir);
 
-  // One progress line per plan, naming the file it wrote.
-  QStringList written;
-  const QRegularExpression progress(
-      QStringLiteral("^halvenor: \\[(\\d+)/100\\] line \\d+: wrote (.+)$"));
-  for (const QString& line : QString::fromUtf8(out.err).split('\n')) {
-    const QRegularExpressionMatch m = progress.match(line);
-    if (!m.hasMatch()) continue;
-    EXPECT_EQ(m.captured(1).toInt(), written.size() + 1);
-    written << m.captured(2);
+    // One progress line per plan, naming the file it wrote.
+    written.clear();
+    const QRegularExpression progress(
+        QStringLiteral("^halvenor: \\[(\\d+)/100\\] line \\d+: wrote (.+)$"));
+    for (const QString& line : QString::fromUtf8(out.err).split('\n')) {
+      const QRegularExpressionMatch m = progress.match(line);
+      if (!m.hasMatch()) continue;
+      EXPECT_EQ(m.captured(1).toInt(), written.size() + 1);
+      written << m.captured(2);
+    }
+    ASSERT_EQ(written.size(), 100) << out.err.toStdString();
+    for (const QString& file : written) {
+      EXPECT_EQ(QFileInfo(file).absolutePath(), QDir(outDir).absolutePath()) << file.toStdString();
+      expected << QStringLiteral("plans%1/").arg(jobs) + QFileInfo(file).fileName();
+    }
   }
-  ASSERT_EQ(written.size(), 100) << out.err.toStdString();
+  EXPECT_EQ(reports[0], reports[1]);
+  EXPECT_TRUE(reports[1].endsWith(QStringLiteral("halvenor: 100 of 100 plans written")));
 
-  // Nothing but the list and the hundred plans, all inside the output folder.
-  QStringList expected{QStringLiteral("clients.csv")};
-  for (const QString& file : written) {
-    EXPECT_EQ(QFileInfo(file).absolutePath(), QDir(outDir).absolutePath()) << file.toStdString();
-    expected << QStringLiteral("plans/") + QFileInfo(file).fileName();
-  }
+  // Nothing but the list and the plans, all inside the output folders.
   expected.sort();
   EXPECT_EQ(filesUnder(top.path()), expected);
   EXPECT_NE(written[4], written[5]);  // the same business twice
@@ -253,9 +276,6 @@ TEST(CommandLine, TheLongestDetailsGiveAPlan) {
 
 TEST(CommandLine, BadRowsAreReportedByLineAndSkippedAndExistingFilesKept) {
   QTemporaryDir top;
-  const QString outDir = top.filePath(QStringLiteral("plans"));
-  ASSERT_TRUE(QDir().mkpath(outDir));
-  writeFile(outDir + QStringLiteral("/Kept.doc"), "an earlier plan");
   const QString list = top.filePath(QStringLiteral("clients.csv"));
   writeFile(list, QByteArray("Business Name,City\n"
                              "Good One,Town\n"
@@ -265,24 +285,36 @@ TEST(CommandLine, BadRowsAreReportedByLineAndSkippedAndExistingFilesKept) {
                              "Kept,Town\n"
                              "Long,") +
                       QByteArray(10 * 1000 * 1000, 'x') + "\n");
-  const ProgramOutput out =
-      halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir});
-  EXPECT_EQ(out.exitCode, 1);
-  const QString err = QString::fromUtf8(out.err);
-  EXPECT_TRUE(err.contains(QStringLiteral("line 3: skipped: a quote inside an unquoted field")))
-      << err.toStdString();
-  EXPECT_TRUE(err.contains(QStringLiteral("line 4: skipped: 3 fields where the header has 2")));
-  EXPECT_TRUE(err.contains(QStringLiteral("line 5: skipped: no Business Name")));
-  EXPECT_TRUE(err.contains(QStringLiteral("line 6: failed:")));
-  EXPECT_TRUE(err.contains(
-      QStringLiteral("line 7: skipped: the \"City\" field is longer than 65535 characters")));
-  EXPECT_TRUE(err.contains(QStringLiteral("1 of 6 plans written")));
-  EXPECT_EQ(contentsOf(outDir + QStringLiteral("/Kept.doc")), QByteArray("an earlier plan"));
-  EXPECT_EQ(filesUnder(outDir), QStringList({"Good One.doc", "Kept.doc"}));
+  QString reports[2];
+  for (const int jobs : {1, 2}) {
+    SCOPED_TRACE(jobs);
+    const QString outDir = top.filePath(QStringLiteral("plans%1").arg(jobs));
+    ASSERT_TRUE(QDir().mkpath(outDir));
+    writeFile(outDir + QStringLiteral("/Kept.doc"), "an earlier plan");
+    const ProgramOutput out =
+        halvenor({QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir,
+                  QStringLiteral("--jobs"), QString::number(jobs)});
+    EXPECT_EQ(out.exitCode, 1);
+    const QString err = QString::fromUtf8(out.err);
+    EXPECT_TRUE(err.contains(QStringLiteral("line 3: skipped: a quote inside an unquoted field")))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("line 4: skipped: 3 fields where the header has 2")));
+    EXPECT_TRUE(err.contains(QStringLiteral("line 5: skipped: no Business Name")));
+    EXPECT_TRUE(err.contains(QStringLiteral("line 6: failed: \"") + outDir +
+                             QStringLiteral("/Kept.doc\" already exists")));
+    EXPECT_TRUE(err.contains(
+        QStringLiteral("line 7: skipped: the \"City\" field is longer than 65535 characters")));
+    EXPECT_TRUE(err.contains(QStringLiteral("1 of 6 plans written")));
+    EXPECT_EQ(contentsOf(outDir + QStringLiteral("/Kept.doc")), QByteArray("an earlier plan"));
+    EXPECT_EQ(filesUnder(outDir), QStringList({"Good One.doc", "Kept.doc"}));
+    reports[jobs - 1] = progressIn(out.err, outDir);
+  }
+  EXPECT_EQ(reports[0], reports[1]);  // the same lines in the same order
 }
 
-// Ctrl+C or SIGTERM in the middle of a batch: the command ends by that signal and leaves
-// no temporary folder, temporary document or half-made plan behind.
+// Ctrl+C or SIGTERM in the middle of a batch made two plans at once: the command and its
+// workers end by that signal and leave no temporary folder, temporary document or
+// half-made plan behind.
 TEST(CommandLine, InterruptedBatchesLeaveNothingBehind) {
   QTemporaryDir top;
   const QString list = top.filePath(QStringLiteral("clients.csv"));
@@ -302,8 +334,9 @@ TEST(CommandLine, InterruptedBatchesLeaveNothingBehind) {
     environment.insert(QStringLiteral("TMPDIR"), tmp);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     command.setProcessEnvironment(environment);
-    command.start(kHalvenor, {QStringLiteral("--batch"), list, QStringLiteral("--output-dir"),
-                              outDir, QStringLiteral("--pdf")});
+    command.start(kHalvenor,
+                  {QStringLiteral("--batch"), list, QStringLiteral("--output-dir"), outDir,
+                   QStringLiteral("--pdf"), QStringLiteral("--jobs"), QStringLiteral("2")});
     command.setReadChannel(QProcess::StandardError);
     ASSERT_TRUE(command.waitForStarted());
     QByteArray err;
