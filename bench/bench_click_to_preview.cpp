@@ -32,7 +32,7 @@ void unloadPreview() {
 // The whole click: generation, save, rendering, the preview shown. The plan of the last
 // run is kept for the benchmarks below.
 void BM_ClickToPreview(benchmark::State& state) {
-  shell::Form1 form1({[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  shell::Form1 form1({[] {}, &generator::GeneratePlan});
   form1.PushButton3_Click();
   int pages = 0;
   gDialogs->errors = 0;
@@ -65,7 +65,7 @@ void BM_RenderSavedPlan(benchmark::State& state) {
   int pages = 0;
   gDialogs->errors = 0;
   for (auto _ : state) {
-    preview::SaveDocAsJPG(gSavedPlan);
+    preview::RenderPages(gSavedPlan);
     state.PauseTiming();
     pages = preview::Form2::instance().ListView1->topLevelItemCount();
     unloadPreview();

@@ -25,7 +25,7 @@ namespace {
 bench::SilentDialogs* gDialogs = nullptr;
 
 void BM_LongBusinessName(benchmark::State& state) {
-  shell::Form1 form1({[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  shell::Form1 form1({[] {}, &generator::GeneratePlan});
   form1.PushButton3_Click();
   form1.txtBusinessName->setText(QString(static_cast<int>(state.range(0)), QLatin1Char('N')));
   gDialogs->errors = 0;

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   preview::removeStaleTemporaryFiles();
 
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
-  shell::Form1 form1({&generator::VerifyWordInstalled, &generator::GenerateRideduvaZovezuzIvuzuzo});
+  shell::Form1 form1({&generator::VerifyWordInstalled, &generator::GeneratePlan});
   form1.Form_Load();
   form1.show();
   const int status = app.exec();

@@ -98,7 +98,7 @@ void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word
   g.step(1784, [&] { windows.clearPages(); });
   if (pages == Pages::Draw) {
     bool rendered = false;
-    g.step(1786, [&] { rendered = preview::SaveDocAsJPG(path, windows); });
+    g.step(1786, [&] { rendered = preview::RenderPages(path, windows); });
     if (!rendered) {
       // The rendering has said why; a preview without its pages would only mislead.
       windows.setDocument(path);

@@ -49,7 +49,7 @@ void generate(const shell::BusinessDetails* details, preview::RunWindows& window
 
 }  // namespace
 
-void GenerateRideduvaZovezuzIvuzuzo() { generate(nullptr, preview::programWindows(), Pages::Draw); }
+void GeneratePlan() { generate(nullptr, preview::programWindows(), Pages::Draw); }
 
 void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows,
                      Pages pages) {

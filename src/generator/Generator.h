@@ -9,7 +9,7 @@
 namespace generator {
 
 // The run behind the start button, on the program's own windows.
-void GenerateRideduvaZovezuzIvuzuzo();
+void GeneratePlan();
 // The same run with the business details given as values instead of read from the main
 // window (the command line has none); its pages are drawn only when asked for.
 void GeneratePlanFor(const shell::BusinessDetails& details,

@@ -35,8 +35,7 @@ std::vector<Step> contentsLines(long first) {
   long n = first;
   for (const ContentsLine& line : kContents) {
     steps.push_back(Body(n, QString::fromLatin1(line.numeral) + QLatin1Char('\t') +
-                                QString::fromLatin1(line.title) +
-                                generator::DotLeader(QStringLiteral("."), line.dots) +
+                                QString::fromLatin1(line.title) + generator::DotLeader(line.dots) +
                                 QString::fromLatin1(line.page)));
     n += 2;
   }

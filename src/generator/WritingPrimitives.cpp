@@ -21,8 +21,6 @@ void TypeFormatted(const word::Ref<word::Document>& plan, const QString& text, s
   selectionOf(plan)->TypeText(text);
 }
 
-QString DotLeader(const QString& /*text*/, short count) {
-  return count > 0 ? QString(count, QLatin1Char('.')) : QString();
-}
+QString DotLeader(short count) { return count > 0 ? QString(count, QLatin1Char('.')) : QString(); }
 
 }  // namespace generator

@@ -14,8 +14,7 @@ namespace generator {
 void TypeFormatted(const word::Ref<word::Document>& plan, const QString& text, short breaks,
                    bool bold, short size, long alignment);
 
-// `count` periods (none when zero or negative). The text argument is not used: callers
-// pass "." and the leader is always made of periods.
-QString DotLeader(const QString& text, short count);
+// `count` periods (none when zero or negative): the dots of a contents line.
+QString DotLeader(short count);
 
 }  // namespace generator

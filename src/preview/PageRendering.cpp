@@ -21,7 +21,7 @@ int pageCountFrom(const QVariant& value) {
 
 }  // namespace
 
-bool SaveDocAsJPG(const QString& path, RunWindows& windows) {
+bool RenderPages(const QString& path, RunWindows& windows) {
   base::Guard g(QString::fromLatin1(base::location::kSaveDocAsJpg));
   const QString documentPath = path;
   QString imagePath;

@@ -14,6 +14,6 @@ namespace preview {
 // the rendering goes on, except that a page image file that cannot be written or read
 // (no folder, no space) ends the page loop after its one message. Returns true when every
 // page reached the preview.
-bool SaveDocAsJPG(const QString& path, RunWindows& windows = programWindows());
+bool RenderPages(const QString& path, RunWindows& windows = programWindows());
 
 }  // namespace preview

@@ -136,7 +136,7 @@ class PdfAndPrintTest : public ::testing::Test {
   testing_support::ScriptedDialogs dialogs;
   PdfPrinterDialog printer;
   preview::ScopedPrintDialog printDialog{printer};
-  shell::Form1 form1{{[] {}, &generator::GenerateRideduvaZovezuzIvuzuzo}};
+  shell::Form1 form1{{[] {}, &generator::GeneratePlan}};
 };
 
 TEST_F(PdfAndPrintTest, SavedPdfHasThePreviewsLetterPagesEmbeddedFontsAndText) {

@@ -84,7 +84,7 @@ void EngineRun::run() {
       if (info || !plan_ || QLatin1String(member) != QLatin1String("Document.SaveAs")) return;
       info = engine::inspect(plan_);
     });
-    generator::GenerateRideduvaZovezuzIvuzuzo();
+    generator::GeneratePlan();
   }
   // The finish saves the temporary document here; without it, save the plan ourselves.
   const QStringList saved =

@@ -52,6 +52,6 @@ RecordingRun::RecordingRun() {
                         [shared] { return recording::makeApplication(shared); });
 }
 
-void RecordingRun::run() { generator::GenerateRideduvaZovezuzIvuzuzo(); }
+void RecordingRun::run() { generator::GeneratePlan(); }
 
 }  // namespace generator_test

@@ -112,7 +112,7 @@ TEST(RunFailures, WithoutAWordProcessorEveryLaterWordStepReportsOnce) {
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
   word::registerFactory(QStringLiteral("Word.Application"), {});
-  generator::GenerateRideduvaZovezuzIvuzuzo();
+  generator::GeneratePlan();
 
   const auto found = generator_test::failuresBeforeFinish(dialogs);
   ASSERT_FALSE(found.empty());

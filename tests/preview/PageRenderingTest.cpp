@@ -55,7 +55,7 @@ class PageRenderingTest : public ::testing::Test {
 TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
   ScopedEnv temp("TEMP", folder.path());
   state->pages = {1, 2, 3};
-  SaveDocAsJPG(docPath);
+  RenderPages(docPath);
   EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
   EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
   const Form2& form = Form2::instance();
@@ -81,7 +81,7 @@ TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
 TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
   ScopedEnv temp("TEMP", folder.path());
   state->pages = {1};
-  SaveDocAsJPG(docPath);
+  RenderPages(docPath);
   EXPECT_EQ(listTexts(), QStringList({"Page 1"}));
   EXPECT_EQ(Form2::instance().Image1.size(), 1u);
   EXPECT_FALSE(state->calls.contains(QStringLiteral("Delete 1 1")));
@@ -105,7 +105,7 @@ TEST_F(PageRenderingTest, APlantedPageImageFileIsNeitherFollowedNorInTheWay) {
     ScopedEnv temp("TEMP", shared);
     Form2::instance().ListView1->clear();
     state->pages = {1, 2, 3};
-    SaveDocAsJPG(docPath);
+    RenderPages(docPath);
     EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
     EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
     // The planted file is left alone, and every page image of the rendering is gone.
@@ -120,7 +120,7 @@ TEST_F(PageRenderingTest, APlantedPageImageFileIsNeitherFollowedNorInTheWay) {
 TEST_F(PageRenderingTest, WithoutTEMPThePrivateFolderIsUsed) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", folder.path());
   state->pages = {1, 2};
-  SaveDocAsJPG(docPath);
+  RenderPages(docPath);
   EXPECT_TRUE(dialogs.errorTexts().isEmpty());
   EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2"}));
   EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("halvenor/temp.bmp"))));
@@ -130,7 +130,7 @@ TEST_F(PageRenderingTest, TheMainWindowShowsTheWaitPointer) {
   ScopedEnv temp("TEMP", folder.path());
   shell::Form1 form1({[] {}, [] {}});
   state->pages = {1};
-  SaveDocAsJPG(docPath);
+  RenderPages(docPath);
   EXPECT_EQ(form1.windowPointer(), shell::WindowPointer::Wait);
 }
 
@@ -144,10 +144,10 @@ TEST_F(PageRenderingTest, NoWordProcessorOrNoDocumentGivesOneReport) {
       if (QByteArray(member) == "Documents.Open")
         throw word::AutomationError(QStringLiteral("a paragraph is too long"));
     });
-    EXPECT_FALSE(SaveDocAsJPG(docPath));
+    EXPECT_FALSE(RenderPages(docPath));
   }
   word::registerFactory(QStringLiteral("Word.Application"), {});
-  EXPECT_FALSE(SaveDocAsJPG(docPath));
+  EXPECT_FALSE(RenderPages(docPath));
   QList<long> lines;
   for (const QString& text : dialogs.errorTexts()) {
     EXPECT_TRUE(text.contains(QString::fromLatin1(base::location::kSaveDocAsJpg)));
@@ -168,7 +168,7 @@ TEST_F(PageRenderingTest, AFailingPageCopyStillListsEveryPage) {
       throw word::AutomationError(QStringLiteral("Copy failed"));
   });
   base::ClearClipboardPicture();
-  SaveDocAsJPG(docPath);
+  RenderPages(docPath);
   EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
   ASSERT_EQ(dialogs.errorTexts().size(), 1);
   EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("Copy failed\r\n")));
