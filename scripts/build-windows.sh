@@ -16,7 +16,8 @@
 # Heavy steps run under `nice -n 19`.
 set -euo pipefail
 
-readonly SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+readonly SOURCE_DIR
 readonly TOOLCHAIN_FILE="$SOURCE_DIR/cmake/mingw-w64-x86_64.cmake"
 readonly TOOLCHAIN_NAME="${TOOLCHAIN_FILE##*/}"
 readonly TRIPLET=x86_64-w64-mingw32
@@ -52,7 +53,8 @@ readonly NEEDED_PACKAGES=(
   "qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6/Qt6Config.cmake"
   "qt6-base-dev-tools:/usr/lib/qt6/libexec/moc"
   "nsis:/usr/bin/makensis"
-  "wine64:/usr/bin/wine64"
+  "wine64:/usr/lib/wine/wine64"
+  "wine:/usr/bin/wine"
 )
 
 log() { printf '==> %s\n' "$*" >&2; }
@@ -156,9 +158,10 @@ fetch_sources() {
 # prints the directory; checks the upstream version is the one the cache is keyed by.
 unpack_source() {
   local package="$1" version="$2" dsc dir
-  dsc="$(ls "$DEPS_WORK/src/${package}_"*.dsc 2>/dev/null | head -n 1 || true)"
-  [[ -n "$dsc" ]] || die "no $package source package downloaded"
-  local upstream="${dsc##*/${package}_}"
+  local dscs=("$DEPS_WORK/src/${package}_"*.dsc)
+  dsc="${dscs[0]}"
+  [[ -f "$dsc" ]] || die "no $package source package downloaded"
+  local upstream="${dsc##*/"${package}"_}"
   upstream="${upstream%.dsc}"; upstream="${upstream#*:}"; upstream="${upstream%-*}"
   upstream="${upstream%%+*}"; upstream="${upstream%.dfsg*}"
   [[ "$upstream" == "$version" ]] ||
@@ -196,6 +199,7 @@ build_zlib() {
   cp "$build/zlib1.dll" "$DEPS_PREFIX/bin/"
   cp "$build/libz.a" "$build/libz.dll.a" "$DEPS_PREFIX/lib/"
   cp "$src/zlib.h" "$src/zconf.h" "$DEPS_PREFIX/include/"
+  # shellcheck disable=SC2016 # the ${...} are pkg-config's variables
   sed -e "s|@prefix@|$DEPS_PREFIX|" -e 's|@exec_prefix@|${prefix}|' \
       -e 's|@libdir@|${exec_prefix}/lib|' -e 's|@sharedlibdir@|${libdir}|' \
       -e 's|@includedir@|${prefix}/include|' -e "s|@VERSION@|$ZLIB_VERSION|" \
