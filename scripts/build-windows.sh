@@ -1,0 +1,324 @@
+#!/usr/bin/env bash
+# Builds Halvenor for Windows x64 on Debian 12 by cross-compiling with mingw-w64.
+#
+#   scripts/build-windows.sh [STAGE...]
+#
+# Stages, run in this order (all of them when none is named):
+#   deps   Qt (qtbase), libzip and zlib from Debian's sources, cross-built once into a cache
+#          outside the checkout, keyed by their versions. A later run finds the cache's stamp
+#          and skips the stage.
+#
+# Environment:
+#   HALVENOR_WIN_CACHE   where the dependency cache lives (default ~/.cache/halvenor-windows)
+#   HALVENOR_WIN_JOBS    parallel jobs for the builds (default: the number of cores)
+#   HALVENOR_WIN_KEEP_WORK=1   keep the unpacked sources and build trees of the dependencies
+#
+# Heavy steps run under `nice -n 19`.
+set -euo pipefail
+
+SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+readonly SOURCE_DIR
+readonly TOOLCHAIN_FILE="$SOURCE_DIR/cmake/mingw-w64-x86_64.cmake"
+readonly TOOLCHAIN_NAME="${TOOLCHAIN_FILE##*/}"
+readonly TRIPLET=x86_64-w64-mingw32
+
+# The dependency versions Debian 12 (bookworm) carries; the cache is keyed by them.
+readonly QT_VERSION=6.4.2
+readonly LIBZIP_VERSION=1.7.3
+readonly ZLIB_VERSION=1.2.13
+
+readonly CACHE_ROOT="${HALVENOR_WIN_CACHE:-$HOME/.cache/halvenor-windows}"
+readonly DEPS_KEY="qt-${QT_VERSION}_libzip-${LIBZIP_VERSION}_zlib-${ZLIB_VERSION}"
+readonly DEPS_PREFIX="$CACHE_ROOT/$DEPS_KEY"
+readonly DEPS_STAMP="$DEPS_PREFIX/.complete"
+readonly DEPS_WORK="$CACHE_ROOT/work-$DEPS_KEY"
+# The dependencies are built with a copy of the toolchain file kept in their prefix, so that
+# Qt's installed CMake files, which name it, do not depend on this checkout.
+readonly DEPS_TOOLCHAIN="$DEPS_PREFIX/share/halvenor/$TOOLCHAIN_NAME"
+readonly JOBS="${HALVENOR_WIN_JOBS:-$(nproc)}"
+
+# Debian packages the build machine needs, checked by the command or file each provides.
+readonly NEEDED_PACKAGES=(
+  "g++-mingw-w64-x86-64-posix:/usr/bin/$TRIPLET-g++-posix"
+  "gcc-mingw-w64-x86-64-posix:/usr/bin/$TRIPLET-gcc-posix"
+  "binutils-mingw-w64-x86-64:/usr/bin/$TRIPLET-windres"
+  "mingw-w64-x86-64-dev:/usr/share/mingw-w64/include/windows.h"
+  "dpkg-dev:/usr/bin/dpkg-source"
+  "patch:/usr/bin/patch"
+  "xz-utils:/usr/bin/xz"
+  "cmake:/usr/bin/cmake"
+  "ninja-build:/usr/bin/ninja"
+  "make:/usr/bin/make"
+  "pkg-config:/usr/bin/pkg-config"
+  "qt6-base-dev:/usr/lib/x86_64-linux-gnu/cmake/Qt6/Qt6Config.cmake"
+  "qt6-base-dev-tools:/usr/lib/qt6/libexec/moc"
+  "nsis:/usr/bin/makensis"
+  "wine64:/usr/lib/wine/wine64"
+  "wine:/usr/bin/wine"
+)
+
+log() { printf '==> %s\n' "$*" >&2; }
+die() { printf 'build-windows: %s\n' "$*" >&2; exit 1; }
+heavy() { nice -n 19 "$@"; }
+
+as_root() {
+  if [[ $EUID -eq 0 ]]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    die "needs root to run: $*"
+  fi
+}
+
+install_build_packages() {
+  local entry missing=()
+  for entry in "${NEEDED_PACKAGES[@]}"; do
+    [[ -e "${entry#*:}" ]] || missing+=("${entry%%:*}")
+  done
+  [[ ${#missing[@]} -eq 0 ]] && return
+  log "installing ${missing[*]}"
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# The URL of the Debian archive this machine installs bookworm's main component from, read
+# from its own apt sources (one-line .list files and deb822 .sources files).
+debian_mirror() {
+  local files=() f
+  [[ -f /etc/apt/sources.list ]] && files+=(/etc/apt/sources.list)
+  for f in /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [[ -f "$f" ]] && files+=("$f")
+  done
+  [[ ${#files[@]} -gt 0 ]] || return 1
+  awk '
+    function has(list, word,   n, i, a) {
+      n = split(list, a, /[ \t]+/)
+      for (i = 1; i <= n; i++) if (a[i] == word) return 1
+      return 0
+    }
+    function flush() {
+      if (types != "" && enabled != "no" && (has(types, "deb") || has(types, "deb-src")) &&
+          has(suites, "bookworm") && has(comps, "main") && uris != "") {
+        split(uris, u, /[ \t]+/); print u[1]; found = 1; exit
+      }
+      types = uris = suites = comps = enabled = ""
+    }
+    FNR == 1 { flush() }
+    FILENAME ~ /\.sources$/ {
+      if ($0 ~ /^[ \t]*$/) { flush(); next }
+      if ($0 ~ /^[ \t]*#/) next
+      key = tolower($0); sub(/:.*/, "", key)
+      value = $0; sub(/^[^:]*:[ \t]*/, "", value); sub(/[ \t]+$/, "", value)
+      if (key == "types") types = value
+      else if (key == "uris") uris = value
+      else if (key == "suites") suites = value
+      else if (key == "components") comps = value
+      else if (key == "enabled") enabled = tolower(value)
+      next
+    }
+    /^[ \t]*deb(-src)?[ \t]/ {
+      line = $0; sub(/#.*/, "", line); gsub(/\[[^]]*\]/, "", line)
+      n = split(line, w, /[ \t]+/)
+      i = (w[1] == "") ? 2 : 1
+      if (w[i + 2] == "bookworm") {
+        for (j = i + 3; j <= n; j++) if (w[j] == "main") { print w[i + 1]; found = 1; exit }
+      }
+    }
+    END { if (!found) flush() }
+  ' "${files[@]}" | head -n 1
+}
+
+# Downloads the Debian source packages into $DEPS_WORK/src through a private apt
+# configuration, leaving the system's package lists and caches alone.
+fetch_sources() {
+  local apt_dir="$DEPS_WORK/apt" mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+  mirror="$(debian_mirror)" || true
+  [[ -n "$mirror" ]] || die "no Debian bookworm main archive among this machine's apt sources"
+  log "fetching sources from $mirror"
+  mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" \
+           "$DEPS_WORK/src"
+  local signed=""
+  [[ -f "$keyring" ]] && signed="[signed-by=$keyring] "
+  printf 'deb-src %s%s bookworm main\n' "$signed" "$mirror" \
+    > "$apt_dir/sources.list.d/debian-bookworm-src.list"
+  local apt_opts=(
+    -o Dir::Etc::SourceList=/dev/null
+    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+    -o "Dir::State::Lists=$apt_dir/lists"
+    -o "Dir::Cache=$apt_dir/cache"
+  )
+  [[ $EUID -eq 0 ]] && apt_opts+=(-o APT::Sandbox::User=root)
+  apt-get "${apt_opts[@]}" update
+  (cd "$DEPS_WORK/src" && apt-get "${apt_opts[@]}" source --download-only qt6-base libzip zlib)
+}
+
+# Unpacks one downloaded source package (Debian's patches applied, as dpkg-source does) and
+# prints the directory; checks the upstream version is the one the cache is keyed by.
+unpack_source() {
+  local package="$1" version="$2" dsc dir
+  local dscs=("$DEPS_WORK/src/${package}_"*.dsc)
+  dsc="${dscs[0]}"
+  [[ -f "$dsc" ]] || die "no $package source package downloaded"
+  local upstream="${dsc##*/"${package}"_}"
+  upstream="${upstream%.dsc}"; upstream="${upstream#*:}"; upstream="${upstream%-*}"
+  upstream="${upstream%%+*}"; upstream="${upstream%.dfsg*}"
+  [[ "$upstream" == "$version" ]] ||
+    die "$package is $upstream in the archive, the cache expects $version; update the versions"
+  dir="$DEPS_WORK/src/$package-$version"
+  if [[ ! -d "$dir" ]]; then
+    rm -rf "$dir.unpacking"
+    dpkg-source --no-check -x "$dsc" "$dir.unpacking" >&2
+    mv "$dir.unpacking" "$dir"
+  fi
+  printf '%s\n' "$dir"
+}
+
+# Debian's zlib source leaves out win32/ (its Makefile.gcc and resource file), and neither
+# zlib's configure nor its CMakeLists cross-build for MinGW without them, so the library's
+# few files are compiled here directly, giving the usual Windows names: zlib1.dll with the
+# import library libz.dll.a, and the static libz.a.
+readonly ZLIB_SOURCES=(adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback
+                       inffast inflate inftrees trees uncompr zutil)
+
+build_zlib() {
+  local src="$1" build="$DEPS_WORK/build-zlib" done="$DEPS_WORK/zlib.done" name objects=()
+  [[ -f "$done" ]] && return
+  log "building zlib $ZLIB_VERSION"
+  rm -rf "$build"
+  mkdir -p "$build" "$DEPS_PREFIX/bin" "$DEPS_PREFIX/include" "$DEPS_PREFIX/lib/pkgconfig"
+  for name in "${ZLIB_SOURCES[@]}"; do
+    heavy "$TRIPLET-gcc-posix" -O2 -Wall -I"$src" -c "$src/$name.c" -o "$build/$name.o"
+    objects+=("$build/$name.o")
+  done
+  rm -f "$build/libz.a"
+  "$TRIPLET-ar" rcs "$build/libz.a" "${objects[@]}"
+  heavy "$TRIPLET-gcc-posix" -shared -s -o "$build/zlib1.dll" "${objects[@]}" \
+    -Wl,--out-implib,"$build/libz.dll.a" -Wl,--enable-auto-image-base
+  cp "$build/zlib1.dll" "$DEPS_PREFIX/bin/"
+  cp "$build/libz.a" "$build/libz.dll.a" "$DEPS_PREFIX/lib/"
+  cp "$src/zlib.h" "$src/zconf.h" "$DEPS_PREFIX/include/"
+  # shellcheck disable=SC2016 # the ${...} are pkg-config's variables
+  sed -e "s|@prefix@|$DEPS_PREFIX|" -e 's|@exec_prefix@|${prefix}|' \
+      -e 's|@libdir@|${exec_prefix}/lib|' -e 's|@sharedlibdir@|${libdir}|' \
+      -e 's|@includedir@|${prefix}/include|' -e "s|@VERSION@|$ZLIB_VERSION|" \
+      "$src/zlib.pc.in" > "$DEPS_PREFIX/lib/pkgconfig/zlib.pc"
+  touch "$done"
+}
+
+build_libzip() {
+  local src="$1" build="$DEPS_WORK/build-libzip" done="$DEPS_WORK/libzip.done"
+  [[ -f "$done" ]] && return
+  log "building libzip $LIBZIP_VERSION"
+  heavy cmake -G Ninja -S "$src" -B "$build" \
+    -DCMAKE_TOOLCHAIN_FILE="$DEPS_TOOLCHAIN" -DHALVENOR_WIN_PREFIX="$DEPS_PREFIX" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX" \
+    -DBUILD_SHARED_LIBS=ON \
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF \
+    -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF \
+    -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
+  heavy cmake --build "$build" -j "$JOBS"
+  heavy cmake --install "$build"
+  touch "$done"
+}
+
+# The features of qtbase's configure that pick a library of the build machine over the
+# copy in the source tree.
+# (system-proxies is a network setting, not a library.)
+qt_system_library_features() {
+  grep -rhoE 'qt_feature\("system-[a-z0-9-]+"' "$1" --include=configure.cmake |
+    sed -E 's/qt_feature\("([a-z0-9-]+)"/\1/' | grep -vx system-proxies |
+    tr - _ | sed -E 's/.*/-DFEATURE_&=OFF/' | sort -u
+}
+
+build_qtbase() {
+  local src="$1" build="$DEPS_WORK/build-qtbase" done="$DEPS_WORK/qtbase.done"
+  [[ -f "$done" ]] && return
+  log "building qtbase $QT_VERSION"
+  local system_libs
+  mapfile -t system_libs < <(qt_system_library_features "$src")
+  [[ ${#system_libs[@]} -gt 0 ]] || die "found none of qtbase's system library features"
+  # Host tools (moc, rcc, uic, ...) are the build machine's Qt of the same version.
+  # tabletevent needs wintab.h, which Debian's source leaves out; without dynamicgl off the
+  # Windows platform plugin would still want a dynamic GL context.
+  heavy cmake -G Ninja -S "$src" -B "$build" \
+    -DCMAKE_TOOLCHAIN_FILE="$DEPS_TOOLCHAIN" -DHALVENOR_WIN_PREFIX="$DEPS_PREFIX" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX" \
+    -DQT_QMAKE_TARGET_MKSPEC=win32-g++ -DBUILD_SHARED_LIBS=ON \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF \
+    -DFEATURE_testlib=ON \
+    -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF \
+    "${system_libs[@]}"
+  heavy cmake --build "$build" -j "$JOBS"
+  heavy cmake --install "$build"
+  touch "$done"
+}
+
+# Fails unless the prefix holds what Halvenor's build and the installer take from it.
+check_deps() {
+  local f missing=()
+  for f in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll \
+           bin/Qt6Xml.dll bin/Qt6Test.dll bin/zlib1.dll bin/libzip.dll \
+           plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll \
+           plugins/platforms/qminimal.dll plugins/styles/qwindowsvistastyle.dll \
+           lib/cmake/Qt6/Qt6Config.cmake lib/pkgconfig/libzip.pc lib/pkgconfig/zlib.pc; do
+    [[ -e "$DEPS_PREFIX/$f" ]] || missing+=("$f")
+  done
+  [[ ${#missing[@]} -eq 0 ]] || die "the dependency build lacks: ${missing[*]}"
+  grep -rqx '#define QT_FEATURE_directwrite 1' "$DEPS_PREFIX/include/QtGui" --include=qtgui-config_p.h \
+    || die "Qt was built without DirectWrite"
+  # Qt carries its own zlib, so only libzip uses the prefix's zlib1.dll.
+  if "$TRIPLET-objdump" -p "$DEPS_PREFIX/bin/Qt6Core.dll" | grep -qi 'DLL Name: zlib1.dll'; then
+    die "Qt was built with the prefix's zlib instead of its own"
+  fi
+}
+
+stage_deps() {
+  local started=$SECONDS
+  if [[ -f "$DEPS_STAMP" ]]; then
+    log "dependencies: cached in $DEPS_PREFIX"
+    log "dependencies: took $((SECONDS - started)) s"
+    return
+  fi
+  install_build_packages
+  mkdir -p "$DEPS_WORK" "${DEPS_TOOLCHAIN%/*}"
+  cp "$TOOLCHAIN_FILE" "$DEPS_TOOLCHAIN"
+  if [[ ! -f "$DEPS_WORK/sources.done" ]]; then
+    fetch_sources
+    touch "$DEPS_WORK/sources.done"
+  fi
+  local zlib_src libzip_src qt_src
+  zlib_src="$(unpack_source zlib "$ZLIB_VERSION")"
+  libzip_src="$(unpack_source libzip "$LIBZIP_VERSION")"
+  qt_src="$(unpack_source qt6-base "$QT_VERSION")"
+
+  build_zlib "$zlib_src"
+  build_libzip "$libzip_src"
+  build_qtbase "$qt_src"
+  check_deps
+
+  printf 'qtbase %s\nlibzip %s\nzlib %s\nbuilt %s\n' "$QT_VERSION" "$LIBZIP_VERSION" \
+    "$ZLIB_VERSION" "$(date -u +%Y-%m-%dT%H:%M:%SZ)" > "$DEPS_STAMP"
+  [[ "${HALVENOR_WIN_KEEP_WORK:-0}" == 1 ]] || rm -rf "$DEPS_WORK"
+  log "dependencies: built into $DEPS_PREFIX"
+  log "dependencies: took $((SECONDS - started)) s"
+}
+
+main() {
+  local stages=("$@") stage
+  [[ ${#stages[@]} -gt 0 ]] || stages=(deps)
+  for stage in "${stages[@]}"; do
+    case "$stage" in
+      deps) stage_deps ;;
+      *) die "unknown stage '$stage' (known: deps)" ;;
+    esac
+  done
+}
+
+# On one line with the exit, so that bash reads no more of this file once the stages run:
+# editing the script during a long build cannot derail the build.
+main "$@"; exit
