@@ -395,8 +395,10 @@ void prepareHeadless() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   // Each command keeps its temporary document and page image file in a private folder of
   // its own, so commands running side by side, or beside the window, never share one;
-  // the folders that commands ended by force left behind go first.
-  preview::removeStaleTemporaryFiles();
+  // the folders that commands ended by force left behind go first (a batch's worker leaves
+  // that to the batch, which swept before starting it).
+  if (!arguments.contains(QStringLiteral("--") + QLatin1String(kWorkerOption)))
+    preview::removeStaleTemporaryFiles();
   std::optional<preview::CommandFolder> scratch;
   try {
     scratch.emplace();
