@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "base/ProgramExit.h"
+#include "base/ShippedFonts.h"
 #include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   const bool commandLine = cli::wantsCommandLine(argc, argv);
   if (commandLine) cli::prepareHeadless();
   QApplication app(argc, argv);
+  base::loadShippedFonts();
   engine::registerWordEngine();
   if (commandLine) {
     base::recordTerminationSignals();

@@ -35,9 +35,10 @@ void forgetAtExit(const QString& path);
 // Removes every registered file now (never following a link); silent about failures.
 void removeFilesAtExit();
 
-// SIGTERM, SIGINT and SIGHUP no longer kill the program outright: each removes the
-// registered files and quits the event loop, so the program ends the ordinary way.
-// Call once, after the application object exists.
+// The termination requests (base/platform/TerminationRequests.h: SIGTERM, SIGINT and
+// SIGHUP on POSIX, the console events on Windows) no longer kill the program outright: each removes
+// the registered files and quits the event loop, so the program ends the ordinary way. Call once,
+// after the application object exists.
 void handleTerminationSignals();
 
 // For work without an event loop (the command line): SIGTERM, SIGINT and SIGHUP are only

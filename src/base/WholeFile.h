@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "base/platform/NativeFiles.h"
+
 namespace base {
 
 // Whether placing a file may take the name of a file that already exists there.
@@ -39,7 +41,7 @@ class StagedFile {
  private:
   QString target_;
   QString staged_;  // empty once placed
-  int fd_ = -1;
+  platform::FileHandle file_ = platform::kNoFile;
 };
 
 // Places two finished files as one: both take their names, or neither does. When the
@@ -53,8 +55,8 @@ void writeFileReplacing(const QString& target, const QByteArray& bytes);
 // Copies `source` to `target` byte for byte, replacing what stood there.
 void copyFileReplacing(const QString& source, const QString& target);
 
-// Writes every byte of `bytes` to the open descriptor `fd`, retrying short writes; on
-// failure throws std::runtime_error naming `path` with the system's reason.
-void writeAllTo(int fd, const QByteArray& bytes, const QString& path);
+// Writes every byte of `bytes` to the open `file`, retrying short writes; on failure
+// throws std::runtime_error naming `path` with the system's reason.
+void writeAllTo(platform::FileHandle file, const QByteArray& bytes, const QString& path);
 
 }  // namespace base

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "base/ProgramExit.h"
+#include "base/ShippedFonts.h"
 #include "cli/BatchWorkers.h"
 #include "cli/CsvReader.h"
 #include "cli/OutputNames.h"
@@ -390,7 +391,10 @@ class Command {
 
 bool wantsCommandLine(int argc, char** /*argv*/) { return argc > 1; }
 
-void prepareHeadless() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+void prepareHeadless() {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  base::pointOffscreenFontsAtSystemFolder();
+}
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   // Each command keeps its temporary document and page image file in a private folder of

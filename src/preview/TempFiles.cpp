@@ -1,9 +1,5 @@
 #include "preview/TempFiles.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
@@ -13,58 +9,26 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <cstring>
 #include <stdexcept>
 
 #include "base/WholeFile.h"
+#include "base/platform/NativeFiles.h"
+#include "base/platform/PrivateFolder.h"
 
 namespace preview {
 namespace {
 
-[[noreturn]] void fail(const QString& what, const QString& path, int error) {
-  throw std::runtime_error((what + QStringLiteral(" \"") + path + QStringLiteral("\": ") +
-                            QString::fromLocal8Bit(std::strerror(error)))
-                               .toStdString());
+namespace native = base::platform;
+
+[[noreturn]] void fail(const QString& what, const QString& path, native::ErrorCode error) {
+  throw std::runtime_error(
+      (what + QStringLiteral(" \"") + path + QStringLiteral("\": ") + native::errorText(error))
+          .toStdString());
 }
 
 QString environmentFolder(const char* name) {
   // The exact, case-sensitive name: "temp" and "TEMP" are two variables here.
   return qEnvironmentVariable(name);
-}
-
-// Makes `path` (one level) as a private folder, or checks the one that is there: a real
-// folder (not a link), owned by this user; its mode is narrowed to 0700 when wider.
-void ensurePrivateFolder(const QString& path) {
-  const QByteArray native = QFile::encodeName(path);
-  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-    fail(QStringLiteral("Cannot create the temporary folder"), path, errno);
-  struct stat info {};
-  if (::lstat(native.constData(), &info) != 0)
-    fail(QStringLiteral("Cannot read the temporary folder"), path, errno);
-  if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid())
-    throw std::runtime_error((QStringLiteral("The temporary folder \"") + path +
-                              QStringLiteral("\" is not a private folder of this user"))
-                                 .toStdString());
-  if ((info.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
-    fail(QStringLiteral("Cannot protect the temporary folder"), path, errno);
-}
-
-bool usableRuntimeFolder(const QString& path) {
-  if (path.isEmpty()) return false;
-  struct stat info {};
-  const QByteArray native = QFile::encodeName(path);
-  return ::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-         info.st_uid == ::geteuid() && (info.st_mode & 0077) == 0;
-}
-
-int openNoFollow(const QString& path, int flags, mode_t mode = 0) {
-  const QByteArray native = QFile::encodeName(path);
-  int fd;
-  do {
-    fd = ::open(native.constData(), flags | O_NOFOLLOW | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
 }
 
 // The lock file inside a command's folder, and how old a folder must be before the sweep
@@ -74,26 +38,7 @@ constexpr int kCommandFolderGraceSeconds = 60;
 
 }  // namespace
 
-QString privateTempFolder() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (usableRuntimeFolder(runtime)) {
-    const QString folder = runtime + QStringLiteral("/halvenor");
-    ensurePrivateFolder(folder);
-    return folder;
-  }
-  QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
-  if (cache.isEmpty() || !QDir::isAbsolutePath(cache))
-    cache = QDir::homePath() + QStringLiteral("/.cache");
-  // The cache folder and its "halvenor" folder are ordinary user folders; only the last
-  // level holds files and must be private.
-  if (!QDir().mkpath(cache + QStringLiteral("/halvenor")))
-    throw std::runtime_error(
-        (QStringLiteral("Cannot create the folder \"") + cache + QStringLiteral("/halvenor\""))
-            .toStdString());
-  const QString folder = cache + QStringLiteral("/halvenor/tmp");
-  ensurePrivateFolder(folder);
-  return folder;
-}
+QString privateTempFolder() { return native::privateTempFolder(); }
 
 QString temporaryDocumentFolder() {
   const QString folder = environmentFolder("temp");
@@ -145,7 +90,7 @@ void removeStaleTemporaryFiles() {
     }
     if (!ownFile.match(name).hasMatch()) continue;
     if (entry.lastModified().toUTC() >= now.addDays(-1)) continue;  // perhaps a running program's
-    ::unlink(QFile::encodeName(entry.absoluteFilePath()).constData());
+    native::removeName(entry.absoluteFilePath());
   }
 }
 
@@ -169,27 +114,29 @@ CommandFolder::~CommandFolder() {
 QString CommandFolder::path() const { return folder_->path(); }
 
 bool reserveExclusive(const QString& path) {
-  const int fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
-  if (fd < 0) {
-    if (errno == EEXIST) return false;
-    fail(QStringLiteral("Cannot create the file"), path, errno);
+  const native::FileHandle file = native::createPrivateFile(path);
+  if (file == native::kNoFile) {
+    const native::ErrorCode error = native::lastError();
+    if (native::isAlreadyExists(error)) return false;
+    fail(QStringLiteral("Cannot create the file"), path, error);
   }
-  ::close(fd);
+  native::closeFile(file);
   return true;
 }
 
 void writePictureFile(const QString& path, const QPicture& picture) {
-  const QByteArray native = QFile::encodeName(path);
-  int fd = -1;
+  native::FileHandle file = native::kNoFile;
+  native::ErrorCode error = 0;
   // A second attempt covers a file that reappears between the removal and the creation.
-  for (int attempt = 0; attempt < 2 && fd < 0; ++attempt) {
-    if (::unlink(native.constData()) != 0 && errno != ENOENT)
-      fail(QStringLiteral("Cannot replace the page image file"), path, errno);
-    fd = openNoFollow(path, O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd < 0 && errno != EEXIST)
-      fail(QStringLiteral("Cannot create the page image file"), path, errno);
+  for (int attempt = 0; attempt < 2 && file == native::kNoFile; ++attempt) {
+    if (!native::removeName(path) && !native::isNotFound(error = native::lastError()))
+      fail(QStringLiteral("Cannot replace the page image file"), path, error);
+    file = native::createPrivateFile(path);
+    if (file == native::kNoFile && !native::isAlreadyExists(error = native::lastError()))
+      fail(QStringLiteral("Cannot create the page image file"), path, error);
   }
-  if (fd < 0) fail(QStringLiteral("Cannot create the page image file"), path, EEXIST);
+  if (file == native::kNoFile)
+    fail(QStringLiteral("Cannot create the page image file"), path, error);
   // Drawn into memory first: every byte then reaches the file or the write says why (a
   // full folder is caught here, not later as a picture that cannot be read).
   QByteArray bytes;
@@ -200,24 +147,30 @@ void writePictureFile(const QString& path, const QPicture& picture) {
     copy.save(&buffer);
   }
   try {
-    base::writeAllTo(fd, bytes, path);
+    base::writeAllTo(file, bytes, path);
   } catch (...) {
-    ::close(fd);
+    native::closeFile(file);
     throw;
   }
-  if (::close(fd) != 0) fail(QStringLiteral("Cannot write the page image file"), path, errno);
+  if (!native::closeFile(file))
+    fail(QStringLiteral("Cannot write the page image file"), path, native::lastError());
 }
 
 QPicture readPictureFile(const QString& path) {
-  const int fd = openNoFollow(path, O_RDONLY);
-  if (fd < 0) fail(QStringLiteral("Cannot read the page image file"), path, errno);
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    ::close(fd);
-    fail(QStringLiteral("Cannot read the page image file"), path, EIO);
-  }
+  const native::FileHandle file = native::openForReading(path);
+  if (file == native::kNoFile)
+    fail(QStringLiteral("Cannot read the page image file"), path, native::lastError());
+  QByteArray bytes;
+  char chunk[1 << 16];
+  std::int64_t got;
+  while ((got = native::readSome(file, chunk, sizeof chunk)) > 0) bytes.append(chunk, got);
+  const native::ErrorCode error = got < 0 ? native::lastError() : 0;
+  native::closeFile(file);
+  if (got < 0) fail(QStringLiteral("Cannot read the page image file"), path, error);
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
   QPicture picture;
-  if (!picture.load(&file))
+  if (!picture.load(&buffer))
     throw std::runtime_error(
         (QStringLiteral("Invalid picture in \"") + path + QStringLiteral("\"")).toStdString());
   return picture;

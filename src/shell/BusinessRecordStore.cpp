@@ -1,20 +1,28 @@
 // The business details' INI store: a bounded, tolerant reader and an atomic writer.
 #include "shell/BusinessRecordStore.h"
 
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
+
+#include "base/platform/NativeFiles.h"
+#include "base/platform/UserSettings.h"
 
 namespace shell {
 namespace {
 
 const QString kSection = QStringLiteral("Halvenor");
 
+QString registryKey() {
+  return base::platform::settingsRegistryKey(QStringLiteral("Drennick"),
+                                             QStringLiteral("Halvenor"));
+}
+
 QString defaultPath() {
+  if (const QString key = registryKey(); !key.isEmpty()) return key;
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
          QStringLiteral("/Drennick.ini");
 }
@@ -192,12 +200,15 @@ QString BusinessRecordStore::userStorePath() { return defaultPath(); }
 
 BusinessRecordStore::BusinessRecordStore(QString path)
     : path_(path.isEmpty() ? defaultPath() : std::move(path)) {
+  if (path_ == registryKey())
+    registry_ = std::make_unique<QSettings>(path_, QSettings::NativeFormat);
   load();
 }
 
 BusinessRecordStore::~BusinessRecordStore() = default;
 
 void BusinessRecordStore::load() {
+  if (registry_) return;  // read value by value
   lines_.clear();
   values_.clear();
   valueLine_.clear();
@@ -248,15 +259,22 @@ void BusinessRecordStore::load() {
 
 void BusinessRecordStore::reloadIfChangedOnDisk() {
   // Another instance of the program may have written since: take in its values first.
-  if (oversized_) return;
+  if (oversized_ || registry_) return;
   const QFileInfo info(path_);
   const qint64 size = info.exists() ? info.size() : -1;
   if (!readProblem_.isEmpty() || size != seenSize_ || info.lastModified() != seenModified_) load();
 }
 
-QString BusinessRecordStore::read(const QString& key) const { return values_.value(key); }
+QString BusinessRecordStore::read(const QString& key) const {
+  return registry_ ? registry_->value(key).toString() : values_.value(key);
+}
 
 bool BusinessRecordStore::write(const QString& key, const QString& value) {
+  if (registry_) {
+    registry_->setValue(key, value);
+    registry_->sync();
+    return registry_->status() == QSettings::NoError;
+  }
   reloadIfChangedOnDisk();
   if (!oversized_ && !readProblem_.isEmpty()) return false;  // never replace an unread file
   if (values_.contains(key) && values_.value(key) == value) return true;
@@ -283,10 +301,9 @@ bool BusinessRecordStore::save() {
   QDir().mkpath(QFileInfo(path_).absolutePath());
   if (oversized_) {
     // The part that was not read is kept beside the store, never dropped unseen.
-    const QByteArray from = QFile::encodeName(path_);
-    const QByteArray aside = QFile::encodeName(path_ + QStringLiteral(".large"));
-    ::unlink(aside.constData());
-    if (::link(from.constData(), aside.constData()) != 0) return false;
+    const QString aside = path_ + QStringLiteral(".large");
+    base::platform::removeName(aside);
+    if (!base::platform::hardLink(path_, aside)) return false;
   }
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return false;

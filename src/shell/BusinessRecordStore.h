@@ -4,12 +4,17 @@
 // written by hand or by another program (a byte-order mark, CRLF line ends, junk lines,
 // a value with commas) reads as plain strings, other sections and lines are kept as they
 // stand, and every write replaces the file atomically and reaches the disk at once.
+// On Windows this user's store is the registry key HKEY_CURRENT_USER\Software\Drennick\
+// Halvenor instead (QSettings' native format), one string value per field.
 #pragma once
 
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QSettings;
 
 namespace shell {
 
@@ -18,7 +23,8 @@ class BusinessRecordStore {
   // Reads at most this much of the file; a larger one is read up to here.
   static constexpr qint64 kMaxFileBytes = 1 << 20;
 
-  // The store kept in the file at `path`; "" means this user's store (userStorePath()).
+  // The store kept in the file at `path`; "" means this user's store (userStorePath(): the
+  // registry key on Windows).
   explicit BusinessRecordStore(QString path = QString());
   // Where this user's details are kept.
   static QString userStorePath();
@@ -43,7 +49,8 @@ class BusinessRecordStore {
   bool save();
 
   QString path_;
-  QStringList lines_;  // the file as read, one entry per line, without line ends
+  std::unique_ptr<QSettings> registry_;  // this user's store on Windows, else none
+  QStringList lines_;                    // the file as read, one entry per line, without line ends
   QHash<QString, QString> values_;
   QHash<QString, int> valueLine_;  // where each key of the section stands in lines_
   int sectionEnd_ = -1;            // the line after the section's last entry; -1: no section
