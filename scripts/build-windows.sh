@@ -4,14 +4,29 @@
 #   scripts/build-windows.sh [STAGE...]
 #
 # Stages, run in this order (all of them when none is named):
-#   deps   Qt (qtbase), libzip and zlib from Debian's sources, cross-built once into a cache
-#          outside the checkout, keyed by their versions. A later run finds the cache's stamp
-#          and skips the stage.
+#   deps      Qt (qtbase), libzip and zlib from Debian's sources, cross-built once into a
+#             cache outside the checkout, keyed by their versions. A later run finds the
+#             cache's stamp and skips the stage.
+#   halvenor  GoogleTest (Debian's source in /usr/src/googletest, cross-built once into the
+#             cache), then halvenor.exe and the test programs in build-win/, and the
+#             installed program's files laid out in build-win/dist/.
+#   tests     The test programs under wine64 on the offscreen platform, then the real
+#             program: a plan's word/document.xml and a batch's plans must be byte for byte
+#             what the Linux build (build/halvenor, made by scripts/test.sh) writes.
+#   installer build-win/halvenor-<version>-setup.exe, made by NSIS from
+#             packaging/windows/halvenor.nsi, then installed, started and removed under wine.
+#
+#   scripts/build-windows.sh ci
+# runs halvenor, tests and installer when the dependency cache is there; without it, says in
+# one line that it skipped them and how to build the cache.
 #
 # Environment:
 #   HALVENOR_WIN_CACHE   where the dependency cache lives (default ~/.cache/halvenor-windows)
 #   HALVENOR_WIN_JOBS    parallel jobs for the builds (default: the number of cores)
 #   HALVENOR_WIN_KEEP_WORK=1   keep the unpacked sources and build trees of the dependencies
+#   HALVENOR_WIN_BUILD   Halvenor's Windows build folder (default build-win in the checkout)
+#   HALVENOR_LINUX_BUILD the Linux build the tests compare with (default build)
+#   WINEPREFIX           the wine prefix the tests run in (default build-win/wineprefix)
 #
 # Heavy steps run under `nice -n 19`.
 set -euo pipefail
@@ -55,6 +70,33 @@ readonly NEEDED_PACKAGES=(
   "nsis:/usr/bin/makensis"
   "wine64:/usr/lib/wine/wine64"
   "wine:/usr/bin/wine"
+  "googletest:/usr/src/googletest/CMakeLists.txt"
+  "fonts-ebgaramond:/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Regular.otf"
+  "fonts-crosextra-carlito:/usr/share/fonts/truetype/crosextra/Carlito-Regular.ttf"
+  "fonts-liberation2:/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"
+  "unzip:/usr/bin/unzip"
+)
+
+readonly BUILD_DIR="${HALVENOR_WIN_BUILD:-$SOURCE_DIR/build-win}"
+readonly DIST_DIR="$BUILD_DIR/dist"
+readonly LINUX_BUILD="${HALVENOR_LINUX_BUILD:-$SOURCE_DIR/build}"
+readonly WINE=/usr/lib/wine/wine64
+
+# GoogleTest for the test programs: Debian's source, built once with the same toolchain.
+readonly GTEST_SOURCE=/usr/src/googletest
+GTEST_PREFIX="$CACHE_ROOT/googletest-$(dpkg-query -W -f='${Version}' googletest 2>/dev/null || echo unknown)"
+readonly GTEST_PREFIX
+
+# The fonts shipped beside the program, and the licence each family comes with.
+readonly SHIPPED_FONTS=(
+  "/usr/share/fonts/opentype/ebgaramond/EBGaramond12-*.otf"
+  "/usr/share/fonts/truetype/crosextra/Carlito-*.ttf"
+  "/usr/share/fonts/truetype/liberation2/Liberation*.ttf"
+)
+readonly FONT_LICENCES=(
+  "/usr/share/doc/fonts-ebgaramond/copyright:EBGaramond-LICENSE.txt"
+  "/usr/share/doc/fonts-crosextra-carlito/copyright:Carlito-LICENSE.txt"
+  "/usr/share/doc/fonts-liberation2/copyright:Liberation-LICENSE.txt"
 )
 
 log() { printf '==> %s\n' "$*" >&2; }
@@ -277,6 +319,235 @@ check_deps() {
   fi
 }
 
+require_deps() {
+  [[ -f "$DEPS_STAMP" ]] || die "no dependency cache at $DEPS_PREFIX: run the deps stage first"
+}
+
+build_googletest() {
+  [[ -f "$GTEST_PREFIX/.complete" ]] && return
+  log "building GoogleTest from $GTEST_SOURCE"
+  local build="$CACHE_ROOT/work-googletest"
+  rm -rf "$build"
+  heavy cmake -G Ninja -S "$GTEST_SOURCE" -B "$build" \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$GTEST_PREFIX" -DBUILD_GMOCK=ON -DBUILD_SHARED_LIBS=OFF \
+    -Dgtest_disable_pthreads=OFF >/dev/null
+  heavy cmake --build "$build" -j "$JOBS"
+  heavy cmake --install "$build" >/dev/null
+  rm -rf "$build"
+  touch "$GTEST_PREFIX/.complete"
+}
+
+# The program as the installer lays it out: the executable, the DLLs it loads (Qt, libzip,
+# zlib, the MinGW runtime), Qt's plugins, the icon, and the fonts with their licences.
+lay_out_program() {
+  local runtime
+  rm -rf "$DIST_DIR"
+  mkdir -p "$DIST_DIR/platforms" "$DIST_DIR/styles" "$DIST_DIR/fonts"
+  cp "$BUILD_DIR/halvenor.exe" "$SOURCE_DIR/resources/windows/halvenor.ico" "$DIST_DIR/"
+  cp "$DEPS_PREFIX"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,Qt6PrintSupport,libzip,zlib1}.dll "$DIST_DIR/"
+  for runtime in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    cp "$("$TRIPLET-g++-posix" -print-file-name="$runtime")" "$DIST_DIR/"
+  done
+  cp "$DEPS_PREFIX"/plugins/platforms/{qwindows,qoffscreen}.dll "$DIST_DIR/platforms/"
+  cp "$DEPS_PREFIX/plugins/styles/qwindowsvistastyle.dll" "$DIST_DIR/styles/"
+  local pattern entry
+  for pattern in "${SHIPPED_FONTS[@]}"; do
+    # shellcheck disable=SC2086 # the pattern is meant to expand
+    cp $pattern "$DIST_DIR/fonts/"
+  done
+  for entry in "${FONT_LICENCES[@]}"; do cp "${entry%%:*}" "$DIST_DIR/fonts/${entry#*:}"; done
+  # Every DLL the program and its plugins import must be one laid out here or one of
+  # Windows' own.
+  local dll missing=()
+  while read -r dll; do
+    [[ -e "$DIST_DIR/$dll" ]] || missing+=("$dll")
+  done < <(find "$DIST_DIR" -name '*.exe' -o -name '*.dll' | xargs -d '\n' "$TRIPLET-objdump" -p |
+           sed -n 's/^\s*DLL Name: //p' | sort -u |
+           grep -E '^(Qt6|lib|zlib)' || true)
+  [[ ${#missing[@]} -eq 0 ]] || die "the laid-out program lacks: ${missing[*]}"
+}
+
+stage_halvenor() {
+  local started=$SECONDS
+  require_deps
+  install_build_packages
+  build_googletest
+  local launcher=()
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$SOURCE_DIR" CCACHE_NOHASHDIR=1
+  fi
+  log "building halvenor.exe and its tests in $BUILD_DIR"
+  heavy cmake -G Ninja -S "$SOURCE_DIR" -B "$BUILD_DIR" \
+    -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" -DHALVENOR_WIN_PREFIX="$DEPS_PREFIX" \
+    -DCMAKE_BUILD_TYPE=Release -DHALVENOR_BENCH=OFF -DHALVENOR_TESTS=ON \
+    -DGTest_DIR="$GTEST_PREFIX/lib/cmake/GTest" "${launcher[@]}" >/dev/null
+  heavy cmake --build "$BUILD_DIR" -j "$JOBS"
+  lay_out_program
+  log "halvenor: took $((SECONDS - started)) s"
+}
+
+# Runs a Windows program under wine64 with Qt on the offscreen platform. Wine hands Windows
+# programs none of the Linux side's QT_* variables, so Qt's are given with a WINE prefix;
+# the offscreen platform on Windows reads fonts from QT_QPA_FONTDIR only: the shipped ones.
+under_wine() {
+  env WINEDEBUG=-all WINEPREFIX="$WINEPREFIX" \
+    WINEPATH="Z:$DIST_DIR;Z:$DEPS_PREFIX/bin" \
+    WINEQT_QPA_PLATFORM="${WINEQT_QPA_PLATFORM:-offscreen}" \
+    WINEQT_QPA_FONTDIR="Z:$DIST_DIR/fonts" WINEQT_PLUGIN_PATH="Z:$DEPS_PREFIX/plugins" \
+    timeout "${WINE_TIMEOUT:-3600}" "$WINE" "$@"
+}
+
+prepare_wine() {
+  export WINEPREFIX="${WINEPREFIX:-$BUILD_DIR/wineprefix}"
+  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+    log "making the wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    WINEDEBUG=-all wineboot -i >/dev/null 2>&1 || die "wineboot -i failed in $WINEPREFIX"
+  fi
+}
+
+# The test programs that cannot run under wine, and why; the rest must pass.
+readonly TESTS_NOT_UNDER_WINE=(
+)
+
+# The test programs, one by one; prints "name passed/failed count" lines and fails when one
+# does.
+run_test_programs() {
+  local program name log status failed=0 total=0
+  for program in "$BUILD_DIR"/tests/test_*.exe; do
+    name="${program##*/}"; name="${name%.exe}"
+    log="$BUILD_DIR/wine-$name.log"
+    status=0
+    (cd "$BUILD_DIR/tests" && timeout 3600 under_wine "$program" --gtest_brief=1) \
+      >"$log" 2>&1 || status=$?
+    local passed
+    passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
+    total=$((total + ${passed:-0}))
+    if [[ $status -eq 0 ]]; then
+      printf '%-16s passed %s\n' "$name" "${passed:-0}"
+    else
+      printf '%-16s FAILED (exit %s; %s passed; see %s)\n' "$name" "$status" "${passed:-0}" "$log"
+      grep -E '^\[  FAILED  \]' "$log" | sort -u | head -n 20 >&2 || true
+      failed=1
+    fi
+  done
+  log "test programs under wine: $total tests passed"
+  return $failed
+}
+
+# The details of the README's example plan.
+readonly PLAN_DETAILS=(--name "Acme Tools" --street1 "1 Main St" --street2 "Suite 2"
+  --city-state "Springfield, IL" --zip 62701 --phone "555-0100" --fax "555-0101"
+  --email "info@acme.test")
+
+linux_halvenor() {
+  [[ -x "$LINUX_BUILD/halvenor" ]] ||
+    die "no Linux build at $LINUX_BUILD to compare with (scripts/test.sh or scripts/run.sh makes it)"
+  QT_QPA_PLATFORM=offscreen "$LINUX_BUILD/halvenor" "$@"
+}
+
+same_document() {
+  cmp -s <(unzip -p "$1" word/document.xml) <(unzip -p "$2" word/document.xml)
+}
+
+# One plan from the command line: its Word document is the Linux build's, byte for byte.
+check_one_plan() {
+  local work="$BUILD_DIR/wine-checks/plan"
+  rm -rf "$work"; mkdir -p "$work/linux" "$work/windows"
+  (cd "$work/linux" && linux_halvenor --output plan.doc "${PLAN_DETAILS[@]}" 2>/dev/null) ||
+    die "the Linux build could not write the plan"
+  (cd "$work/windows" &&
+    under_wine "$DIST_DIR/halvenor.exe" --output plan.doc --pdf plan.pdf "${PLAN_DETAILS[@]}") ||
+    die "check one plan: halvenor.exe failed"
+  [[ "$(head -c 5 "$work/windows/plan.pdf")" == "%PDF-" ]] || die "check one plan: no PDF"
+  same_document "$work/linux/plan.doc" "$work/windows/plan.doc" ||
+    die "check one plan: word/document.xml differs from the Linux build's ($work)"
+  log "check one plan: word/document.xml is the Linux build's:" \
+    "$(unzip -p "$work/windows/plan.doc" word/document.xml | sha256sum | cut -c1-16)..."
+}
+
+# A batch with two workers: a plan per row, each the Linux build's for the same row.
+check_batch() {
+  local work="$BUILD_DIR/wine-checks/batch" name count=0
+  rm -rf "$work"; mkdir -p "$work/linux" "$work/windows"
+  printf '%s\r\n' 'Business Name,Street Address 1,City,Zip Code,Email' \
+    'Acme Tools,1 Main St,"Springfield, IL",62701,info@acme.test' \
+    'Café Ünal,Hauptstraße 5,Köln,50667,' 'Beta Works,,Boston MA,02110,' > "$work/rows.csv"
+  (cd "$work" && linux_halvenor --batch rows.csv --output-dir linux --jobs 1 2>/dev/null) ||
+    die "the Linux build could not write the batch"
+  (cd "$work" && under_wine "$DIST_DIR/halvenor.exe" --batch rows.csv --output-dir windows \
+    --pdf --jobs 2) || die "check batch: halvenor.exe failed"
+  for name in "$work"/linux/*.doc; do
+    name="${name##*/}"
+    [[ -f "$work/windows/$name" && -f "$work/windows/${name%.doc}.pdf" ]] ||
+      die "check batch: no $name (and its PDF) from halvenor.exe"
+    same_document "$work/linux/$name" "$work/windows/$name" ||
+      die "check batch: $name differs from the Linux build's"
+    count=$((count + 1))
+  done
+  [[ $count -eq 3 ]] || die "check batch: $count plans instead of 3"
+  log "check batch: 3 plans, each the Linux build's"
+}
+
+stage_tests() {
+  local started=$SECONDS status=0
+  require_deps
+  [[ -x "$DIST_DIR/halvenor.exe" ]] || die "no Windows build in $BUILD_DIR: run the halvenor stage"
+  prepare_wine
+  run_test_programs || status=1
+  check_one_plan
+  check_batch
+  log "tests: took $((SECONDS - started)) s"
+  [[ $status -eq 0 ]] || die "some test programs failed under wine"
+}
+
+project_version() {
+  sed -n 's/^project(Halvenor VERSION \([0-9.]*\).*/\1/p' "$SOURCE_DIR/CMakeLists.txt"
+}
+
+stage_installer() {
+  local started=$SECONDS version setup
+  [[ -x "$DIST_DIR/halvenor.exe" ]] || die "no Windows build in $BUILD_DIR: run the halvenor stage"
+  version="$(project_version)"
+  [[ -n "$version" ]] || die "no version in CMakeLists.txt"
+  setup="$BUILD_DIR/halvenor-$version-setup.exe"
+  log "making $setup"
+  makensis -V2 -DVERSION="$version" -DDIST="$DIST_DIR" -DOUTFILE="$setup" \
+    "$SOURCE_DIR/packaging/windows/halvenor.nsi" >&2
+  # Installed and removed again under wine, as a user without administrator rights would.
+  prepare_wine
+  local folder
+  folder="$WINEPREFIX/drive_c/users/$USER/AppData/Local/Programs/Halvenor"
+  [[ -d "$WINEPREFIX/drive_c/users/$USER" ]] || folder="$(find "$WINEPREFIX/drive_c/users" \
+    -maxdepth 1 -mindepth 1 ! -name Public | head -n 1)/AppData/Local/Programs/Halvenor"
+  under_wine "$setup" /S || die "the installer failed"
+  [[ -f "$folder/halvenor.exe" && -f "$folder/platforms/qwindows.dll" &&
+     -f "$folder/fonts/EBGaramond12-Regular.otf" ]] || die "the installer left no program in $folder"
+  under_wine "$folder/halvenor.exe" --version >/dev/null || die "the installed program does not start"
+  under_wine "$folder/uninstall.exe" /S _?="$(winepath_of "$folder")" || die "the uninstaller failed"
+  [[ ! -e "$folder/halvenor.exe" ]] || die "the uninstaller left $folder/halvenor.exe"
+  rm -rf "$folder"  # the uninstaller run with _? stays in the folder
+  log "installer: $setup ($(du -h "$setup" | cut -f1)); installed, started and removed under wine"
+  log "installer: took $((SECONDS - started)) s"
+}
+
+stage_ci() {
+  if [[ ! -f "$DEPS_STAMP" ]]; then
+    printf 'Windows part skipped: no dependency cache at %s; build it once with %s deps (about 92 minutes on two busy cores)\n' \
+      "$DEPS_PREFIX" "scripts/build-windows.sh" >&2
+    return
+  fi
+  local started=$SECONDS
+  stage_halvenor
+  stage_tests
+  stage_installer
+  log "Windows part: took $((SECONDS - started)) s"
+}
+
+winepath_of() { WINEDEBUG=-all WINEPREFIX="$WINEPREFIX" winepath -w "$1" 2>/dev/null; }
+
 stage_deps() {
   local started=$SECONDS
   if [[ -f "$DEPS_STAMP" ]]; then
@@ -310,11 +581,15 @@ stage_deps() {
 
 main() {
   local stages=("$@") stage
-  [[ ${#stages[@]} -gt 0 ]] || stages=(deps)
+  [[ ${#stages[@]} -gt 0 ]] || stages=(deps halvenor tests installer)
   for stage in "${stages[@]}"; do
     case "$stage" in
       deps) stage_deps ;;
-      *) die "unknown stage '$stage' (known: deps)" ;;
+      halvenor) stage_halvenor ;;
+      tests) stage_tests ;;
+      installer) stage_installer ;;
+      ci) stage_ci ;;
+      *) die "unknown stage '$stage' (known: deps halvenor tests installer)" ;;
     esac
   done
 }

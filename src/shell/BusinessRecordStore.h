@@ -4,8 +4,8 @@
 // written by hand or by another program (a byte-order mark, CRLF line ends, junk lines,
 // a value with commas) reads as plain strings, other sections and lines are kept as they
 // stand, and every write replaces the file atomically and reaches the disk at once.
-// On Windows this user's store is the registry key HKEY_CURRENT_USER\Software\Drennick\
-// Halvenor instead (QSettings' native format), one string value per field.
+// On Windows this user's store is the registry instead (QSettings' native format), one
+// string value per field under HKEY_CURRENT_USER\Software\Drennick\Halvenor .
 #pragma once
 
 #include <QDateTime>
