@@ -362,7 +362,7 @@ lay_out_program() {
   local dll missing=()
   while read -r dll; do
     [[ -e "$DIST_DIR/$dll" ]] || missing+=("$dll")
-  done < <(find "$DIST_DIR" -name '*.exe' -o -name '*.dll' | xargs -d '\n' "$TRIPLET-objdump" -p |
+  done < <(find "$DIST_DIR" \( -name '*.exe' -o -name '*.dll' \) -exec "$TRIPLET-objdump" -p {} + |
            sed -n 's/^\s*DLL Name: //p' | sort -u |
            grep -E '^(Qt6|lib|zlib)' || true)
   [[ ${#missing[@]} -eq 0 ]] || die "the laid-out program lacks: ${missing[*]}"
@@ -408,32 +408,58 @@ prepare_wine() {
   fi
 }
 
-# The test programs that cannot run under wine, and why; the rest must pass.
+# The tests that cannot run under wine, as GoogleTest filters, each with why; the rest must
+# pass. (The source files tests/CMakeLists.txt leaves out of the Windows build are others.)
 readonly TESTS_NOT_UNDER_WINE=(
+  "WholePlan.PythonDocx*:WholePlan.LibreOffice*:WholePlan.SectionsBeginOnThePagesTheContentsName:WholePlan.TextAfterAListStandsAtTheMarginAndNestedItemsRightOfTheirParent:PlanInEngine.SavedFileOpensInPythonDocxWithTheParagraphsInOrder:FinishTest.WithoutTempThePrivateFolderHoldsTheDocument|check the plan with python-docx or LibreOffice, Linux programs, which cannot open the Windows paths a Windows program gives them"
+  "SavedValuesTest.SavingKeepsTheFilesPrivateMode:FinishTest.SavesClosesRendersAndShowsThePreview|read POSIX permission bits; on Windows a file takes its folder's access rules"
+  "FinishTest.AnUnusableFolderIsReportedOnceAndNothingElseHappens|expect POSIX's wording of the reason (File name too long)"
+  "FinishTest.APageImageThatCannotBeWrittenIsReportedOnce|set the variables temp and TEMP apart, which on Windows are one"
+  "BatchWorkers.AWorkerThatCannotStartOrCrashesFailsItsRow|stand in for a crashing worker with a shell script, which Windows cannot start"
+  "BusinessRecord.StoreFilesWrittenElsewhereReadPlainlyAndStartingChangesNothing:BusinessRecord.AFailedWriteWarnsOnceAndAWriteAfterRecoveryCountsAsSaved|read and block this user's INI file, which on Windows is the registry"
 )
+
+# The GoogleTest filter that leaves those out.
+wine_test_filter() {
+  local entry filter=""
+  for entry in "${TESTS_NOT_UNDER_WINE[@]}"; do filter+="${filter:+:}${entry%%|*}"; done
+  printf -- '-%s' "$filter"
+}
+
+list_tests_not_under_wine() {
+  local entry
+  log "left out under wine:"
+  for entry in "${TESTS_NOT_UNDER_WINE[@]}"; do
+    printf '    %s\n      because they %s\n' "${entry%%|*}" "${entry#*|}" | tr ':' ' ' >&2
+  done
+}
 
 # The test programs, one by one; prints "name passed/failed count" lines and fails when one
 # does.
 run_test_programs() {
-  local program name log status failed=0 total=0
+  local program name log status failed=0 total=0 skips=0
+  list_tests_not_under_wine
   for program in "$BUILD_DIR"/tests/test_*.exe; do
     name="${program##*/}"; name="${name%.exe}"
     log="$BUILD_DIR/wine-$name.log"
     status=0
-    (cd "$BUILD_DIR/tests" && timeout 3600 under_wine "$program" --gtest_brief=1) \
+    (cd "$BUILD_DIR/tests" && under_wine "$program" --gtest_brief=1 \
+      --gtest_filter="$(wine_test_filter)") \
       >"$log" 2>&1 || status=$?
-    local passed
+    local passed skipped
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
+    skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
     total=$((total + ${passed:-0}))
+    skips=$((skips + ${skipped:-0}))
     if [[ $status -eq 0 ]]; then
-      printf '%-16s passed %s\n' "$name" "${passed:-0}"
+      printf '%-16s passed %s, skipped %s\n' "$name" "${passed:-0}" "${skipped:-0}"
     else
       printf '%-16s FAILED (exit %s; %s passed; see %s)\n' "$name" "$status" "${passed:-0}" "$log"
       grep -E '^\[  FAILED  \]' "$log" | sort -u | head -n 20 >&2 || true
       failed=1
     fi
   done
-  log "test programs under wine: $total tests passed"
+  log "test programs under wine: $total tests passed, $skips skipped (see their logs for why)"
   return $failed
 }
 

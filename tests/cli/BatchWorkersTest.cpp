@@ -75,9 +75,11 @@ TEST(BatchWorkers, AWorkerThatCannotStartOrCrashesFailsItsRow) {
     WorkerJob job;
     job.targets.wordFile = folder.filePath(QStringLiteral("plan.doc"));
     workers.start(7, job);
+    // On Windows a program that cannot start fails within start() itself.
     std::vector<BatchWorkers::Finished> finished;
-    while (workers.running())
+    do
       for (const BatchWorkers::Finished& done : workers.waitForAny()) finished.push_back(done);
+    while (workers.running());
     ASSERT_EQ(finished.size(), 1u) << program.toStdString();
     EXPECT_EQ(finished[0].row, 7);
     EXPECT_TRUE(finished[0].error.startsWith(reason)) << finished[0].error.toStdString();

@@ -20,6 +20,7 @@
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ExternalProgram.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "word/Automation.h"

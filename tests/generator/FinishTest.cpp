@@ -34,6 +34,7 @@ class FinishTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
+    preview_tests::unloadForm2();  // a test of another suite may have left one open
     renderState = std::make_shared<StandInState>();
     renderState->pages = {1, 2, 3};
     word::registerFactory(QStringLiteral("Word.Application"), [this] {

@@ -17,6 +17,7 @@
 #include "base/WholeFile.h"
 #include "preview/Form2.h"
 #include "shell/Form1.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 

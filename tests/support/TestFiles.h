@@ -2,12 +2,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <csignal>
 
 namespace testing_support {
 
@@ -23,27 +21,5 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   file.write(bytes);
 }
-
-// Stands in for a full disk while it lives: no file of this process grows past `bytes`
-// (a write beyond fails with "File too large" instead of raising SIGXFSZ).
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) : previousSignal_(::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    struct rlimit small = previous_;
-    small.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~ScopedFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    ::signal(SIGXFSZ, previousSignal_);
-  }
-  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
- private:
-  struct rlimit previous_ {};
-  void (*previousSignal_)(int);
-};
 
 }  // namespace testing_support
