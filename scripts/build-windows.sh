@@ -545,9 +545,8 @@ stage_installer() {
   # Installed and removed again under wine, as a user without administrator rights would.
   prepare_wine
   local folder
-  folder="$WINEPREFIX/drive_c/users/$USER/AppData/Local/Programs/Halvenor"
-  [[ -d "$WINEPREFIX/drive_c/users/$USER" ]] || folder="$(find "$WINEPREFIX/drive_c/users" \
-    -maxdepth 1 -mindepth 1 ! -name Public | head -n 1)/AppData/Local/Programs/Halvenor"
+  # Wine names the Windows user after the Linux one.
+  folder="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Halvenor"
   under_wine "$setup" /S || die "the installer failed"
   [[ -f "$folder/halvenor.exe" && -f "$folder/platforms/qwindows.dll" &&
      -f "$folder/fonts/EBGaramond12-Regular.otf" ]] || die "the installer left no program in $folder"

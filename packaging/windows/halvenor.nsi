@@ -6,7 +6,8 @@
 ; Every file the program needs is named here, so a file left over in the folder is never
 ; shipped by accident.
 
-Unicode true
+; A 64-bit setup for a 64-bit program (it also runs where no 32-bit layer is installed).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 !ifndef VERSION

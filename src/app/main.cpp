@@ -5,6 +5,7 @@
 
 #include "base/ProgramExit.h"
 #include "base/ShippedFonts.h"
+#include "base/platform/Console.h"
 #include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     if (const int signal = base::terminationSignal()) base::endBySignal(signal);
     return status;
   }
+  base::platform::releaseOwnConsole();
   base::handleTerminationSignals();
   preview::removeStaleTemporaryFiles();
 

@@ -36,12 +36,12 @@ void forgetAtExit(const QString& path);
 void removeFilesAtExit();
 
 // The termination requests (base/platform/TerminationRequests.h: SIGTERM, SIGINT and
-// SIGHUP on POSIX, the console events on Windows) no longer kill the program outright: each removes
-// the registered files and quits the event loop, so the program ends the ordinary way. Call once,
-// after the application object exists.
+// SIGHUP on POSIX, the console's Ctrl+C, Ctrl+Break and close on Windows) no longer kill
+// the program outright: each removes the registered files and quits the event loop, so the
+// program ends the ordinary way. Call once, after the application object exists.
 void handleTerminationSignals();
 
-// For work without an event loop (the command line): SIGTERM, SIGINT and SIGHUP are only
+// For work without an event loop (the command line): the termination requests are only
 // recorded, and the work asks terminationSignal() between its steps and winds down.
 void recordTerminationSignals();
 // The termination signal that arrived, or 0.
