@@ -14,9 +14,9 @@
 #include <optional>
 
 #include "engine/WordEngine.h"
-#include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/RunPreview.h"
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ExternalProgram.h"
@@ -65,7 +65,7 @@ class ClickToPreviewTest : public ::testing::Test {
 };
 
 TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
-  shell::Form1 form1({[] {}, &generator::GeneratePlan});
+  shell::Form1 form1({[] {}, &preview::GenerateAndPreview});
   form1.Form_Load();
   form1.show();
   form1.PushButton3_Click();  // the sample business
@@ -151,7 +151,7 @@ TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
 // document's name is replaced, never written through; a page image that cannot be written
 // whole ends the run with one message naming the folder, no preview and nothing left.
 TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCascades) {
-  shell::Form1 form1({[] {}, &generator::GeneratePlan});
+  shell::Form1 form1({[] {}, &preview::GenerateAndPreview});
   form1.Form_Load();
   form1.show();
   form1.PushButton3_Click();

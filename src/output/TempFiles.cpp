@@ -1,4 +1,4 @@
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,7 +19,7 @@
 
 #include "base/WholeFile.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 [[noreturn]] void fail(const QString& what, const QString& path, int error) {
@@ -223,4 +223,4 @@ QPicture readPictureFile(const QString& path) {
   return picture;
 }
 
-}  // namespace preview
+}  // namespace output
