@@ -1,0 +1,59 @@
+# Linux installs, and the Debian package CPack makes of them (scripts/package-deb.sh).
+# Included after the program's own install rules (binary, icon, desktop entry).
+include(GNUInstallDirs)
+set(HALVENOR_PACKAGE halvenor)
+set(linux_files ${PROJECT_SOURCE_DIR}/packaging/linux)
+
+# Garamond, which the plans name, drawn by EB Garamond for every fontconfig client, so
+# another word processor opening a saved plan uses the preview's face. fontconfig reads
+# /etc/fonts/conf.d only; the rule lives in conf.avail and conf.d links to it, as Debian's
+# own rules do. The link is made at install time, when the prefix is the package's.
+set(garamond_rule 30-halvenor-garamond.conf)
+install(FILES ${linux_files}/${garamond_rule}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fontconfig/conf.avail)
+install(CODE "
+  set(link \"\$ENV{DESTDIR}/etc/fonts/conf.d/${garamond_rule}\")
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}/etc/fonts/conf.d\")
+  file(CREATE_LINK \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/fontconfig/conf.avail/${garamond_rule}\"
+       \"\${link}\" SYMBOLIC)
+  message(STATUS \"Installing: \${link}\")")
+
+# Debian wants a package's copyright and changelog under its own name in /usr/share/doc,
+# the changelog compressed as gzip -9n does it (no name, no time stamp).
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${HALVENOR_PACKAGE})
+file(STRINGS ${linux_files}/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^${HALVENOR_PACKAGE} \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/linux/changelog must start with version ${PROJECT_VERSION}")
+endif()
+find_program(GZIP gzip REQUIRED)
+add_custom_command(OUTPUT changelog.gz
+                   COMMAND ${GZIP} -9nc ${linux_files}/changelog > changelog.gz
+                   DEPENDS ${linux_files}/changelog)
+add_custom_target(package_docs ALL DEPENDS changelog.gz)
+install(FILES ${linux_files}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+        DESTINATION ${doc_dir})
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${HALVENOR_PACKAGE})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Halvenor maintainers <maintainers@users.noreply.c-seed-57084be1.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "writes a business-plan template for a start-up")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Halvenor asks for a business's name, address and contacts and types a long,
+formatted business-plan template into its own built-in word processor: a cover
+page, contents, and sections with guidance text, lists and tables. It saves the
+plan as a Word document (.docx), shows every page in a preview, writes PDF, and
+writes plans from the command line without a window.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION editors)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_STRIP_FILES ON)
+# The libraries the program links (Qt, libzip, the C++ runtime) come from dpkg-shlibdeps.
+# Listed here are what it loads or names at run time: the SVG icon's Qt plugins and the
+# faces that draw the fonts the plan names. (Debian 12's xcb platform plugin is part of
+# libqt6gui6.)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, fonts-ebgaramond, fonts-crosextra-carlito, fonts-liberation2")
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
+include(CPack)

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Makes the Debian package halvenor_<version>_amd64.deb with CPack, from the optimised
+# build in the given folder (default: build), and prints the package's path last.
+# Installs what is missing (the build's packages, and dpkg-dev for dpkg-shlibdeps).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+scripts/install-deps.sh --package >&2
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+# The folder's other settings (tests, benchmarks) are kept: only the program is packaged.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >&2
+cmake --build "$build_dir" --target halvenor package_docs -j"$(nproc)" >&2
+rm -f "$build_dir"/package/halvenor_*.deb
+(cd "$build_dir" && cpack --config CPackConfig.cmake >&2)
+realpath "$build_dir"/package/halvenor_*_amd64.deb
