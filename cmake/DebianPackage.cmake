@@ -29,9 +29,27 @@ find_program(GZIP gzip REQUIRED)
 add_custom_command(OUTPUT changelog.gz
                    COMMAND ${GZIP} -9nc ${linux_files}/changelog > changelog.gz
                    DEPENDS ${linux_files}/changelog)
-add_custom_target(package_docs ALL DEPENDS changelog.gz)
 install(FILES ${linux_files}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${doc_dir})
+set(package_docs changelog.gz)
+
+# The manual page is the program's own --help and --version, set out by help2man
+# (scripts/package-deb.sh installs it). A sanitizer build's program is not run here.
+find_program(HELP2MAN help2man)
+if(HELP2MAN AND NOT HALVENOR_SANITIZE)
+  add_custom_command(OUTPUT halvenor.1.gz
+                     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                             ${HELP2MAN} --no-info --output halvenor.1
+                             --name "writes business-plan templates for start-ups"
+                             $<TARGET_FILE:halvenor>
+                     COMMAND ${GZIP} -9nf halvenor.1
+                     DEPENDS halvenor)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/halvenor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  list(APPEND package_docs halvenor.1.gz)
+else()
+  message(STATUS "No manual page: help2man is not installed, or this is a sanitizer build")
+endif()
+add_custom_target(package_docs ALL DEPENDS ${package_docs})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${HALVENOR_PACKAGE})

@@ -17,7 +17,7 @@ test_packages=(
   python3 python3-docx libreoffice-writer-nogui poppler-utils
   lintian
 )
-package_packages=(dpkg-dev)
+package_packages=(dpkg-dev help2man)
 
 wanted=("${build_packages[@]}")
 case "${1:-}" in

@@ -29,8 +29,9 @@ installed_before=no
 dpkg-query -W -f='${Status}' halvenor 2>/dev/null | grep -q "install ok installed" &&
   installed_before=yes
 cleanup() {
-  [[ $installed_before == no ]] &&
+  if [[ $installed_before == no ]]; then
     "${sudo_cmd[@]}" dpkg --purge halvenor >/dev/null 2>&1 || true
+  fi
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -53,7 +54,8 @@ for path in usr/bin/halvenor usr/share/applications/halvenor.desktop \
   usr/share/icons/hicolor/scalable/apps/halvenor.svg \
   usr/share/fontconfig/conf.avail/30-halvenor-garamond.conf \
   "etc/fonts/conf.d/30-halvenor-garamond.conf -> /usr/share/fontconfig/conf.avail/30-halvenor-garamond.conf" \
-  usr/share/doc/halvenor/copyright usr/share/doc/halvenor/changelog.gz; do
+  usr/share/doc/halvenor/copyright usr/share/doc/halvenor/changelog.gz \
+  usr/share/man/man1/halvenor.1.gz; do
   check "holds /${path}" in_package "$path"
 done
 
