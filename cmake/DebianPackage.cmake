@@ -7,16 +7,21 @@ set(linux_files ${PROJECT_SOURCE_DIR}/packaging/linux)
 # Garamond, which the plans name, drawn by EB Garamond for every fontconfig client, so
 # another word processor opening a saved plan uses the preview's face. fontconfig reads
 # /etc/fonts/conf.d only; the rule lives in conf.avail and conf.d links to it, as Debian's
-# own rules do. The link is made at install time, when the prefix is the package's.
+# own rules do. The link is made at install time, when the prefix is the package's; an
+# install elsewhere (a user's own folder) leaves /etc alone.
 set(garamond_rule 30-halvenor-garamond.conf)
 install(FILES ${linux_files}/${garamond_rule}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fontconfig/conf.avail)
 install(CODE "
+  set(rule \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/fontconfig/conf.avail/${garamond_rule}\")
   set(link \"\$ENV{DESTDIR}/etc/fonts/conf.d/${garamond_rule}\")
-  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}/etc/fonts/conf.d\")
-  file(CREATE_LINK \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/fontconfig/conf.avail/${garamond_rule}\"
-       \"\${link}\" SYMBOLIC)
-  message(STATUS \"Installing: \${link}\")")
+  if(CMAKE_INSTALL_PREFIX MATCHES \"^/usr(/local)?/?$\")
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}/etc/fonts/conf.d\")
+    file(CREATE_LINK \"\${rule}\" \"\${link}\" SYMBOLIC)
+    message(STATUS \"Installing: \${link}\")
+  else()
+    message(STATUS \"Not linked from /etc/fonts/conf.d (prefix outside /usr): \${rule}\")
+  endif()")
 
 # Debian wants a package's copyright and changelog under its own name in /usr/share/doc,
 # the changelog compressed as gzip -9n does it (no name, no time stamp).
