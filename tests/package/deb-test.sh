@@ -102,7 +102,7 @@ if [[ -s $office_pdf ]]; then
   office_pages=$(pages "$office_pdf")
   preview_pages=$(pages "$scratch/plan.pdf")
   echo "pages: LibreOffice $office_pages, Halvenor's own PDF (the preview's pages) $preview_pages"
-  # Halvenor lays lines out by Garamond's own metrics, which are wider and taller than EB
+  # Halvenor lays lines out by Garamond's own metrics, which set text wider than EB
   # Garamond's that LibreOffice uses: LibreOffice needs a few pages fewer, never more (a
   # fallback to the wider DejaVu Serif needs more).
   few_pages_fewer() { ((office_pages <= preview_pages && office_pages >= preview_pages - 3)); }
