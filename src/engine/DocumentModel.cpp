@@ -214,6 +214,14 @@ void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& values) {
 #undef ENGINE_WRITE_PARAGRAPH
 }
 
+bool ParagraphValues::operator==(const ParagraphValues& other) const {
+#define ENGINE_SAME_PARAGRAPH(type, member, init, id) \
+  if (!(member == other.member)) return false;
+  ENGINE_PARAGRAPH_VALUES(ENGINE_SAME_PARAGRAPH)
+#undef ENGINE_SAME_PARAGRAPH
+  return true;
+}
+
 bool RunValues::operator==(const RunValues& other) const {
 #define ENGINE_SAME_RUN(type, member, init) \
   if (!(member == other.member)) return false;

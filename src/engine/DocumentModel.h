@@ -122,6 +122,9 @@ struct ParagraphValues {
 #define ENGINE_PARAGRAPH_FIELD(type, member, init, id) type member = init;
   ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_FIELD)
 #undef ENGINE_PARAGRAPH_FIELD
+
+  bool operator==(const ParagraphValues& other) const;
+  bool operator!=(const ParagraphValues& other) const { return !(*this == other); }
 };
 
 // Word's run values, as WordValues.h declares them.

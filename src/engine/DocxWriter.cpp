@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "engine/Docx.h"
+#include "engine/DocxFormatBytes.h"
 #include "engine/DocxPackage.h"
 #include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
@@ -56,7 +57,7 @@ void writeRunText(Part& part, const QString& text) {
 
 class DocumentWriter {
  public:
-  explicit DocumentWriter(const DocumentModel& model) : model_(model) {
+  explicit DocumentWriter(const DocumentModel& model) : model_(model), formats_(lists_) {
     for (size_t i = 0; i < model.listTemplates.size(); ++i)
       lists_.numIdOf.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
   }
@@ -414,9 +415,9 @@ class DocumentWriter {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    writeParagraphProperties(part, p, lists_);
+    part.raw(formats_.paragraphProperties(p));
     // The paragraph mark's own format: what an empty paragraph shows and keeps.
-    writeRunProperties(part, runValues(block.charFormat()));
+    part.raw(formats_.runProperties(runValues(block.charFormat())));
     if (endsSection) writeSectionProperties(part, firstSection);
     part.end();  // pPr
 
@@ -427,7 +428,7 @@ class DocumentWriter {
     auto flush = [&] {
       if (!open) return;
       part.start(QStringLiteral("r"));
-      writeRunProperties(part, current);
+      part.raw(formats_.runProperties(current));
       writeRunText(part, text);
       part.end();
       text.clear();
@@ -605,7 +606,8 @@ class DocumentWriter {
   }
 
   const DocumentModel& model_;
-  ListNumbers lists_;                         // list template name -> w:numId
+  ListNumbers lists_;  // list template name -> w:numId
+  FormatBytes formats_;
   std::map<QString, QString> tableStyleIds_;  // table style name -> w:styleId
   std::set<QString> usedStyleIds_{QStringLiteral("Normal"), QStringLiteral("TableNormal"),
                                   QStringLiteral("DefaultParagraphFont"), QStringLiteral("NoList")};
