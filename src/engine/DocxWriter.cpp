@@ -62,7 +62,7 @@ class DocumentWriter {
       lists_.numIdOf.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
   }
 
-  void write(const QString& path) {
+  QByteArray write(const QString& path) {
     collectTableStyles();
     PackageWriter package;
     package.addPart(QStringLiteral("[Content_Types].xml"), contentTypes());
@@ -73,7 +73,7 @@ class DocumentWriter {
     package.addPart(QStringLiteral("word/numbering.xml"), numbering());
     package.addPart(QStringLiteral("word/settings.xml"), settings());
     if (model_.header.pageNumbers) package.addPart(QStringLiteral("word/header1.xml"), header());
-    package.write(path);
+    return package.write(path);
   }
 
  private:
@@ -615,10 +615,10 @@ class DocumentWriter {
 
 }  // namespace
 
-void saveDocx(const DocumentModel& model, const QString& path) {
+QByteArray saveDocx(const DocumentModel& model, const QString& path) {
   if (path.isEmpty()) throw word::AutomationError(QStringLiteral("The file name is empty."));
   flushEdits(model);  // every table the edits made is in the structure written
-  DocumentWriter(model).write(path);
+  return DocumentWriter(model).write(path);
 }
 
 }  // namespace engine

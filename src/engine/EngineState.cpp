@@ -5,7 +5,9 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include "engine/Docx.h"
 #include "engine/PageLayout.h"
+#include "engine/WrittenDocuments.h"
 
 namespace engine {
 
@@ -27,6 +29,22 @@ DocumentState::DocumentState(DocumentModel m) : model(std::move(m)) {
 void DocumentState::ensureOpen() const {
   if (closed) failObjectDeleted();
   if (auto app = application.lock(); app && app->quit) failObjectDeleted();
+}
+
+void DocumentState::save(const QString& fileName) {
+  beginEdit();  // pages removed by navigation are gone from what is saved
+  const QByteArray bytes = saveDocx(model, fileName);
+  path = fileName;
+  saved = Saved{bytes, textVersion(model), model.page, model.header, model.listTemplates};
+}
+
+void DocumentState::keepIfUnchangedSinceSave() {
+  if (!saved || textVersion(model) != saved->textVersion || !(model.page == saved->page) ||
+      !(model.header == saved->header) || model.listTemplates != saved->listTemplates)
+    return;
+  keepWrittenDocument(path, saved->bytes, std::exchange(model, DocumentModel()));
+  cursor = QTextCursor(model.text());
+  saved.reset();
 }
 
 void DocumentState::beginEdit() {

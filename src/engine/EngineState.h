@@ -6,6 +6,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "engine/DocumentModel.h"
@@ -30,12 +31,26 @@ struct DocumentState {
   bool closed = false;
   // The file the document was last saved as or opened from; empty for a new one.
   QString path;
+  // What the last save wrote, and the document's Word data as they stood then.
+  struct Saved {
+    QByteArray bytes;
+    qint64 textVersion = 0;
+    PageSetup page;
+    HeaderSettings header;
+    std::vector<ListTemplateDefinition> listTemplates;
+  };
+  std::optional<Saved> saved;
   std::weak_ptr<ApplicationState> application;
 
   explicit DocumentState(DocumentModel m);
 
   // Throws when the document was closed.
   void ensureOpen() const;
+  // Saves the document at `path` (pending page removals made real first).
+  void save(const QString& path);
+  // Hands the document over to be opened again from memory (WrittenDocuments.h) when it is
+  // as it was saved last; this state keeps an empty document.
+  void keepIfUnchangedSinceSave();
   // Call before any change to the text, after the member's `enter` checked that the
   // document is open: makes pending page removals real.
   void beginEdit();

@@ -53,7 +53,9 @@ class LayoutCache : public QObject {
   explicit LayoutCache(QTextDocument* doc) : QObject(doc), edits(doc) {
     setObjectName(QLatin1String(kCacheName));
     connect(doc, &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
-      if (!settling) changed(from, removed, added);
+      if (settling) return;
+      ++version;
+      changed(from, removed, added);
     });
     open();
   }
@@ -89,6 +91,7 @@ class LayoutCache : public QObject {
   int held = 0;           // settled layouts alive
   bool settling = false;  // the row padding's own changes are no news
   bool settled = false;
+  qint64 version = 0;  // changes of the text Qt reported so far
   // The span of text changed since the layout last settled.
   qint64 changeStart = 0;
   qint64 changeEnd = std::numeric_limits<int>::max();
@@ -502,6 +505,11 @@ SettledLayout::~SettledLayout() {
 
 void forgetLayout(const DocumentModel& model) {
   model.layoutCache().changed(0, 0, std::numeric_limits<int>::max());
+}
+
+qint64 textVersion(const DocumentModel& model) {
+  flushEdits(model);  // Qt reports the open edits as they are taken in
+  return model.layoutCache().version;
 }
 
 void forgetBullets(const DocumentModel& model) { model.layoutCache().bulletsKnown = false; }

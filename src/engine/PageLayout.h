@@ -44,6 +44,11 @@ class SettledLayout {
 // can tell.
 int lineMoveInTable(const DocumentModel& model, int position, bool down);
 
+// The version of the text: it goes up with every change Qt reports of it (text, formats,
+// tables; the row paddings the layout makes are not changes). An equal version is an
+// unchanged text.
+qint64 textVersion(const DocumentModel& model);
+
 // Forgets only where bullets are drawn and how (a list template changed).
 void forgetBullets(const DocumentModel& model);
 // The number of pages (at least 1).
