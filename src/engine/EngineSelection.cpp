@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/DocxVocabulary.h"
 #include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
@@ -446,7 +447,8 @@ void EngineSelection::TypeText(const QString& text) {
   DocumentState& d = enter("Selection.TypeText");
   d.beginEdit();
   // Line breaks start new paragraphs; characters that the text store reserves for its
-  // own structure are dropped.
+  // own structure are dropped, and so are those a saved file cannot hold (XML forbids
+  // them), so that the document is what its file says.
   QString clean = text;
   clean.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
   clean.replace(QLatin1Char('\n'), QLatin1Char('\r'));
@@ -455,7 +457,7 @@ void EngineSelection::TypeText(const QString& text) {
   clean.remove(QChar(0xFDD1));
   clean.remove(QChar(0xFDEF));
   clean.remove(QChar::ObjectReplacementCharacter);
-  clean.remove(QChar(0));
+  clean = docx::xmlSafe(clean);
   const QStringList parts = clean.split(QLatin1Char('\r'));
   for (int i = 0; i < parts.size(); ++i) {
     if (i > 0) TypeParagraph();
