@@ -377,10 +377,13 @@ void flushEdits(const DocumentModel& model) {
 void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
   LayoutCache& cache = model.layoutCache();
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  // The lines that moves by line laid out in one column are laid out again on pages: the
+  // edits since are not laid out in one column first.
+  if (doc->pageSize() != pageSize && !doc->pageSize().isNull()) doc->setPageSize(QSizeF(0, 0));
   cache.close();  // Qt lays out what the edits changed
   // Until the first question about pages the document has no page size, and so no
   // layout: setting it lays the whole document out, from then on only what changes.
-  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
   if (doc->pageSize() != pageSize) {
     cache.settling = true;
     padAndSpaceBeforeLayout(model);
