@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <climits>
 
 #include "engine/Docx.h"
 #include "engine/PageLayout.h"
@@ -45,6 +46,22 @@ void DocumentState::keepIfUnchangedSinceSave() {
   keepWrittenDocument(path, saved->bytes, std::exchange(model, DocumentModel()));
   cursor = QTextCursor(model.text());
   saved.reset();
+}
+
+namespace {
+// Left on the cursor by a move the engine answered itself: Qt's cursor never holds it, and
+// any move or edit of the cursor replaces it (as it would the x Qt keeps).
+constexpr int kLineXMark = INT_MIN / 2;
+}  // namespace
+
+std::optional<qreal> DocumentState::keptLineX() const {
+  if (lineX && cursor.verticalMovementX() == kLineXMark) return lineX;
+  return std::nullopt;
+}
+
+void DocumentState::keepLineX(std::optional<qreal> x) {
+  lineX = x;
+  if (x) cursor.setVerticalMovementX(kLineXMark);
 }
 
 void DocumentState::beginEdit() {

@@ -40,6 +40,12 @@ struct DocumentState {
     std::vector<ListTemplateDefinition> listTemplates;
   };
   std::optional<Saved> saved;
+  // The x that Qt's cursor keeps between moves by line, for the moves the engine answers
+  // itself (LineMoves.h); it holds while the cursor keeps the mark they leave on it.
+  std::optional<qreal> lineX;
+  std::optional<qreal> keptLineX() const;
+  // Keeps `x` as the x of the cursor where it stands, or forgets it.
+  void keepLineX(std::optional<qreal> x);
   std::weak_ptr<ApplicationState> application;
 
   explicit DocumentState(DocumentModel m);

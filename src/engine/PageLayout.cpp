@@ -449,6 +449,12 @@ bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCel
 
 }  // namespace
 
+bool cellParagraphFitsOneLine(const DocumentModel& model, const QTextBlock& block) {
+  QTextTable* table = tableAt(model, block.position());
+  const QTextTableCell cell = table ? table->cellAt(block.position()) : QTextTableCell();
+  return cell.isValid() && fitsOneLine(block, table, cell);
+}
+
 int lineMoveInTable(const DocumentModel& model, int position, bool down) {
   QTextDocument* doc = model.text();
   QTextCursor at(doc);
