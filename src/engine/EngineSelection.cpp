@@ -113,8 +113,9 @@ void SelectionFont::apply(const RunValues& values) {
     d.cursor.mergeCharFormat(f);
   }
   // In an empty paragraph the paragraph mark takes the formatting too (it sets the
-  // height of the empty line).
-  if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
+  // height of the empty line); a mark that has it already is left as it is.
+  if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1 &&
+      d.cursor.block().charFormat() != d.typing) {
     QTextCursor c(d.cursor.block());
     c.setBlockCharFormat(d.typing);
     d.model.refreshParagraph(d.cursor.block());

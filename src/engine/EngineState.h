@@ -79,7 +79,7 @@ struct DocumentState {
       ParagraphValues v = paragraphValues(f);
       change(v);
       setParagraphValues(f, v);
-      QTextCursor(b).setBlockFormat(f);
+      if (f != b.blockFormat()) QTextCursor(b).setBlockFormat(f);
       model.refreshParagraph(b);
       if (b == last) break;
     }
