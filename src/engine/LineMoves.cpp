@@ -60,6 +60,13 @@ QTextFrame* frameAt(QTextDocument* doc, int position) {
   return at.currentFrame();
 }
 
+// Qt's cursor fits a selection to the frames it crosses by the direction of the move;
+// setting the position fits it by where the anchor lies. They differ only for a selection
+// that crosses a frame against the direction of the move.
+bool fitsAgainstTheMove(QTextDocument* doc, int target, int anchor, bool down) {
+  return frameAt(doc, target) != frameAt(doc, anchor) && (down ? target < anchor : target > anchor);
+}
+
 // The x that Qt's cursor keeps for moves by line, where it stands (QTextCursor's own rule).
 qreal cursorX(const QTextDocument* doc, int position) {
   const QTextBlock block = doc->findBlock(position);
@@ -219,6 +226,8 @@ std::optional<bool> LineCopy::step(QTextCursor& cursor, bool down, bool extend,
                                    std::optional<qreal>& x) {
   if (const std::optional<int> target = betweenOneLineCells(cursor.position(), down, x)) {
     if (*target == cursor.position()) return false;
+    if (extend && fitsAgainstTheMove(model_.text(), *target, cursor.anchor(), down))
+      return std::nullopt;
     cursor.setPosition(*target, extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     return true;
   }
@@ -285,12 +294,7 @@ std::optional<bool> LineCopy::step(QTextCursor& cursor, bool down, bool extend,
     const int target =
         (layout->lineCount() > 0 ? layout->lineAt(i).xToCursor(*x) : 0) + block.position();
     if (target == position) return false;
-    // Qt's cursor fits a selection to the frames it crosses by the direction of the move;
-    // setting the position fits it by where the anchor lies. They agree unless the
-    // selection crosses a frame against the direction of the move.
-    const int anchor = cursor.anchor() - start;
-    if (extend && frameAt(doc, target) != frameAt(doc, anchor) &&
-        (down ? target < anchor : target > anchor))
+    if (extend && fitsAgainstTheMove(doc, target, cursor.anchor() - start, down))
       return std::nullopt;
     cursor.setPosition(target + start, extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     return true;
