@@ -1,3 +1,4 @@
+// Moves by visual line answered from a copy of the part of the document they cross.
 #include "engine/LineMoves.h"
 
 #include <QAbstractTextDocumentLayout>

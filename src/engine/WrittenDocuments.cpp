@@ -1,3 +1,4 @@
+// The document this engine wrote last, kept for opening its file again from memory.
 #include "engine/WrittenDocuments.h"
 
 #include <QCoreApplication>
