@@ -50,7 +50,7 @@ for member in 'EngineSelection::moveVertical[(]' 'EngineSelection::EndKey[(]' 'E
 done
 
 echo "clicks counted: $clicks"
-printf '%-44s %6s M\n' "click (Form1::PushButton1_Click)" "$(per_click 'shell::Form1::PushButton1_Click[(][)] [[]')"
+printf '%-44s %6s M\n' "click (Form1::PushButton1_Click)" "$(per_click 'shell::Form1::PushButton1_Click[(][)]')"
 printf '%-44s %6s M\n' "  typing (generator::runRecipe)" "$(per_click 'generator::runRecipe[(]')"
 printf '%-44s %6s M\n' "    of which moves by line" "$moves"
 printf '%-44s %6s M\n' "  writing the .docx (engine::saveDocx)" "$(per_click 'engine::saveDocx[(]')"

@@ -17,6 +17,7 @@
 #include "engine/Inspection.h"
 #include "engine/PageLayout.h"
 #include "engine/WordEngine.h"
+#include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
 #include "preview/RunPreview.h"
@@ -265,6 +266,7 @@ TEST_F(ClickToPreviewTest, PagesDrawnFromMemoryAreThePagesOfTheSavedFile) {
   for (const shell::BusinessDetails& details : {sample, hostile, longest}) {
     SCOPED_TRACE(details[0].left(40).toStdString());
     WatchingDocuments::Seen seen;
+    output::RunResult run;
     {
       const word::RegistrySnapshot restore;
       std::vector<word::Ref<word::Application>> instances;
@@ -275,24 +277,21 @@ TEST_F(ClickToPreviewTest, PagesDrawnFromMemoryAreThePagesOfTheSavedFile) {
         instances.pop_back();
         return word::makeRef<WatchingApplication>(next, seen);
       });
-      generator::GeneratePlanFor(details);
+      run = generator::GeneratePlan(details);
     }
     EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
     ASSERT_EQ(seen.opened, 1);
     EXPECT_EQ(seen.openedFromMemory, 1);
-    preview::Form2* form = preview::Form2::loaded();
-    ASSERT_NE(form, nullptr);
-    const engine::DocumentModel reread = engine::loadDocx(form->document());
-    ASSERT_EQ(form->Image1.size(), static_cast<size_t>(engine::pageCount(reread)));
-    for (size_t page = 0; page < form->Image1.size(); ++page) {
+    ASSERT_TRUE(run.madeDocument());
+    const engine::DocumentModel reread = engine::loadDocx(run.document.path());
+    ASSERT_EQ(run.pages.size(), static_cast<size_t>(engine::pageCount(reread)));
+    for (size_t page = 0; page < run.pages.size(); ++page) {
       const QPicture fromFile = engine::drawPage(reread, static_cast<int>(page));
-      const QPicture& fromMemory = form->Image1[page];
+      const QPicture& fromMemory = run.pages[page];
       EXPECT_EQ(QByteArray(fromMemory.data(), fromMemory.size()),
                 QByteArray(fromFile.data(), fromFile.size()))
           << "page " << page + 1;
     }
-    form->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
 
