@@ -23,14 +23,14 @@ shell::BusinessDetails sampleClient() {
 void BM_BatchPlan(benchmark::State& state) {
   const bool withPdf = state.range(0) != 0;
   const shell::BusinessDetails details = sampleClient();
-  cli::CollectingDialogs dialogs;
+  cli::UnattendedDialogs dialogs;
   int n = 0;
   for (auto _ : state) {
     cli::PlanTargets targets;
     targets.wordFile = bench::privateFolder()->filePath(QStringLiteral("plan%1.doc").arg(n));
     if (withPdf)
       targets.pdfFile = bench::privateFolder()->filePath(QStringLiteral("plan%1.pdf").arg(n));
-    const QString error = cli::writePlan(details, targets, dialogs);
+    const QString error = cli::writePlan(details, targets);
     if (!error.isEmpty()) {
       state.SkipWithError(error.toStdString().c_str());
       break;

@@ -15,8 +15,8 @@
 #include "engine/DocxPackage.h"
 #include "engine/PageLayout.h"
 #include "engine/WordEngine.h"
-#include "generator/Generator.h"
 #include "preview/Form2.h"
+#include "preview/RunPreview.h"
 #include "shell/Form1.h"
 #include "word/Automation.h"
 
@@ -25,7 +25,7 @@ namespace {
 bench::SilentDialogs* gDialogs = nullptr;
 
 void BM_LongBusinessName(benchmark::State& state) {
-  shell::Form1 form1({[] {}, &generator::GeneratePlan});
+  shell::Form1 form1({[] {}, &preview::GenerateAndPreview});
   form1.PushButton3_Click();
   form1.txtBusinessName->setText(QString(static_cast<int>(state.range(0)), QLatin1Char('N')));
   gDialogs->errors = 0;

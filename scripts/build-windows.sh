@@ -412,7 +412,7 @@ prepare_wine() {
 # pass. (The source files tests/CMakeLists.txt leaves out of the Windows build are others.)
 readonly TESTS_NOT_UNDER_WINE=(
   "WholePlan.PythonDocx*:WholePlan.LibreOffice*:WholePlan.SectionsBeginOnThePagesTheContentsName:WholePlan.TextAfterAListStandsAtTheMarginAndNestedItemsRightOfTheirParent:PlanInEngine.SavedFileOpensInPythonDocxWithTheParagraphsInOrder:FinishTest.WithoutTempThePrivateFolderHoldsTheDocument|check the plan with python-docx or LibreOffice, Linux programs, which cannot open the Windows paths a Windows program gives them"
-  "SavedValuesTest.SavingKeepsTheFilesPrivateMode:FinishTest.SavesClosesRendersAndShowsThePreview|read POSIX permission bits; on Windows a file takes its folder's access rules"
+  "SavedValuesTest.SavingKeepsTheFilesPrivateMode:FinishTest.SavesClosesAndDrawsThePagesIntoTheResult|read POSIX permission bits; on Windows a file takes its folder's access rules"
   "FinishTest.AnUnusableFolderIsReportedOnceAndNothingElseHappens|expect POSIX's wording of the reason (File name too long)"
   "FinishTest.APageImageThatCannotBeWrittenIsReportedOnce|set the variables temp and TEMP apart, which on Windows are one"
   "BatchWorkers.AWorkerThatCannotStartOrCrashesFailsItsRow|stand in for a crashing worker with a shell script, which Windows cannot start"

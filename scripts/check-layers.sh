@@ -6,8 +6,11 @@
 #   word       the Word contract: word and base only
 #   shell      the main window and the details: shell, word and base
 #   engine     the built-in word processor: engine, word and base; never a window
-#   generator  never a window header, never the engine's classes
-#   preview    never the engine's classes (the Word contract only)
+#   output     what a run makes and where it goes (temporary files, page pictures, PDF,
+#              printing): output, word and base; never a window
+#   generator  output, word, shell and base: never the preview, never the engine's classes
+#   preview    the preview window: never the engine's classes (the Word contract only)
+#   cli        the command line: never a window
 #
 # Inside the engine, a few files keep one direction between them: the font substitutes
 # below the document model, the model below the layout, the leading pages below the
@@ -33,13 +36,15 @@ forbid() {
   fi
 }
 
-forbid base '(shell|word|engine|generator|preview|cli|app)/[^">]*' "includes no other library of ours"
-forbid word '(shell|engine|generator|preview|cli|app)/[^">]*' "holds the contract only (word and base)"
-forbid shell '(engine|generator|preview|cli|app)/[^">]*' "reaches no engine or higher library"
-forbid engine "(shell|generator|preview|cli|app)/[^\">]*" "reaches no window or higher library"
-forbid generator "$window_headers" "includes no window header"
+forbid base '(shell|word|engine|output|generator|preview|cli|app)/[^">]*' "includes no other library of ours"
+forbid word '(shell|engine|output|generator|preview|cli|app)/[^">]*' "holds the contract only (word and base)"
+forbid shell '(engine|output|generator|preview|cli|app)/[^">]*' "reaches no engine or higher library"
+forbid engine "(shell|output|generator|preview|cli|app)/[^\">]*" "reaches no window or higher library"
+forbid output '(shell|engine|generator|preview|cli|app)/[^">]*' "reaches no window or higher library"
+forbid generator "$window_headers|preview/[^\">]*|cli/[^\">]*" "includes no window or preview header"
 forbid generator 'engine/[^">]*' "reaches the word processor only through src/word"
 forbid preview 'engine/[^">]*' "reaches the word processor only through src/word"
+forbid cli "$window_headers|preview/[^\">]*" "makes no window"
 forbid engine/FontSubstitutes 'engine/(DocumentModel|PageLayout)\.h' "is below the document model"
 forbid engine/DocumentModel 'engine/PageLayout\.h' "is below the layout"
 forbid engine/LeadingPages 'engine/(EngineState|EngineObjects)\.h' "is below the document state"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever the build (and, with --test, the tests) need and the
-# machine lacks. Debian 12 package names.
+# Installs, with apt-get, whatever the build (with --package, the Debian package; with
+# --test, the tests, which make the package too) needs and the machine lacks. Debian 12
+# package names.
 set -euo pipefail
 
 build_packages=(
@@ -14,10 +15,15 @@ test_packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth xclip
   python3 python3-docx libreoffice-writer-nogui poppler-utils
+  lintian
 )
+package_packages=(dpkg-dev help2man)
 
 wanted=("${build_packages[@]}")
-[[ "${1:-}" == "--test" ]] && wanted+=("${test_packages[@]}")
+case "${1:-}" in
+  --package) wanted+=("${package_packages[@]}") ;;
+  --test) wanted+=("${package_packages[@]}" "${test_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

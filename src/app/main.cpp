@@ -8,9 +8,9 @@
 #include "base/platform/Console.h"
 #include "cli/CommandLine.h"
 #include "engine/WordEngine.h"
-#include "generator/Generator.h"
 #include "generator/WordAvailability.h"
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
+#include "preview/RunPreview.h"
 #include "shell/Form1.h"
 
 int main(int argc, char** argv) {
@@ -27,10 +27,10 @@ int main(int argc, char** argv) {
   }
   base::platform::releaseOwnConsole();
   base::handleTerminationSignals();
-  preview::removeStaleTemporaryFiles();
+  output::removeStaleTemporaryFiles();
 
   QApplication::setQuitOnLastWindowClosed(false);  // only closing the main window ends it
-  shell::Form1 form1({&generator::VerifyWordInstalled, &generator::GeneratePlan});
+  shell::Form1 form1({&generator::VerifyWordInstalled, &preview::GenerateAndPreview});
   form1.Form_Load();
   form1.show();
   const int status = app.exec();

@@ -81,4 +81,17 @@ QString qtFilterFromPipes(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
+RecordedMessages::RecordedMessages() : shown_(dialogs()), installed_(*this) {}
+
+int RecordedMessages::message(const QString& text, const QString& caption, MessageIcon icon,
+                              MessageButtons buttons) {
+  messages_ << caption + QStringLiteral(": ") + text;
+  return shown_.message(text, caption, icon, buttons);
+}
+
+QString RecordedMessages::saveFileName(const QString& title, const QString& filter,
+                                       const QString& initialName, QString* chosenFilter) {
+  return shown_.saveFileName(title, filter, initialName, chosenFilter);
+}
+
 }  // namespace base

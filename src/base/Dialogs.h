@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "base/ScopedOverride.h"
 
@@ -37,6 +38,23 @@ class ScopedDialogs {
 
  private:
   ScopedOverride<Dialogs*> override_;
+};
+
+// Keeps the text of every message shown while it lives, each still shown by the dialogs
+// that were in force.
+class RecordedMessages final : public Dialogs {
+ public:
+  RecordedMessages();
+  int message(const QString& text, const QString& caption, MessageIcon icon,
+              MessageButtons buttons) override;
+  QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
+                       QString* chosenFilter = nullptr) override;
+  const QStringList& messages() const { return messages_; }
+
+ private:
+  Dialogs& shown_;
+  QStringList messages_;
+  ScopedDialogs installed_;
 };
 
 // Shows a message box whose caption is the application title (boxes that name none).

@@ -93,12 +93,12 @@ std::optional<WorkerJob> readJob(QIODevice& in) {
 }
 
 int runBatchWorker(QIODevice& in, QIODevice& out) {
-  CollectingDialogs dialogs;
+  UnattendedDialogs dialogs;
   while (!base::terminationRequested()) {
     const std::optional<WorkerJob> job = readJob(in);
     if (!job) break;
     QByteArray answer;
-    appendText(answer, writePlan(job->details, job->targets, dialogs));
+    appendText(answer, writePlan(job->details, job->targets));
     if (out.write(answer) != answer.size()) return 1;
   }
   return 0;

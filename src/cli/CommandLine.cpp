@@ -21,7 +21,7 @@
 #include "cli/CsvReader.h"
 #include "cli/OutputNames.h"
 #include "cli/PlanWriter.h"
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
 #include "shell/BusinessRecordStore.h"
 
 namespace cli {
@@ -181,8 +181,8 @@ class Command {
       }
     }
 
-    CollectingDialogs dialogs;
-    const QString error = writePlan(details, targets, dialogs);
+    UnattendedDialogs dialogs;
+    const QString error = writePlan(details, targets);
     if (!error.isEmpty()) {
       progress(QStringLiteral("failed: ") + error);
       return kSomePlansFailed;
@@ -307,7 +307,7 @@ class Command {
   // reports them in row order: an outcome that comes early waits for the rows before it.
   int makePlans(const std::vector<BatchRow>& rows, int jobs, bool withPdf) {
     const int total = static_cast<int>(rows.size());
-    CollectingDialogs dialogs;
+    UnattendedDialogs dialogs;
     std::unique_ptr<BatchWorkers> workers;
     if (jobs > 1)
       workers = std::make_unique<BatchWorkers>(jobs, QCoreApplication::applicationFilePath());
@@ -327,7 +327,7 @@ class Command {
         if (!row.problem.isEmpty())
           outcomes[static_cast<size_t>(started)] = QStringLiteral("skipped: ") + row.problem;
         else if (!workers)
-          planMade(started, writePlan(row.details, row.targets, dialogs));
+          planMade(started, writePlan(row.details, row.targets));
         else
           workers->start(started, {row.targets, row.details});
         ++started;
@@ -402,8 +402,8 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
   // the folders that commands ended by force left behind go first (a batch's worker leaves
   // that to the batch, which swept before starting it).
   if (!arguments.contains(QStringLiteral("--") + QLatin1String(kWorkerOption)))
-    preview::removeStaleTemporaryFiles();
-  std::optional<preview::CommandFolder> scratch;
+    output::removeStaleTemporaryFiles();
+  std::optional<output::CommandFolder> scratch;
   try {
     scratch.emplace();
   } catch (const std::exception& error) {

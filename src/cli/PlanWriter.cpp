@@ -1,8 +1,6 @@
-// One plan from details to files, through the window's own generation run.
+// One plan from details to files, through the same generation run the main window uses.
 #include "cli/PlanWriter.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
@@ -11,8 +9,7 @@
 #include "base/ProgramExit.h"
 #include "base/WholeFile.h"
 #include "generator/Generator.h"
-#include "preview/Form2.h"
-#include "preview/PdfExport.h"
+#include "output/PdfExport.h"
 
 namespace cli {
 namespace {
@@ -25,21 +22,14 @@ QString oneLine(QString text) {
   return text.simplified();
 }
 
-// The preview window the run leaves behind goes, and with it the temporary document.
-void closePreview() {
-  if (preview::Form2* form = preview::Form2::loaded()) form->close();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 }  // namespace
 
-int CollectingDialogs::message(const QString& text, const QString& caption, base::MessageIcon,
+int UnattendedDialogs::message(const QString&, const QString&, base::MessageIcon,
                                base::MessageButtons buttons) {
-  messages << oneLine(caption + QStringLiteral(": ") + text);
   return buttons == base::MessageButtons::YesNo ? base::vbNo : base::vbOK;
 }
 
-QString CollectingDialogs::saveFileName(const QString&, const QString&, const QString&, QString*) {
+QString UnattendedDialogs::saveFileName(const QString&, const QString&, const QString&, QString*) {
   return QString();
 }
 
@@ -53,35 +43,29 @@ void requireFreeName(const QString& target) {
 
 }  // namespace
 
-QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets,
-                  CollectingDialogs& dialogs) {
-  dialogs.messages.clear();
-  closePreview();
+QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets) {
   try {
     if (!targets.replace) {
       requireFreeName(targets.wordFile);
       if (!targets.pdfFile.isEmpty()) requireFreeName(targets.pdfFile);
     }
     // Pages are drawn only for a PDF.
-    generator::GeneratePlanFor(
-        details, preview::programWindows(),
-        targets.pdfFile.isEmpty() ? generator::Pages::Skip : generator::Pages::Draw);
-    preview::Form2* form = preview::Form2::loaded();
-    if (!dialogs.messages.isEmpty()) fail(dialogs.messages.first());
-    if (!form) fail(QStringLiteral("the run made no plan"));
+    const output::RunResult run = generator::GeneratePlan(
+        details, targets.pdfFile.isEmpty() ? generator::Pages::Skip : generator::Pages::Draw);
+    // Any message fails the plan: its files would not be what the details ask for.
+    if (!run.problems.isEmpty() || !run.madeDocument()) fail(run.failure());
 
     // Both files are written whole beside their targets before either takes its name, so
     // a file that cannot be written leaves both targets as they were.
     base::StagedFile wordFile(targets.wordFile);
-    wordFile.copyFrom(form->document());
+    wordFile.copyFrom(run.document.path());
     wordFile.finish();
     std::optional<base::StagedFile> pdfFile;
     if (!targets.pdfFile.isEmpty()) {
-      const std::vector<QPicture> pages = form->pagePictures();
-      if (pages.empty()) fail(QStringLiteral("the plan has no pages"));
+      if (run.pages.empty()) fail(QStringLiteral("the plan has no pages"));
       pdfFile.emplace(targets.pdfFile);
-      pdfFile->write(preview::pdfBytes(
-          pages, details[static_cast<size_t>(shell::BusinessField::BusinessName)]));
+      pdfFile->write(output::pdfBytes(
+          run.pages, details[static_cast<size_t>(shell::BusinessField::BusinessName)]));
       pdfFile->finish();
     }
     if (base::terminationRequested()) fail(QStringLiteral("interrupted"));
@@ -91,10 +75,8 @@ QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targ
       base::placeBoth(wordFile, *pdfFile, placing);
     else
       wordFile.place(placing);
-    closePreview();
     return QString();
   } catch (const std::exception& error) {
-    closePreview();
     return oneLine(QString::fromStdString(error.what()));
   }
 }

@@ -1,28 +1,25 @@
-// Makes one plan without a window: the generation run the main window uses, fed the
-// business details as values, then the Word file and, when asked, the PDF put in place.
+// Makes one plan without a window: the generation run the main window uses, then the Word
+// file and, when asked, the PDF put in place from the run's result.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include "base/Dialogs.h"
 #include "shell/BusinessRecord.h"
 
 namespace cli {
 
-// Dialogs for a run without a user: every message is collected instead of shown, and a
-// question is answered No (the cautious answer).
-class CollectingDialogs final : public base::Dialogs {
+// Dialogs for a run without a user: nothing is shown (the run's result keeps every
+// message), and a question is answered No (the cautious answer).
+class UnattendedDialogs final : public base::Dialogs {
  public:
   // Stands in for the dialogs in force while it lives.
-  CollectingDialogs() = default;
+  UnattendedDialogs() = default;
 
   int message(const QString& text, const QString& caption, base::MessageIcon icon,
               base::MessageButtons buttons) override;
   QString saveFileName(const QString& title, const QString& filter, const QString& initialName,
                        QString* chosenFilter) override;
-
-  QStringList messages;  // each as "caption: text" on one line
 
  private:
   base::ScopedDialogs installed_{*this};
@@ -36,7 +33,7 @@ struct PlanTargets {
 
 // Generates the plan for `details` and writes the targets. Returns "" on success, or why
 // the plan failed. A failed plan leaves both targets as they were.
-QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets,
-                  CollectingDialogs& dialogs);
+// Needs UnattendedDialogs (or others that never wait for a user) in force.
+QString writePlan(const shell::BusinessDetails& details, const PlanTargets& targets);
 
 }  // namespace cli

@@ -214,6 +214,45 @@ void setParagraphValues(QTextBlockFormat& f, const ParagraphValues& values) {
 #undef ENGINE_WRITE_PARAGRAPH
 }
 
+bool PageSetup::operator==(const PageSetup& o) const {
+  return pageWidth == o.pageWidth && pageHeight == o.pageHeight && topMargin == o.topMargin &&
+         bottomMargin == o.bottomMargin && leftMargin == o.leftMargin &&
+         rightMargin == o.rightMargin && headerDistance == o.headerDistance &&
+         footerDistance == o.footerDistance && defaultTabStop == o.defaultTabStop;
+}
+
+bool HeaderSettings::operator==(const HeaderSettings& o) const {
+  return pageNumbers == o.pageNumbers && alignment == o.alignment && firstPage == o.firstPage;
+}
+
+bool ListLevelFont::operator==(const ListLevelFont& o) const {
+#define ENGINE_SAME_LIST_FONT(member, Member) \
+  if (member != o.member) return false;
+  ENGINE_LIST_FONT_VALUES(ENGINE_SAME_LIST_FONT)
+#undef ENGINE_SAME_LIST_FONT
+  return size == o.size && name == o.name;
+}
+
+bool ListLevelDefinition::operator==(const ListLevelDefinition& o) const {
+  return numberFormat == o.numberFormat && trailingCharacter == o.trailingCharacter &&
+         numberStyle == o.numberStyle && numberPosition == o.numberPosition &&
+         alignment == o.alignment && textPosition == o.textPosition &&
+         tabPosition == o.tabPosition && resetOnHigher == o.resetOnHigher && startAt == o.startAt &&
+         linkedStyle == o.linkedStyle && font == o.font && defined == o.defined;
+}
+
+bool ListTemplateDefinition::operator==(const ListTemplateDefinition& o) const {
+  return name == o.name && outlineNumbered == o.outlineNumbered && levels == o.levels;
+}
+
+bool ParagraphValues::operator==(const ParagraphValues& other) const {
+#define ENGINE_SAME_PARAGRAPH(type, member, init, id) \
+  if (!(member == other.member)) return false;
+  ENGINE_PARAGRAPH_VALUES(ENGINE_SAME_PARAGRAPH)
+#undef ENGINE_SAME_PARAGRAPH
+  return true;
+}
+
 bool RunValues::operator==(const RunValues& other) const {
 #define ENGINE_SAME_RUN(type, member, init) \
   if (!(member == other.member)) return false;

@@ -61,6 +61,8 @@ struct PageSetup {
   double headerDistance = 36;  // page top to header text top
   double footerDistance = 36;
   double defaultTabStop = 36;  // default tab stops every half inch
+
+  bool operator==(const PageSetup& other) const;
 };
 
 // The primary header of the first section (linked by every later section).
@@ -68,6 +70,8 @@ struct HeaderSettings {
   bool pageNumbers = false;  // a PAGE field is in the header
   int alignment = 2;         // WdPageNumberAlignment: 0 left, 1 centre, 2 right
   bool firstPage = true;     // the number also shows on the first page
+
+  bool operator==(const HeaderSettings& other) const;
 };
 
 // A list level's bullet font. Long values use Word's booleans (0 false, -1 true) or
@@ -78,6 +82,8 @@ struct ListLevelFont {
 #undef ENGINE_LIST_FONT_FIELD
   double size = kUndefined;
   QString name;  // "" = the text's font
+
+  bool operator==(const ListLevelFont& other) const;
 };
 
 // One level of a list template, with Word's values.
@@ -94,6 +100,9 @@ struct ListLevelDefinition {
   QString linkedStyle;
   ListLevelFont font;
   bool defined = false;  // set through the object model (or read from a file)
+
+  // Every member above counts.
+  bool operator==(const ListLevelDefinition& other) const;
 };
 
 // A named list template with its nine levels (index 0 = level 1).
@@ -101,6 +110,8 @@ struct ListTemplateDefinition {
   QString name;
   bool outlineNumbered = false;
   std::array<ListLevelDefinition, kListLevels> levels;
+
+  bool operator==(const ListTemplateDefinition& other) const;
 };
 
 // The level as it shows: the definition when it was defined; otherwise Word-like
@@ -122,6 +133,9 @@ struct ParagraphValues {
 #define ENGINE_PARAGRAPH_FIELD(type, member, init, id) type member = init;
   ENGINE_PARAGRAPH_VALUES(ENGINE_PARAGRAPH_FIELD)
 #undef ENGINE_PARAGRAPH_FIELD
+
+  bool operator==(const ParagraphValues& other) const;
+  bool operator!=(const ParagraphValues& other) const { return !(*this == other); }
 };
 
 // Word's run values, as WordValues.h declares them.

@@ -7,9 +7,10 @@
 
 namespace engine {
 
-// Writes the document as a .docx package at `path`, whatever its extension. The file is
-// replaced only once the whole package is written. Throws word::AutomationError on failure.
-void saveDocx(const DocumentModel& model, const QString& path);
+// Writes the document as a .docx package at `path`, whatever its extension, and answers the
+// bytes written. The file is replaced only once the whole package is written. Throws
+// word::AutomationError on failure.
+QByteArray saveDocx(const DocumentModel& model, const QString& path);
 
 // Reads a package that saveDocx wrote (and the same vocabulary from other writers).
 // Anything else is refused with a word::AutomationError saying what is wrong; no input

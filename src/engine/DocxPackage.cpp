@@ -117,7 +117,7 @@ QByteArray PackageWriter::toBytes() const {
   return bytes;
 }
 
-void PackageWriter::write(const QString& path) const {
+QByteArray PackageWriter::write(const QString& path) const {
   const QByteArray bytes = toBytes();
   // Written beside the name and renamed over it: a link planted at the name is replaced,
   // never written through, and a failed save leaves what stood there.
@@ -127,6 +127,7 @@ void PackageWriter::write(const QString& path) const {
     fail(QStringLiteral("Could not save the document. %1.")
              .arg(QString::fromStdString(error.what())));
   }
+  return bytes;
 }
 
 // ---------------------------------------------------------------------------------------

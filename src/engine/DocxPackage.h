@@ -26,8 +26,8 @@ struct PackageLimits {
 class PackageWriter {
  public:
   void addPart(const QString& name, const QByteArray& content);
-  // Throws word::AutomationError describing what failed.
-  void write(const QString& path) const;
+  // Answers the bytes written. Throws word::AutomationError describing what failed.
+  QByteArray write(const QString& path) const;
   // The archive's bytes, as `write` would store them.
   QByteArray toBytes() const;
 

@@ -37,6 +37,25 @@ class Part {
   void end() { xml_.writeEndElement(); }
   void attr(const QString& name, const QString& value) { xml_.writeAttribute(kW, name, value); }
 
+  // Markup serialised before, as it stands: it goes where the next element would.
+  void raw(const QByteArray& markup) {
+    xml_.writeCharacters(QString());  // ends an open start tag (">" or "/>")
+    xml_.device()->write(markup);
+  }
+  // The markup that `write(part)` writes inside an element that declares the w: prefix,
+  // for `raw` to write again in a part that declares it the same way.
+  template <class Write>
+  static QByteArray fragment(Write write) {
+    Part part;
+    part.xml().writeNamespace(kW, QStringLiteral("w"));
+    part.start(QStringLiteral("fragment"));
+    part.xml().writeCharacters(QString());
+    const qsizetype from = part.bytes_.size();
+    write(part);
+    part.xml().writeCharacters(QString());
+    return part.bytes_.mid(from);
+  }
+
  private:
   QByteArray bytes_;
   QXmlStreamWriter xml_;

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "engine/Docx.h"
+#include "engine/DocxFormatBytes.h"
 #include "engine/DocxPackage.h"
 #include "engine/DocxProperties.h"
 #include "engine/DocxVocabulary.h"
@@ -56,12 +57,12 @@ void writeRunText(Part& part, const QString& text) {
 
 class DocumentWriter {
  public:
-  explicit DocumentWriter(const DocumentModel& model) : model_(model) {
+  explicit DocumentWriter(const DocumentModel& model) : model_(model), formats_(lists_) {
     for (size_t i = 0; i < model.listTemplates.size(); ++i)
       lists_.numIdOf.emplace(model.listTemplates[i].name, static_cast<int>(i) + 1);
   }
 
-  void write(const QString& path) {
+  QByteArray write(const QString& path) {
     collectTableStyles();
     PackageWriter package;
     package.addPart(QStringLiteral("[Content_Types].xml"), contentTypes());
@@ -72,7 +73,7 @@ class DocumentWriter {
     package.addPart(QStringLiteral("word/numbering.xml"), numbering());
     package.addPart(QStringLiteral("word/settings.xml"), settings());
     if (model_.header.pageNumbers) package.addPart(QStringLiteral("word/header1.xml"), header());
-    package.write(path);
+    return package.write(path);
   }
 
  private:
@@ -414,9 +415,9 @@ class DocumentWriter {
     const ParagraphValues p = paragraphValues(block.blockFormat());
     part.start(QStringLiteral("p"));
     part.start(QStringLiteral("pPr"));
-    writeParagraphProperties(part, p, lists_);
+    part.raw(formats_.paragraphProperties(p));
     // The paragraph mark's own format: what an empty paragraph shows and keeps.
-    writeRunProperties(part, runValues(block.charFormat()));
+    part.raw(formats_.runProperties(runValues(block.charFormat())));
     if (endsSection) writeSectionProperties(part, firstSection);
     part.end();  // pPr
 
@@ -427,7 +428,7 @@ class DocumentWriter {
     auto flush = [&] {
       if (!open) return;
       part.start(QStringLiteral("r"));
-      writeRunProperties(part, current);
+      part.raw(formats_.runProperties(current));
       writeRunText(part, text);
       part.end();
       text.clear();
@@ -605,7 +606,8 @@ class DocumentWriter {
   }
 
   const DocumentModel& model_;
-  ListNumbers lists_;                         // list template name -> w:numId
+  ListNumbers lists_;  // list template name -> w:numId
+  FormatBytes formats_;
   std::map<QString, QString> tableStyleIds_;  // table style name -> w:styleId
   std::set<QString> usedStyleIds_{QStringLiteral("Normal"), QStringLiteral("TableNormal"),
                                   QStringLiteral("DefaultParagraphFont"), QStringLiteral("NoList")};
@@ -613,10 +615,10 @@ class DocumentWriter {
 
 }  // namespace
 
-void saveDocx(const DocumentModel& model, const QString& path) {
+QByteArray saveDocx(const DocumentModel& model, const QString& path) {
   if (path.isEmpty()) throw word::AutomationError(QStringLiteral("The file name is empty."));
   flushEdits(model);  // every table the edits made is in the structure written
-  DocumentWriter(model).write(path);
+  return DocumentWriter(model).write(path);
 }
 
 }  // namespace engine

@@ -4,6 +4,7 @@
 #include "engine/Docx.h"
 #include "engine/EngineObjects.h"
 #include "engine/WordEngine.h"
+#include "engine/WrittenDocuments.h"
 #include "word/ObjectRegistry.h"
 
 namespace engine {
@@ -33,7 +34,9 @@ word::Ref<word::Document> EngineDocuments::Open(const QString& fileName) {
     fail(QStringLiteral(
              "Sorry, we couldn't find your file. Was it moved, renamed, or deleted?\n(%1)")
              .arg(fileName));
-  word::Ref<word::Document> document = adopt(loadDocx(fileName));
+  // The document this engine just wrote there, while the file holds just what it wrote.
+  std::optional<DocumentModel> written = takeWrittenDocument(fileName);
+  word::Ref<word::Document> document = adopt(written ? std::move(*written) : loadDocx(fileName));
   static_cast<EngineDocument*>(document.get())->state()->path = fileName;
   return document;
 }

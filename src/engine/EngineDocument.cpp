@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "base/ClipboardPicture.h"
-#include "engine/Docx.h"
 #include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
 #include "engine/PageLayout.h"
@@ -23,9 +22,7 @@ word::Ref<word::Window> EngineDocument::ActiveWindow() {
 void EngineDocument::SaveAs(const QString& fileName) {
   enter("Document.SaveAs");
   if (fileName.isEmpty()) fail(QStringLiteral("The file name is not valid."));
-  doc_->beginEdit();  // pages removed by navigation are gone from what is saved
-  saveDocx(doc_->model, fileName);
-  doc_->path = fileName;
+  doc_->save(fileName);
 }
 
 void EngineDocument::Close(const QVariant& saveChanges) {
@@ -36,9 +33,10 @@ void EngineDocument::Close(const QVariant& saveChanges) {
       saveChanges.toInt() == word::wdSaveChanges) {
     if (doc_->path.isEmpty())
       fail(QStringLiteral("The document has no file name yet: save it with SaveAs first."));
-    doc_->beginEdit();
-    saveDocx(doc_->model, doc_->path);
+    doc_->save(doc_->path);
   }
+  // Its file may well be opened again (the preview draws its pages from it).
+  doc_->keepIfUnchangedSinceSave();
   doc_->closed = true;
   if (auto app = doc_->application.lock()) {
     auto& docs = app->documents;

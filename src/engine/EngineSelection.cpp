@@ -8,8 +8,10 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/DocxVocabulary.h"
 #include "engine/EngineLimits.h"
 #include "engine/EngineObjects.h"
+#include "engine/LineMoves.h"
 #include "engine/PageLayout.h"
 
 namespace engine {
@@ -111,8 +113,9 @@ void SelectionFont::apply(const RunValues& values) {
     d.cursor.mergeCharFormat(f);
   }
   // In an empty paragraph the paragraph mark takes the formatting too (it sets the
-  // height of the empty line).
-  if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1) {
+  // height of the empty line); a mark that has it already is left as it is.
+  if (!d.cursor.hasSelection() && d.cursor.block().length() <= 1 &&
+      d.cursor.block().charFormat() != d.typing) {
     QTextCursor c(d.cursor.block());
     c.setBlockCharFormat(d.typing);
     d.model.refreshParagraph(d.cursor.block());
@@ -446,7 +449,8 @@ void EngineSelection::TypeText(const QString& text) {
   DocumentState& d = enter("Selection.TypeText");
   d.beginEdit();
   // Line breaks start new paragraphs; characters that the text store reserves for its
-  // own structure are dropped.
+  // own structure are dropped, and so are those a saved file cannot hold (XML forbids
+  // them), so that the document is what its file says.
   QString clean = text;
   clean.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
   clean.replace(QLatin1Char('\n'), QLatin1Char('\r'));
@@ -455,7 +459,7 @@ void EngineSelection::TypeText(const QString& text) {
   clean.remove(QChar(0xFDD1));
   clean.remove(QChar(0xFDEF));
   clean.remove(QChar::ObjectReplacementCharacter);
-  clean.remove(QChar(0));
+  clean = docx::xmlSafe(clean);
   const QStringList parts = clean.split(QLatin1Char('\r'));
   for (int i = 0; i < parts.size(); ++i) {
     if (i > 0) TypeParagraph();
@@ -536,6 +540,17 @@ word::Ref<word::Cells> EngineSelection::Cells() {
   return word::Ref<word::Cells>(std::make_shared<SelectionCells>(doc_));
 }
 
+namespace {
+// Home or End by line answered from a copy of the paragraph or table around the cursor;
+// false when the copy cannot tell (the document is then laid out).
+bool lineEdge(DocumentState& d, bool end, bool extend) {
+  std::optional<qreal> x;
+  if (!LineCopy(d.model).lineEdge(d.cursor, end, extend, x)) return false;
+  d.keepLineX(x);
+  return true;
+}
+}  // namespace
+
 int EngineSelection::moveHorizontal(int unit, int count, int extend, bool right,
                                     const char* member) {
   DocumentState& d = enter(member);
@@ -595,17 +610,38 @@ int EngineSelection::moveVertical(int unit, int count, int extend, bool down, co
                                                 c.currentTable()->cellAt(c.position()));
     c.setPosition(down && !cells ? c.selectionEnd() : c.selectionStart());
   }
-  std::optional<SettledLayout> settled;  // laid out only when the table grid cannot answer
+  // Answered by the table grid, else from a copy of the part of the document the moves
+  // cross; the document is laid out only when neither can tell. The x kept between moves
+  // is the engine's while the copy answers (Qt keeps its own after a move of its cursor).
+  std::optional<qreal> x = d.keptLineX();
+  std::optional<LineCopy> copy;
+  bool copyAnswers = x || c.verticalMovementX() == -1;
+  bool lineMoved = false;  // a move by line made: Qt's cursor then keeps the x of each place
+  std::optional<SettledLayout> settled;
   for (; moved < count; ++moved) {
     const int to =
         mode == QTextCursor::MoveAnchor ? lineMoveInTable(d.model, c.position(), down) : -1;
     if (to >= 0) {
       c.setPosition(to);
+      x = lineMoved && copy ? copy->xAt(to) : std::nullopt;
       continue;
+    }
+    lineMoved = true;
+    if (copyAnswers) {
+      if (!copy) copy.emplace(d.model);
+      if (const std::optional<bool> stepped =
+              copy->step(c, down, mode == QTextCursor::KeepAnchor, x)) {
+        if (!*stepped) break;
+        continue;
+      }
+      copyAnswers = false;
+      // Qt's cursor keeps whole numbers only: this is as near as it can be told the x.
+      if (x) c.setVerticalMovementX(int(*x));
     }
     if (!settled) settled.emplace(d.model);
     if (!c.movePosition(down ? QTextCursor::Down : QTextCursor::Up, mode)) break;
   }
+  d.keepLineX(copyAnswers ? x : std::nullopt);
   d.takeTypingFormatFromCursor();
   return moved;
 }
@@ -628,6 +664,10 @@ int EngineSelection::EndKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
+  if (unit == word::wdLine && lineEdge(d, true, mode == QTextCursor::KeepAnchor)) {
+    d.takeTypingFormatFromCursor();
+    return d.cursor.position() - before;
+  }
   const SettledLayout settled(d.model);
   if (unit == word::wdLine)
     d.cursor.movePosition(QTextCursor::EndOfLine, mode);
@@ -644,6 +684,10 @@ int EngineSelection::HomeKey(int unit, int extend) {
   if (extend != word::wdMove && extend != word::wdExtend) failValueOutOfRange();
   const auto mode = extend == word::wdExtend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
   const int before = d.cursor.position();
+  if (unit == word::wdLine && lineEdge(d, false, mode == QTextCursor::KeepAnchor)) {
+    d.takeTypingFormatFromCursor();
+    return before - d.cursor.position();
+  }
   const SettledLayout settled(d.model);
   if (unit == word::wdLine) {
     d.cursor.movePosition(QTextCursor::StartOfLine, mode);

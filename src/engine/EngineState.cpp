@@ -4,8 +4,11 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <climits>
 
+#include "engine/Docx.h"
 #include "engine/PageLayout.h"
+#include "engine/WrittenDocuments.h"
 
 namespace engine {
 
@@ -27,6 +30,38 @@ DocumentState::DocumentState(DocumentModel m) : model(std::move(m)) {
 void DocumentState::ensureOpen() const {
   if (closed) failObjectDeleted();
   if (auto app = application.lock(); app && app->quit) failObjectDeleted();
+}
+
+void DocumentState::save(const QString& fileName) {
+  beginEdit();  // pages removed by navigation are gone from what is saved
+  const QByteArray bytes = saveDocx(model, fileName);
+  path = fileName;
+  saved = Saved{bytes, textVersion(model), model.page, model.header, model.listTemplates};
+}
+
+void DocumentState::keepIfUnchangedSinceSave() {
+  if (!saved || textVersion(model) != saved->textVersion || !(model.page == saved->page) ||
+      !(model.header == saved->header) || model.listTemplates != saved->listTemplates)
+    return;
+  keepWrittenDocument(path, saved->bytes, std::exchange(model, DocumentModel()));
+  cursor = QTextCursor(model.text());
+  saved.reset();
+}
+
+namespace {
+// Left on the cursor by a move the engine answered itself: Qt's cursor never holds it, and
+// any move or edit of the cursor replaces it (as it would the x Qt keeps).
+constexpr int kLineXMark = INT_MIN / 2;
+}  // namespace
+
+std::optional<qreal> DocumentState::keptLineX() const {
+  if (lineX && cursor.verticalMovementX() == kLineXMark) return lineX;
+  return std::nullopt;
+}
+
+void DocumentState::keepLineX(std::optional<qreal> x) {
+  lineX = x;
+  if (x) cursor.setVerticalMovementX(kLineXMark);
 }
 
 void DocumentState::beginEdit() {

@@ -6,6 +6,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "engine/DocumentModel.h"
@@ -30,12 +31,32 @@ struct DocumentState {
   bool closed = false;
   // The file the document was last saved as or opened from; empty for a new one.
   QString path;
+  // What the last save wrote, and the document's Word data as they stood then.
+  struct Saved {
+    QByteArray bytes;
+    qint64 textVersion = 0;
+    PageSetup page;
+    HeaderSettings header;
+    std::vector<ListTemplateDefinition> listTemplates;
+  };
+  std::optional<Saved> saved;
+  // The x that Qt's cursor keeps between moves by line, for the moves the engine answers
+  // itself (LineMoves.h); it holds while the cursor keeps the mark they leave on it.
+  std::optional<qreal> lineX;
+  std::optional<qreal> keptLineX() const;
+  // Keeps `x` as the x of the cursor where it stands, or forgets it.
+  void keepLineX(std::optional<qreal> x);
   std::weak_ptr<ApplicationState> application;
 
   explicit DocumentState(DocumentModel m);
 
   // Throws when the document was closed.
   void ensureOpen() const;
+  // Saves the document at `path` (pending page removals made real first).
+  void save(const QString& path);
+  // Hands the document over to be opened again from memory (WrittenDocuments.h) when it is
+  // as it was saved last; this state keeps an empty document.
+  void keepIfUnchangedSinceSave();
   // Call before any change to the text, after the member's `enter` checked that the
   // document is open: makes pending page removals real.
   void beginEdit();
@@ -58,7 +79,7 @@ struct DocumentState {
       ParagraphValues v = paragraphValues(f);
       change(v);
       setParagraphValues(f, v);
-      QTextCursor(b).setBlockFormat(f);
+      if (f != b.blockFormat()) QTextCursor(b).setBlockFormat(f);
       model.refreshParagraph(b);
       if (b == last) break;
     }

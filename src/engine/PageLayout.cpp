@@ -53,7 +53,9 @@ class LayoutCache : public QObject {
   explicit LayoutCache(QTextDocument* doc) : QObject(doc), edits(doc) {
     setObjectName(QLatin1String(kCacheName));
     connect(doc, &QTextDocument::contentsChange, this, [this](int from, int removed, int added) {
-      if (!settling) changed(from, removed, added);
+      if (settling) return;
+      ++version;
+      changed(from, removed, added);
     });
     open();
   }
@@ -89,6 +91,7 @@ class LayoutCache : public QObject {
   int held = 0;           // settled layouts alive
   bool settling = false;  // the row padding's own changes are no news
   bool settled = false;
+  qint64 version = 0;  // changes of the text Qt reported so far
   // The span of text changed since the layout last settled.
   qint64 changeStart = 0;
   qint64 changeEnd = std::numeric_limits<int>::max();
@@ -374,10 +377,13 @@ void flushEdits(const DocumentModel& model) {
 void settleLayout(const DocumentModel& model) {
   QTextDocument* doc = model.text();
   LayoutCache& cache = model.layoutCache();
+  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
+  // The lines that moves by line laid out in one column are laid out again on pages: the
+  // edits since are not laid out in one column first.
+  if (doc->pageSize() != pageSize && !doc->pageSize().isNull()) doc->setPageSize(QSizeF(0, 0));
   cache.close();  // Qt lays out what the edits changed
   // Until the first question about pages the document has no page size, and so no
   // layout: setting it lays the whole document out, from then on only what changes.
-  const QSizeF pageSize(model.page.pageWidth, model.page.pageHeight);
   if (doc->pageSize() != pageSize) {
     cache.settling = true;
     padAndSpaceBeforeLayout(model);
@@ -443,6 +449,12 @@ bool fitsOneLine(const QTextBlock& block, QTextTable* table, const QTextTableCel
 
 }  // namespace
 
+bool cellParagraphFitsOneLine(const DocumentModel& model, const QTextBlock& block) {
+  QTextTable* table = tableAt(model, block.position());
+  const QTextTableCell cell = table ? table->cellAt(block.position()) : QTextTableCell();
+  return cell.isValid() && fitsOneLine(block, table, cell);
+}
+
 int lineMoveInTable(const DocumentModel& model, int position, bool down) {
   QTextDocument* doc = model.text();
   QTextCursor at(doc);
@@ -502,6 +514,11 @@ SettledLayout::~SettledLayout() {
 
 void forgetLayout(const DocumentModel& model) {
   model.layoutCache().changed(0, 0, std::numeric_limits<int>::max());
+}
+
+qint64 textVersion(const DocumentModel& model) {
+  flushEdits(model);  // Qt reports the open edits as they are taken in
+  return model.layoutCache().version;
 }
 
 void forgetBullets(const DocumentModel& model) { model.layoutCache().bulletsKnown = false; }

@@ -43,6 +43,14 @@ class SettledLayout {
 // next cell of the column, or the paragraph beside the table). -1 when only the layout
 // can tell.
 int lineMoveInTable(const DocumentModel& model, int position, bool down);
+// The paragraph lies in a table cell and certainly fits one line of it (measured alone,
+// with room to spare).
+bool cellParagraphFitsOneLine(const DocumentModel& model, const QTextBlock& block);
+
+// The version of the text: it goes up with every change Qt reports of it (text, formats,
+// tables; the row paddings the layout makes are not changes). An equal version is an
+// unchanged text.
+qint64 textVersion(const DocumentModel& model);
 
 // Forgets only where bullets are drawn and how (a list template changed).
 void forgetBullets(const DocumentModel& model);

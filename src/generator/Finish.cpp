@@ -1,15 +1,12 @@
 #include "generator/Finish.h"
 
-#include <unistd.h>
-
-#include <QFile>
 #include <QRandomGenerator>
 #include <stdexcept>
+#include <utility>
 
-#include "base/ProgramExit.h"
-#include "preview/CompleteDocument.h"
-#include "preview/PageRendering.h"
-#include "preview/TempFiles.h"
+#include "output/CompleteDocument.h"
+#include "output/PageRendering.h"
+#include "output/TempFiles.h"
 #include "word/WordConstants.h"
 
 namespace generator {
@@ -36,8 +33,10 @@ void endQuietly(word::Ref<word::Application>& app, word::Ref<word::Document>& pl
 
 }  // namespace
 
-void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word::Document>& plan,
-               preview::RunWindows& windows, Pages pages) {
+output::RunResult FinishRun(base::Guard& g, word::Ref<word::Application>& app,
+                            word::Ref<word::Document>& plan, Pages pages,
+                            const std::function<void()>& showBusy) {
+  output::RunResult result;
   QString fileName, path;
   bool reserved = false, failed = false;
   for (int draws = 0; !reserved && draws < kMaxNameDraws; ++draws) {
@@ -48,14 +47,14 @@ void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word
              [&] { fileName += QString::number(QRandomGenerator::system()->bounded(1, 10)); });
     }
     g.step(1768, [&] {
-      path = preview::temporaryDocumentFolder() + QStringLiteral("/") + fileName +
+      path = output::temporaryDocumentFolder() + QStringLiteral("/") + fileName +
              QStringLiteral(".doc");
     });
     // The name is taken by creating the file exclusively, so no other process can slip
     // a file or a link in under it; a taken name is drawn again.
     const bool taken = g.test(1770, [&] {
       try {
-        return !preview::reserveExclusive(path);
+        return !output::reserveExclusive(path);
       } catch (...) {
         failed = true;
         throw;
@@ -70,47 +69,38 @@ void FinishRun(base::Guard& g, word::Ref<word::Application>& app, word::Ref<word
     if (!failed)
       g.step(1770, [&] {
         throw std::runtime_error("No free name for the temporary document in " +
-                                 preview::temporaryDocumentFolder().toStdString());
+                                 output::temporaryDocumentFolder().toStdString());
       });
     path.clear();
-  } else {
-    base::removeAtExit(path);  // holds the business details until the preview is left
   }
+  // Holds the business details: removed when the result goes, unless the preview takes it.
+  output::OwnedFile document(reserved ? path : QString());
   // One message says why: a document that is not on disk in full is never rendered,
   // shown or offered for saving, and the main window stays as it was.
   const bool saved = reserved && g.step(1772, [&] {
     plan->SaveAs(path);
-    preview::requireCompleteDocument(path);
+    output::requireCompleteDocument(path);
   });
   if (!saved) {
     endQuietly(app, plan);
-    if (reserved) {
-      ::unlink(QFile::encodeName(path).constData());
-      base::forgetAtExit(path);
-    }
-    return;
+    return result;  // the document, if reserved, goes with `document`
   }
   g.step(1774, [&] { app->SetDisplayAlerts(0); });
   g.step(1776, [&] { plan->Close(); });
   g.step(1778, [&] { app->Quit(); });
   g.step(1780, [&] { plan.release(); });
   g.step(1782, [&] { app.release(); });
-  g.step(1784, [&] { windows.clearPages(); });
   if (pages == Pages::Draw) {
     bool rendered = false;
-    g.step(1786, [&] { rendered = preview::RenderPages(path, windows); });
+    g.step(1786, [&] { rendered = output::RenderPages(path, result.pages, showBusy); });
+    // The rendering has said why; a preview without its pages would only mislead.
     if (!rendered) {
-      // The rendering has said why; a preview without its pages would only mislead.
-      windows.setDocument(path);
-      windows.closePreview();  // removes the temporary document
-      return;
+      result.pages.clear();
+      return result;
     }
-    if (g.test(1790, [&] { return windows.pageCount() > 0; }))
-      g.step(1792, [&] { windows.showFirstPage(); });
   }
-  g.step(1794, [&] { windows.setDocument(path); });
-  g.step(1796, [&] { windows.showPreview(); });
-  g.step(1798, [&] { windows.hideMainWindow(); });
+  result.document = std::move(document);
+  return result;
 }
 
 }  // namespace generator

@@ -1,5 +1,6 @@
 #include "generator/Generator.h"
 
+#include "base/Dialogs.h"
 #include "base/Guard.h"
 #include "generator/Finish.h"
 #include "generator/RecipeRunner.h"
@@ -26,16 +27,19 @@ Recipe documentSetUp() {
 
 }  // namespace
 
-namespace {
-
-void generate(const shell::BusinessDetails* details, preview::RunWindows& windows, Pages pages) {
+output::RunResult GeneratePlan(const shell::BusinessDetails& details, Pages pages,
+                               const std::function<void()>& showBusy) {
+  base::RecordedMessages recorded;
   base::Guard g(QString::fromLatin1(base::location::kGenerate));
   // A failing check counts as a refusal: better no run than one beside the user's Word.
-  if (g.test(100, [] { return generator::ConfirmWordClosed(); })) return;
+  if (g.test(100, [] { return generator::ConfirmWordClosed(); })) {
+    output::RunResult refused;
+    refused.problems = recorded.messages();
+    return refused;
+  }
 
   RunContext run;
-  run.details = details;
-  run.windows = &windows;
+  run.details = &details;
   g.step(102, [&] { run.app = word::CreateObject(QStringLiteral("Word.Application")); });
   g.step(104, [&] { run.plan = run.app->Documents()->Add(); });
 
@@ -44,16 +48,9 @@ void generate(const shell::BusinessDetails* details, preview::RunWindows& window
                               managementAndFinances, financialPlanAndAppendices, refiningThePlan})
     runRecipe(g, run, section());
 
-  FinishRun(g, run.app, run.plan, windows, pages);
-}
-
-}  // namespace
-
-void GeneratePlan() { generate(nullptr, preview::programWindows(), Pages::Draw); }
-
-void GeneratePlanFor(const shell::BusinessDetails& details, preview::RunWindows& windows,
-                     Pages pages) {
-  generate(&details, windows, pages);
+  output::RunResult result = FinishRun(g, run.app, run.plan, pages, showBusy);
+  result.problems = recorded.messages();
+  return result;
 }
 
 }  // namespace generator

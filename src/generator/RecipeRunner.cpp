@@ -361,10 +361,9 @@ void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe) {
 }
 
 QString coverLineText(BusinessField field, const RunContext& run) {
-  // Each detail is read as it is typed. Without a main window every field reads as empty;
-  // the city line keeps its space.
+  // Without details every field reads as empty; the city line keeps its space.
   const auto read = [&run](BusinessField f) {
-    return run.details ? (*run.details)[static_cast<size_t>(f)] : run.windows->businessFieldText(f);
+    return run.details ? (*run.details)[static_cast<size_t>(f)] : QString();
   };
   if (field == BusinessField::City)
     return read(BusinessField::City) + QLatin1Char(' ') + read(BusinessField::ZipCode);

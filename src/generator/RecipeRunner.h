@@ -6,7 +6,6 @@
 
 #include "base/Guard.h"
 #include "generator/Recipe.h"
-#include "preview/RunWindows.h"
 #include "shell/BusinessRecord.h"
 #include "word/WordObjects.h"
 
@@ -29,14 +28,13 @@ struct RunContext {
   word::Ref<word::Shading> shading;
   int loopCounter = 0;
 
-  // The business details as values; without them the windows' fields are read.
+  // The business details; without them every detail reads as "".
   const shell::BusinessDetails* details = nullptr;
-  preview::RunWindows* windows = &preview::programWindows();
 };
 
 void runRecipe(base::Guard& g, RunContext& run, const Recipe& recipe);
 
-// The cover's line for a business detail, from the run's values or else its windows.
+// The cover's line for a business detail.
 QString coverLineText(BusinessField field, const RunContext& run);
 
 }  // namespace generator

@@ -25,10 +25,10 @@
 #include "base/SharedRoutines.h"
 #include "base/Twips.h"
 #include "base/WholeFile.h"
-#include "preview/CompleteDocument.h"
+#include "output/CompleteDocument.h"
+#include "output/PagePrinting.h"
+#include "output/PdfExport.h"
 #include "preview/PagePicture.h"
-#include "preview/PagePrinting.h"
-#include "preview/PdfExport.h"
 #include "preview/ScrollMath.h"
 
 namespace preview {
@@ -433,9 +433,9 @@ void Form2::PushButton6_Click() {
   }
   if (g.test(128, [&] { return answer == base::vbYes; }))
     copyFailed = !g.step(130, [&] {
-      requireCompleteDocument(mWordFile);  // never replace a file with less than a plan
+      output::requireCompleteDocument(mWordFile);  // never replace a file with less than a plan
       if (asPdf)
-        savePdfReplacing(pagePictures(), target, QFileInfo(target).completeBaseName());
+        output::savePdfReplacing(pagePictures(), target, QFileInfo(target).completeBaseName());
       else
         base::copyFileReplacing(mWordFile, target);
     });
@@ -451,8 +451,9 @@ void Form2::PrintPages() {
   printer.setPageSize(QPageSize(QPageSize::Letter));
   printer.setDocName(QStringLiteral("Halvenor"));
   bool accepted = false;
-  g.step(100, [&] { accepted = printDialog().exec(printer, static_cast<int>(pages.size())); });
-  if (accepted) g.step(102, [&] { printPages(printer, pages); });
+  g.step(100,
+         [&] { accepted = output::printDialog().exec(printer, static_cast<int>(pages.size())); });
+  if (accepted) g.step(102, [&] { output::printPages(printer, pages); });
 }
 
 void Form2::PushButton8_Click() {

@@ -165,6 +165,14 @@ QString Form1::businessFieldText(BusinessField field) const {
   return edit ? edit->text() : QString();
 }
 
+BusinessDetails Form1::currentDetails() {
+  BusinessDetails details;
+  if (const Form1* main = current())
+    for (const BusinessFieldInfo& info : kBusinessFields)
+      details[static_cast<size_t>(info.field)] = main->businessFieldText(info.field);
+  return details;
+}
+
 void Form1::buildLayout() {
   setObjectName(QStringLiteral("Form1"));
   setFixedSize(base::twipsToPixels(8040), base::twipsToPixels(4785));

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+#include "shell/BusinessRecord.h"
 #include "shell/BusinessRecordStore.h"
 #include "shell/SkinFramework.h"
 
@@ -16,8 +17,6 @@ class QLabel;
 class QPushButton;
 
 namespace shell {
-
-enum class BusinessField;
 
 enum class WindowPointer { Default, Wait, Hand };
 
@@ -50,6 +49,8 @@ class Form1 : public QWidget {
   QLineEdit* fieldOf(BusinessField field) const;
   // The text of one detail of the business as the window holds it now.
   QString businessFieldText(BusinessField field) const;
+  // The details of the main window as they are now; all empty when there is none.
+  static BusinessDetails currentDetails();
 
   // The store the window keeps the details in: this user's.
   BusinessRecordStore& store() { return store_; }

@@ -13,10 +13,14 @@
 #include <QTreeWidget>
 #include <optional>
 
+#include "engine/Docx.h"
+#include "engine/Inspection.h"
+#include "engine/PageLayout.h"
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/RunPreview.h"
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ExternalProgram.h"
@@ -66,7 +70,7 @@ class ClickToPreviewTest : public ::testing::Test {
 };
 
 TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
-  shell::Form1 form1({[] {}, &generator::GeneratePlan});
+  shell::Form1 form1({[] {}, &preview::GenerateAndPreview});
   form1.Form_Load();
   form1.show();
   form1.PushButton3_Click();  // the sample business
@@ -152,7 +156,7 @@ TEST_F(ClickToPreviewTest, RunPreviewSaveBackAndRunAgain) {
 // document's name is replaced, never written through; a page image that cannot be written
 // whole ends the run with one message naming the folder, no preview and nothing left.
 TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCascades) {
-  shell::Form1 form1({[] {}, &generator::GeneratePlan});
+  shell::Form1 form1({[] {}, &preview::GenerateAndPreview});
   form1.Form_Load();
   form1.show();
   form1.PushButton3_Click();
@@ -190,6 +194,106 @@ TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCasca
   EXPECT_TRUE(form1.isVisible());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList());
+}
+
+// Hands out built-in instances made beforehand, and notes for each document opened whether
+// it is the very document the run typed (taken from memory) rather than one read anew.
+class WatchingDocuments : public word::Documents {
+ public:
+  struct Seen {
+    std::vector<word::Ref<word::Document>> added;  // held, so no new one takes their place
+    std::vector<const QTextDocument*> typed;
+    int openedFromMemory = 0, opened = 0;
+  };
+  WatchingDocuments(word::Ref<word::Documents> inner, Seen& seen)
+      : inner_(std::move(inner)), seen_(seen) {}
+  word::Ref<word::Document> Add() override {
+    word::Ref<word::Document> added = inner_->Add();
+    seen_.added.push_back(added);
+    seen_.typed.push_back(engine::documentModel(added).text());
+    return added;
+  }
+  word::Ref<word::Document> Open(const QString& name) override {
+    word::Ref<word::Document> opened = inner_->Open(name);
+    ++seen_.opened;
+    const QTextDocument* text = engine::documentModel(opened).text();
+    if (std::find(seen_.typed.begin(), seen_.typed.end(), text) != seen_.typed.end())
+      ++seen_.openedFromMemory;
+    return opened;
+  }
+  int Count() override { return inner_->Count(); }
+
+ private:
+  word::Ref<word::Documents> inner_;
+  Seen& seen_;
+};
+
+class WatchingApplication : public word::Application {
+ public:
+  WatchingApplication(word::Ref<word::Application> inner, WatchingDocuments::Seen& seen)
+      : inner_(std::move(inner)), seen_(seen) {}
+  word::Ref<word::Documents> Documents() override {
+    return word::makeRef<WatchingDocuments>(inner_->Documents(), seen_);
+  }
+  word::Ref<word::Document> ActiveDocument() override { return inner_->ActiveDocument(); }
+  word::Ref<word::Selection> Selection() override { return inner_->Selection(); }
+  void SetDisplayAlerts(int v) override { inner_->SetDisplayAlerts(v); }
+  int DisplayAlerts() override { return inner_->DisplayAlerts(); }
+  double LinesToPoints(double v) override { return inner_->LinesToPoints(v); }
+  double InchesToPoints(double v) override { return inner_->InchesToPoints(v); }
+  QString Name() override { return inner_->Name(); }
+  void Quit() override { inner_->Quit(); }
+
+ private:
+  word::Ref<word::Application> inner_;
+  WatchingDocuments::Seen& seen_;
+};
+
+// The preview draws the pages of the document it has just saved from memory; they must be
+// the pages of the saved file, read back and laid out anew: for the sample business and for
+// details that the file cannot hold as typed (characters XML forbids, lone surrogates),
+// that need escaping, or that run to the longest field.
+TEST_F(ClickToPreviewTest, PagesDrawnFromMemoryAreThePagesOfTheSavedFile) {
+  shell::BusinessDetails sample;
+  for (const shell::BusinessFieldInfo& field : shell::kBusinessFields)
+    sample[static_cast<size_t>(field.field)] = QString::fromUtf8(field.sampleValue);
+  shell::BusinessDetails hostile = sample;
+  hostile[0] = QStringLiteral("A\u0001B\u0007C") + QChar(0xFFFE) + QChar(0xD800) +
+               QStringLiteral("\u202E<b>&amp;\"'\tD\u00A0e\u0301\U0001F600");
+  hostile[1] = QStringLiteral("line\rbreak\nand\r\nmore") + QChar(0xFDD0) + QChar(0xFFFF);
+  hostile[5] = QStringLiteral("\t\t\t");
+  shell::BusinessDetails longest = sample;
+  longest[0] = longest[3] = QString(65535, QLatin1Char('W'));
+  for (const shell::BusinessDetails& details : {sample, hostile, longest}) {
+    SCOPED_TRACE(details[0].left(40).toStdString());
+    WatchingDocuments::Seen seen;
+    output::RunResult run;
+    {
+      const word::RegistrySnapshot restore;
+      std::vector<word::Ref<word::Application>> instances;
+      for (int i = 0; i < 4; ++i)
+        instances.push_back(word::CreateObject(QStringLiteral("Word.Application")));
+      word::registerFactory(QStringLiteral("Word.Application"), [&]() {
+        word::Ref<word::Application> next = instances.back();
+        instances.pop_back();
+        return word::makeRef<WatchingApplication>(next, seen);
+      });
+      run = generator::GeneratePlan(details);
+    }
+    EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+    ASSERT_EQ(seen.opened, 1);
+    EXPECT_EQ(seen.openedFromMemory, 1);
+    ASSERT_TRUE(run.madeDocument());
+    const engine::DocumentModel reread = engine::loadDocx(run.document.path());
+    ASSERT_EQ(run.pages.size(), static_cast<size_t>(engine::pageCount(reread)));
+    for (size_t page = 0; page < run.pages.size(); ++page) {
+      const QPicture fromFile = engine::drawPage(reread, static_cast<int>(page));
+      const QPicture& fromMemory = run.pages[page];
+      EXPECT_EQ(QByteArray(fromMemory.data(), fromMemory.size()),
+                QByteArray(fromFile.data(), fromFile.size()))
+          << "page " << page + 1;
+    }
+  }
 }
 
 // On a real X display, text the user copied in another program is still on the clipboard

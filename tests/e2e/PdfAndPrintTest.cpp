@@ -16,9 +16,9 @@
 #include <QTreeWidget>
 
 #include "engine/WordEngine.h"
-#include "generator/Generator.h"
+#include "output/PagePrinting.h"
 #include "preview/Form2.h"
-#include "preview/PagePrinting.h"
+#include "preview/RunPreview.h"
 #include "preview/TestEnvironment.h"
 #include "shell/Form1.h"
 #include "support/ExternalProgram.h"
@@ -83,7 +83,7 @@ QString pdfTextWithoutHeaders(const QString& path) {
 }
 
 // Prints to a PDF file instead of asking, with an optional page range.
-class PdfPrinterDialog : public preview::PrintDialog {
+class PdfPrinterDialog : public output::PrintDialog {
  public:
   bool exec(QPrinter& printer, int pageCount) override {
     ++shown;
@@ -135,8 +135,8 @@ class PdfAndPrintTest : public ::testing::Test {
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
   PdfPrinterDialog printer;
-  preview::ScopedPrintDialog printDialog{printer};
-  shell::Form1 form1{{[] {}, &generator::GeneratePlan}};
+  output::ScopedPrintDialog printDialog{printer};
+  shell::Form1 form1{{[] {}, &preview::GenerateAndPreview}};
 };
 
 TEST_F(PdfAndPrintTest, SavedPdfHasThePreviewsLetterPagesEmbeddedFontsAndText) {

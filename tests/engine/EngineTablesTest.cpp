@@ -4,6 +4,8 @@
 #include <QTextFrame>
 
 #include "EngineFixture.h"
+#include "engine/LineMoves.h"
+#include "engine/PageLayout.h"
 
 namespace engine_testing {
 namespace {
@@ -263,6 +265,93 @@ TEST_F(TablesTest, CellMovesStopAtTheTableEnds) {
   EXPECT_EQ(sel->MoveRight(word::wdCell, 5, word::wdMove), 1);
   sel->TypeText(QStringLiteral("last"));
   EXPECT_EQ(info().tables[0].cells[0][1].text, QStringLiteral("last"));
+}
+
+// Moves by line that the engine answers from a copy of the paragraphs or table they cross
+// land where Qt's cursor lands on the whole document laid out: up and down, moving and
+// extending, one move and two in a row (the x kept between them), Home and End; from
+// wrapped, centred and indented paragraphs, a list, and a table with wrapped, centred and
+// merged cells.
+TEST_F(TablesTest, MovesByLineFromACopyLandWhereTheLaidOutDocumentsDo) {
+  const QString words =
+      QStringLiteral("Several words that wrap over more than one line of the page, ").repeated(3);
+  typeFormatted(words, 1, false, 11, 0);
+  typeFormatted(words, 1, true, 14, 1);
+  sel->ParagraphFormat()->SetFirstLineIndent(30);
+  typeFormatted(QStringLiteral("Indented ") + words, 1, false, 11, 0);
+  sel->ParagraphFormat()->SetFirstLineIndent(0);
+  word::Ref<word::ListTemplate> list = doc->ListTemplates()->Add(false, QStringLiteral("moves"));
+  sel->Range()->ListFormat()->ApplyListTemplate(list, false, 2, 2);
+  typeFormatted(QStringLiteral("A list item ") + words, 1, false, 11, 0);
+  sel->Range()->ListFormat()->RemoveNumbers(1);
+  word::Ref<word::Table> table = addTable(4, 3);
+  table->Columns(1)->SetWidth(60);
+  const QStringList cells = {QStringLiteral("one"),
+                             words,
+                             QStringLiteral("a b"),
+                             QStringLiteral("Importance to customer"),
+                             QString(),
+                             words.left(30),
+                             QStringLiteral("x"),
+                             QStringLiteral("merged"),
+                             QStringLiteral("y"),
+                             QString(),
+                             QStringLiteral("last"),
+                             QStringLiteral("row")};
+  for (int i = 0; i < cells.size(); ++i) {
+    if (i > 0) sel->MoveRight(word::wdCell, 1, word::wdMove);
+    sel->TypeText(cells[i]);
+    if (i == 2) sel->ParagraphFormat()->SetAlignment(1);
+  }
+  sel->MoveLeft(word::wdCell, 4, word::wdMove);
+  sel->MoveDown(word::wdLine, 1, word::wdExtend);
+  sel->Cells()->Merge();
+  sel->MoveDown(word::wdLine, 9, word::wdMove);
+  typeFormatted(QStringLiteral("After ") + words, 0, false, 11, 0);
+
+  const engine::DocumentModel& model = engine::documentModel(doc);
+  QTextDocument* text = model.text();
+  const engine::SettledLayout laidOut(model);
+  int answered = 0, compared = 0;
+  for (int from = 0; from < text->characterCount() - 1; from += 3) {
+    for (const bool down : {false, true}) {
+      for (const bool extend : {false, true}) {
+        SCOPED_TRACE(QStringLiteral("from %1 %2 %3")
+                         .arg(from)
+                         .arg(down ? "down" : "up", extend ? "extending" : "moving")
+                         .toStdString());
+        const auto mode = extend ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+        QTextCursor qt(text), ours(text);
+        qt.setPosition(from);
+        ours.setPosition(from);
+        engine::LineCopy copy(model);
+        std::optional<qreal> x;
+        // Two moves: the second keeps the x of the first.
+        for (const bool thisWay : {down, !down}) {
+          const std::optional<bool> moved = copy.step(ours, thisWay, extend, x);
+          const bool qtMoved = qt.movePosition(thisWay ? QTextCursor::Down : QTextCursor::Up, mode);
+          ++compared;
+          if (!moved) break;
+          ++answered;
+          EXPECT_EQ(*moved, qtMoved);
+          EXPECT_EQ(ours.position(), qt.position());
+          EXPECT_EQ(ours.anchor(), qt.anchor());
+        }
+        QTextCursor qtEdge(text), oursEdge(text);
+        qtEdge.setPosition(from);
+        oursEdge.setPosition(from);
+        std::optional<qreal> edgeX;
+        if (engine::LineCopy(model).lineEdge(oursEdge, down, extend, edgeX)) {
+          qtEdge.movePosition(down ? QTextCursor::EndOfLine : QTextCursor::StartOfLine, mode);
+          EXPECT_EQ(oursEdge.position(), qtEdge.position());
+          ASSERT_TRUE(edgeX.has_value());
+          // The x Qt's cursor keeps, which it shows as a whole number.
+          EXPECT_EQ(int(*edgeX), qtEdge.verticalMovementX());
+        }
+      }
+    }
+  }
+  EXPECT_GT(answered, compared * 9 / 10);
 }
 
 TEST_F(TablesTest, BadArgumentsGiveWordErrorsAndChangeNothing) {

@@ -72,11 +72,14 @@ TEST_F(TypingTest, TypeTextContinuesTheParagraphAndSplitsAtLineBreaks) {
   EXPECT_EQ(d.paragraphs[2].text, QStringLiteral("four"));
 }
 
+// Characters the text store reserves, and those a saved file cannot hold.
 TEST_F(TypingTest, ReservedCharactersAreDroppedNotStored) {
-  sel->TypeText(QString::fromUtf16(u"a\uFDD0b\uFDD1c") + QChar(0) + QStringLiteral("d"));
+  sel->TypeText(QString::fromUtf16(u"a\uFDD0b\uFDD1c") + QChar(0) + QStringLiteral("d") +
+                QChar(0x01) + QChar(0xFFFE) + QChar(0xD800) + QChar(0x1F) +
+                QString::fromUtf16(u"e\U0001F600"));
   const engine::DocumentInfo d = info();
   ASSERT_EQ(d.paragraphs.size(), 1u);
-  EXPECT_EQ(d.paragraphs[0].text, QStringLiteral("abcd"));
+  EXPECT_EQ(d.paragraphs[0].text, QString::fromUtf16(u"abcde\U0001F600"));
   EXPECT_TRUE(d.tables.empty());
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
+#include "shell/Form1.h"
 
 namespace generator_test {
 
@@ -84,13 +85,11 @@ void EngineRun::run() {
       if (info || !plan_ || QLatin1String(member) != QLatin1String("Document.SaveAs")) return;
       info = engine::inspect(plan_);
     });
-    generator::GeneratePlan();
+    result_ = generator::GeneratePlan(shell::Form1::currentDetails());
   }
-  // The finish saves the temporary document here; without it, save the plan ourselves.
-  const QStringList saved =
-      QDir(folder_.path()).entryList({QStringLiteral("tovlan*.doc")}, QDir::Files);
-  if (!saved.isEmpty()) {
-    savedFile = folder_.filePath(saved.first());
+  // The finish saves the temporary document; without it, save the plan ourselves.
+  if (result_.madeDocument()) {
+    savedFile = result_.document.path();
   } else if (plan_) {
     try {
       if (!info) info = engine::inspect(plan_);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/Inspection.h"
+#include "output/RunResult.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
@@ -28,6 +29,7 @@ class EngineRun {
   QTemporaryDir folder_;
   QByteArray previousTemp_;
   word::Ref<word::Document> plan_;
+  output::RunResult result_;
 };
 
 }  // namespace generator_test

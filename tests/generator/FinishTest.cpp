@@ -1,5 +1,5 @@
 // The end of a run: the plan saved under a fresh temporary name, the word processor closed,
-// the pages rendered into the preview, which then replaces the main window.
+// the pages drawn, and all of it handed back as the run's result.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -8,49 +8,42 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "base/Guard.h"
 #include "base/ProgramExit.h"
 #include "generator/Finish.h"
-#include "preview/Form2.h"
-#include "preview/PagePicture.h"
-#include "preview/StandInWindows.h"
 #include "preview/StandInWord.h"
-#include "preview/TestEnvironment.h"
-#include "shell/Form1.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
 namespace generator {
 namespace {
 
-using preview_tests::ScopedEnv;
 using preview_tests::StandInApplication;
 using preview_tests::StandInDocument;
 using preview_tests::StandInState;
+using testing_support::ScopedEnv;
 
 class FinishTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder.isValid());
-    preview_tests::unloadForm2();  // a test of another suite may have left one open
     renderState = std::make_shared<StandInState>();
     renderState->pages = {1, 2, 3};
     word::registerFactory(QStringLiteral("Word.Application"), [this] {
       return word::Ref<word::Application>(word::makeRef<StandInApplication>(renderState));
     });
   }
-  void TearDown() override { preview_tests::unloadForm2(); }
 
-  // Runs the finish with a fresh generator instance and plan document, on the program's
-  // windows or the given ones.
-  void finish(preview::RunWindows& windows = preview::programWindows(), Pages pages = Pages::Draw) {
+  // Runs the finish with a fresh generator instance and plan document; its result is kept
+  // in `result` (the one before goes, and its document with it).
+  void finish(Pages pages = Pages::Draw) {
     runState = std::make_shared<StandInState>();
     app = word::makeRef<StandInApplication>(runState);
     plan = word::makeRef<StandInDocument>(runState);
     base::Guard g(QString::fromLatin1(base::location::kGenerate));
-    FinishRun(g, app, plan, windows, pages);
+    result = FinishRun(g, app, plan, pages, [this] { ++busy; });
   }
 
   QList<long> reportedLines() const {
@@ -69,14 +62,14 @@ class FinishTest : public ::testing::Test {
   std::shared_ptr<StandInState> runState, renderState;
   word::Ref<word::Application> app;
   word::Ref<word::Document> plan;
+  output::RunResult result;
+  int busy = 0;
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
 };
 
-TEST_F(FinishTest, SavesClosesRendersAndShowsThePreview) {
+TEST_F(FinishTest, SavesClosesAndDrawsThePagesIntoTheResult) {
   ScopedEnv temp("temp", folder.path());
-  shell::Form1 form1({[] {}, [] {}});
-  form1.show();
   finish();
   EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
 
@@ -95,49 +88,26 @@ TEST_F(FinishTest, SavesClosesRendersAndShowsThePreview) {
   ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
-  preview::Form2* form = preview::Form2::loaded();
-  ASSERT_NE(form, nullptr);
   EXPECT_EQ(renderState->openedPath, path);
-  EXPECT_EQ(form->ListView1->topLevelItemCount(), 3);
-  EXPECT_EQ(form->mWordFile, path);
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_FALSE(form1.isVisible());
-  // Page 1 is on show, laid out by the first activation.
-  EXPECT_EQ(form->Picture1->picture().boundingRect(), preview_tests::pagePicture(1).boundingRect());
-  EXPECT_FALSE(form->mFirstActivate);
-}
+  EXPECT_EQ(result.document.path(), path);
+  EXPECT_TRUE(result.problems.isEmpty());
+  ASSERT_EQ(result.pages.size(), 3u);
+  EXPECT_EQ(result.pages[2].boundingRect(), preview_tests::pagePicture(3).boundingRect());
+  EXPECT_EQ(busy, 3);
 
-// The finish and the rendering reach the windows only through their named operations: a
-// stand-in receives the pages and no real window is made.
-TEST_F(FinishTest, TheWindowsAreReachedOnlyThroughTheirNamedOperations) {
-  ScopedEnv temp("temp", folder.path());
-  preview_tests::StandInWindows windows;
-  finish(windows);
-  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
-  EXPECT_EQ(preview::Form2::loaded(), nullptr);
-  EXPECT_EQ(windows.pages, QStringList({"Page 1", "Page 2", "Page 3"}));
-  ASSERT_EQ(windows.pictures.size(), 3u);
-  EXPECT_EQ(windows.pictures[2].boundingRect(), preview_tests::pagePicture(3).boundingRect());
-  EXPECT_EQ(windows.document, runState->savedPath);
-  EXPECT_EQ(windows.calls.filter(QStringLiteral("Pointer")).size(), 3);
-  EXPECT_EQ(
-      windows.calls.filter(QRegularExpression(QStringLiteral("^(?!showWait)"))),
-      QStringList({"clearPages", "showFirstPage", "setDocument", "showPreview", "hideMainWindow"}));
-  base::forgetAtExit(runState->savedPath);
-  QFile::remove(runState->savedPath);
+  // The result owns the document: when it goes, so does the file with the details.
+  result = output::RunResult();
+  EXPECT_FALSE(QFile::exists(path));
 
   // A run whose pages nobody needs (a Word file alone) saves the plan and draws nothing:
   // the word processor is not even started for the rendering.
-  preview_tests::StandInWindows wordFileOnly;
   renderState->calls.clear();
-  finish(wordFileOnly, Pages::Skip);
+  finish(Pages::Skip);
   EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
-  EXPECT_EQ(wordFileOnly.pages, QStringList());
+  EXPECT_TRUE(result.pages.empty());
   EXPECT_EQ(renderState->calls, QStringList());
-  EXPECT_EQ(wordFileOnly.document, runState->savedPath);
+  EXPECT_EQ(result.document.path(), runState->savedPath);
   EXPECT_TRUE(QFile::exists(runState->savedPath));
-  base::forgetAtExit(runState->savedPath);
-  QFile::remove(runState->savedPath);
 }
 
 TEST_F(FinishTest, WithoutTempThePrivateFolderHoldsTheDocument) {
@@ -157,17 +127,13 @@ TEST_F(FinishTest, EveryRunTakesAFreshNameOfNonZeroDigits) {
     EXPECT_EQ(name.size(), 18);
     EXPECT_FALSE(name.contains(QLatin1Char('0')));
     names.insert(name);
-    preview_tests::unloadForm2();  // the temporary document goes with the preview
   }
   EXPECT_EQ(names.size(), 12);
   EXPECT_TRUE(dialogs.errorTexts().isEmpty());
 }
 
-TEST_F(FinishTest, AFailedSaveIsReportedOnceAndNoPreviewOpens) {
+TEST_F(FinishTest, AFailedSaveIsReportedOnceAndMakesNoDocument) {
   ScopedEnv temp("temp", folder.path());
-  shell::Form1 form1({[] {}, [] {}});
-  form1.show();
-  form1.txtCity->setText(QStringLiteral("Kept as typed"));
   word::ScopedCallHook hook([](const char* member) {
     if (QByteArray(member) == "Document.SaveAs")
       throw word::AutomationError(QStringLiteral("Disk full"));
@@ -177,9 +143,7 @@ TEST_F(FinishTest, AFailedSaveIsReportedOnceAndNoPreviewOpens) {
   EXPECT_TRUE(runState->quit);
   EXPECT_TRUE(app.isNothing());
   EXPECT_TRUE(plan.isNothing());
-  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
-  EXPECT_TRUE(form1.isVisible());
-  EXPECT_EQ(form1.txtCity->text(), QStringLiteral("Kept as typed"));
+  EXPECT_FALSE(result.madeDocument());
   // The reserved empty name is gone again: nothing is left to render or to save.
   EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral("tovlan*")}, QDir::Files).isEmpty());
 }
@@ -199,12 +163,11 @@ TEST_F(FinishTest, ADocumentCutShortByAFullDiskIsNeverPreviewedOrSaved) {
   app = word::makeRef<StandInApplication>(runState);
   plan = word::makeRef<CutShort>(runState);
   base::Guard g(QString::fromLatin1(base::location::kGenerate));
-  FinishRun(g, app, plan);
+  EXPECT_FALSE(FinishRun(g, app, plan).madeDocument());
   ASSERT_EQ(dialogs.errorTexts().size(), 1);
   EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("The document \"") + folder.path()))
       << dialogs.errorTexts()[0].toStdString();
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("not written completely")));
-  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
   EXPECT_FALSE(QFile::exists(runState->savedPath));
 }
 
@@ -248,7 +211,7 @@ TEST_F(FinishTest, AnUnusableFolderIsReportedOnceAndNothingElseHappens) {
         << dialogs.errorTexts()[0].toStdString();
     EXPECT_TRUE(runState->savedPath.isEmpty());
     EXPECT_TRUE(runState->quit);
-    EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+    EXPECT_FALSE(result.madeDocument());
   }
   EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("missing"))).exists());
 }
@@ -262,7 +225,8 @@ TEST_F(FinishTest, APageImageThatCannotBeWrittenIsReportedOnce) {
   ASSERT_EQ(dialogs.errorTexts().size(), 1) << dialogs.errorTexts().join("\n").toStdString();
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QString::fromLatin1(base::location::kSaveDocAsJpg)));
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("No such file or directory")));
-  EXPECT_TRUE(preview::Form2::loaded() == nullptr || !preview::Form2::loaded()->isVisible());
+  EXPECT_FALSE(result.madeDocument());
+  EXPECT_TRUE(result.pages.empty());
   EXPECT_FALSE(QFile::exists(runState->savedPath));
 }
 

@@ -52,6 +52,6 @@ RecordingRun::RecordingRun() {
                         [shared] { return recording::makeApplication(shared); });
 }
 
-void RecordingRun::run() { generator::GeneratePlan(); }
+void RecordingRun::run() { result = generator::GeneratePlan(shell::Form1::currentDetails()); }
 
 }  // namespace generator_test

@@ -11,6 +11,7 @@
 
 #include "FirstHalfExpected.h"
 #include "RecordingWord.h"
+#include "output/RunResult.h"
 #include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
@@ -42,8 +43,10 @@ struct RecordingRun {
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
   std::shared_ptr<recording::State> state = std::make_shared<recording::State>();
+  output::RunResult result;
 
   RecordingRun();
+  // The run for the details of the main window, if there is one.
   void run();
 };
 

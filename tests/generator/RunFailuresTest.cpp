@@ -112,7 +112,7 @@ TEST(RunFailures, WithoutAWordProcessorEveryLaterWordStepReportsOnce) {
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
   word::registerFactory(QStringLiteral("Word.Application"), {});
-  generator::GeneratePlan();
+  generator::GeneratePlan(shell::Form1::currentDetails());
 
   const auto found = generator_test::failuresBeforeFinish(dialogs);
   ASSERT_FALSE(found.empty());

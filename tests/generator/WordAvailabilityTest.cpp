@@ -105,7 +105,7 @@ TEST_F(WordAvailability, QuestionIsExactAndNoStopsTheRunBeforeAnythingIsCreated)
   word::registerRunning(QStringLiteral("Word.Application"),
                         std::make_shared<NamedApplication>(QStringLiteral("Microsoft Word")));
   dialogs.answerNext(base::vbNo);
-  generator::GeneratePlan();
+  generator::GeneratePlan(shell::Form1::currentDetails());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             QStringLiteral("Word may be open. It is recommended that you close Word first. Use "

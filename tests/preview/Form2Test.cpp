@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -16,8 +17,11 @@
 #include "TestEnvironment.h"
 #include "preview/Form2.h"
 #include "preview/PagePicture.h"
+#include "preview/RunPreview.h"
 #include "preview/ScrollMath.h"
+#include "shell/Form1.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
 
 namespace preview {
 namespace {
@@ -59,6 +63,35 @@ class Form2Test : public ::testing::Test {
 
   testing_support::ScriptedDialogs dialogs;
 };
+
+// A run's result takes the main window's place: its pages listed, page 1 on show, and the
+// preview owning the document. A result without a document shows nothing.
+TEST_F(Form2Test, ARunsResultIsShownInPlaceOfTheMainWindow) {
+  QTemporaryDir folder;
+  shell::Form1 form1({[] {}, [] {}});
+  form1.show();
+  ShowRun(output::RunResult());
+  EXPECT_EQ(Form2::loaded(), nullptr);
+  EXPECT_TRUE(form1.isVisible());
+
+  const QString path = folder.filePath(QStringLiteral("plan.doc"));
+  testing_support::writeFile(path, "plan");
+  output::RunResult result;
+  result.document = output::OwnedFile(path);
+  result.pages = {testPage(1), testPage(2), testPage(3)};
+  ShowRun(std::move(result));
+  EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
+  Form2* form = Form2::loaded();
+  ASSERT_NE(form, nullptr);
+  ASSERT_EQ(form->ListView1->topLevelItemCount(), 3);
+  EXPECT_EQ(form->ListView1->topLevelItem(2)->text(0), QStringLiteral("Page 3"));
+  EXPECT_EQ(form->mWordFile, path);
+  EXPECT_TRUE(QFile::exists(path));  // the preview has it now
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_FALSE(form1.isVisible());
+  EXPECT_EQ(form->Picture1->picture().boundingRect(), testPage(1).boundingRect());
+  EXPECT_FALSE(form->mFirstActivate);
+}
 
 TEST_F(Form2Test, LoadLaysOutTheWindow) {
   Form2& form = Form2::instance();

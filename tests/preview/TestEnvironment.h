@@ -1,45 +1,21 @@
-// Helpers shared by the preview's tests and the end-to-end tests: scoped environment
-// variables, driving the page list, and unloading the preview window between tests.
+// Helpers shared by the preview's tests and the end-to-end tests: driving the page list,
+// and unloading the preview window between tests.
 #pragma once
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QString>
 #include <QTreeWidget>
 
 #include "preview/Form2.h"
+#include "support/ScopedEnv.h"
 
 namespace preview_tests {
 
-// Sets (or, with a null value, unsets) an environment variable for the scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const QString& value) : name_(name) {
-    had_ = qEnvironmentVariableIsSet(name);
-    old_ = qgetenv(name);
-    if (value.isNull())
-      qunsetenv(name);
-    else
-      qputenv(name, QFile::encodeName(value));
-  }
-  ~ScopedEnv() {
-    if (had_)
-      qputenv(name_, old_);
-    else
-      qunsetenv(name_);
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  bool had_ = false;
-  QByteArray old_;
-};
+using testing_support::ScopedEnv;
 
 // A click on a row of the page list, as the mouse makes it.
 inline void clickItem(preview::Form2& form, int row) {

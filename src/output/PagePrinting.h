@@ -10,7 +10,7 @@
 
 class QPrinter;
 
-namespace preview {
+namespace output {
 
 class PrintDialog {
  public:
@@ -35,4 +35,4 @@ class ScopedPrintDialog {
 // holds no page of the plan.
 void printPages(QPrinter& printer, const std::vector<QPicture>& pages);
 
-}  // namespace preview
+}  // namespace output

@@ -2,25 +2,22 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
-#include "StandInWord.h"
-#include "TestEnvironment.h"
 #include "base/ClipboardPicture.h"
 #include "base/Guard.h"
-#include "preview/Form2.h"
-#include "preview/PageRendering.h"
-#include "shell/Form1.h"
+#include "output/PageRendering.h"
+#include "preview/StandInWord.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedDialogs.h"
 #include "word/ObjectRegistry.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 using preview_tests::pagePicture;
-using preview_tests::ScopedEnv;
 using preview_tests::StandInApplication;
 using preview_tests::StandInState;
+using testing_support::ScopedEnv;
 
 class PageRenderingTest : public ::testing::Test {
  protected:
@@ -35,19 +32,14 @@ class PageRenderingTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("document bytes");
   }
-  void TearDown() override { preview_tests::unloadForm2(); }
 
-  QStringList listTexts() const {
-    QStringList texts;
-    QTreeWidget* list = Form2::instance().ListView1;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(0);
-    return texts;
-  }
+  bool render() { return RenderPages(docPath, pages); }
 
   QTemporaryDir folder;
   ScopedEnv bigTemp{"TEMP", QString()};
   std::shared_ptr<StandInState> state;
   QString docPath;
+  std::vector<QPicture> pages;
   word::RegistrySnapshot registry;
   testing_support::ScriptedDialogs dialogs;
 };
@@ -55,13 +47,12 @@ class PageRenderingTest : public ::testing::Test {
 TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
   ScopedEnv temp("TEMP", folder.path());
   state->pages = {1, 2, 3};
-  RenderPages(docPath);
+  pages.resize(5);  // whatever was there goes
+  EXPECT_TRUE(render());
   EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
-  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
-  const Form2& form = Form2::instance();
-  ASSERT_EQ(form.Image1.size(), 3u);
+  ASSERT_EQ(pages.size(), 3u);
   for (int k = 1; k <= 3; ++k)
-    EXPECT_EQ(form.Image1[k - 1].boundingRect(), pagePicture(k).boundingRect()) << k;
+    EXPECT_EQ(pages[k - 1].boundingRect(), pagePicture(k).boundingRect()) << k;
   EXPECT_EQ(state->openedPath, docPath);
   // Two pages deleted in the open copy; the last pass deletes nothing.
   EXPECT_EQ(state->calls,
@@ -81,9 +72,8 @@ TEST_F(PageRenderingTest, ThreePagesGiveThreeEntriesAndPictures) {
 TEST_F(PageRenderingTest, OnePageMeansOnePassAndNoDeletion) {
   ScopedEnv temp("TEMP", folder.path());
   state->pages = {1};
-  RenderPages(docPath);
-  EXPECT_EQ(listTexts(), QStringList({"Page 1"}));
-  EXPECT_EQ(Form2::instance().Image1.size(), 1u);
+  render();
+  EXPECT_EQ(pages.size(), 1u);
   EXPECT_FALSE(state->calls.contains(QStringLiteral("Delete 1 1")));
   EXPECT_TRUE(state->quit);
 }
@@ -103,11 +93,10 @@ TEST_F(PageRenderingTest, APlantedPageImageFileIsNeitherFollowedNorInTheWay) {
     const QString planted = shared + QStringLiteral("/temp.bmp");
     ASSERT_TRUE(asLink ? QFile::link(victim, planted) : QDir().mkdir(planted));
     ScopedEnv temp("TEMP", shared);
-    Form2::instance().ListView1->clear();
     state->pages = {1, 2, 3};
-    RenderPages(docPath);
+    EXPECT_TRUE(render());
     EXPECT_TRUE(dialogs.errorTexts().isEmpty()) << dialogs.errorTexts().join("\n").toStdString();
-    EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
+    EXPECT_EQ(pages.size(), 3u);
     // The planted file is left alone, and every page image of the rendering is gone.
     EXPECT_EQ(QDir(shared).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
               QStringList({"temp.bmp"}));
@@ -120,18 +109,18 @@ TEST_F(PageRenderingTest, APlantedPageImageFileIsNeitherFollowedNorInTheWay) {
 TEST_F(PageRenderingTest, WithoutTEMPThePrivateFolderIsUsed) {
   ScopedEnv runtime("XDG_RUNTIME_DIR", folder.path());
   state->pages = {1, 2};
-  RenderPages(docPath);
+  render();
   EXPECT_TRUE(dialogs.errorTexts().isEmpty());
-  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2"}));
+  EXPECT_EQ(pages.size(), 2u);
   EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("halvenor/temp.bmp"))));
 }
 
-TEST_F(PageRenderingTest, TheMainWindowShowsTheWaitPointer) {
+TEST_F(PageRenderingTest, WhoeverWaitsHearsOfEveryPage) {
   ScopedEnv temp("TEMP", folder.path());
-  shell::Form1 form1({[] {}, [] {}});
-  state->pages = {1};
-  RenderPages(docPath);
-  EXPECT_EQ(form1.windowPointer(), shell::WindowPointer::Wait);
+  state->pages = {1, 2};
+  int busy = 0;
+  RenderPages(docPath, pages, [&busy] { ++busy; });
+  EXPECT_EQ(busy, 2);
 }
 
 // No word processor, or a document it cannot open: one message, and the rendering ends
@@ -144,10 +133,10 @@ TEST_F(PageRenderingTest, NoWordProcessorOrNoDocumentGivesOneReport) {
       if (QByteArray(member) == "Documents.Open")
         throw word::AutomationError(QStringLiteral("a paragraph is too long"));
     });
-    EXPECT_FALSE(RenderPages(docPath));
+    EXPECT_FALSE(render());
   }
   word::registerFactory(QStringLiteral("Word.Application"), {});
-  EXPECT_FALSE(RenderPages(docPath));
+  EXPECT_FALSE(render());
   QList<long> lines;
   for (const QString& text : dialogs.errorTexts()) {
     EXPECT_TRUE(text.contains(QString::fromLatin1(base::location::kSaveDocAsJpg)));
@@ -156,7 +145,7 @@ TEST_F(PageRenderingTest, NoWordProcessorOrNoDocumentGivesOneReport) {
   }
   EXPECT_EQ(lines, QList<long>({118, 116}));
   EXPECT_TRUE(state->quit);
-  EXPECT_EQ(listTexts(), QStringList());
+  EXPECT_EQ(pages.size(), 0u);
 }
 
 TEST_F(PageRenderingTest, AFailingPageCopyStillListsEveryPage) {
@@ -168,18 +157,16 @@ TEST_F(PageRenderingTest, AFailingPageCopyStillListsEveryPage) {
       throw word::AutomationError(QStringLiteral("Copy failed"));
   });
   base::ClearClipboardPicture();
-  RenderPages(docPath);
-  EXPECT_EQ(listTexts(), QStringList({"Page 1", "Page 2", "Page 3"}));
+  render();
   ASSERT_EQ(dialogs.errorTexts().size(), 1);
   EXPECT_TRUE(dialogs.errorTexts()[0].startsWith(QStringLiteral("Copy failed\r\n")));
   EXPECT_TRUE(dialogs.errorTexts()[0].contains(QStringLiteral("at line 132\r\r")));
   // The clipboard still held page 1, so the second element shows page 1 again, as the
   // clipboard dictates; the third is page 3.
-  const Form2& form = Form2::instance();
-  ASSERT_EQ(form.Image1.size(), 3u);
-  EXPECT_EQ(form.Image1[1].boundingRect(), pagePicture(1).boundingRect());
-  EXPECT_EQ(form.Image1[2].boundingRect(), pagePicture(3).boundingRect());
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_EQ(pages[1].boundingRect(), pagePicture(1).boundingRect());
+  EXPECT_EQ(pages[2].boundingRect(), pagePicture(3).boundingRect());
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace output

@@ -1,5 +1,5 @@
 // Page pictures onto PDF files and other paged devices.
-#include "preview/PdfExport.h"
+#include "output/PdfExport.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -10,7 +10,7 @@
 
 #include "base/WholeFile.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 [[noreturn]] void fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
@@ -72,4 +72,4 @@ void savePdfReplacing(const std::vector<QPicture>& pages, const QString& target,
   base::writeFileReplacing(target, pdfBytes(pages, title));
 }
 
-}  // namespace preview
+}  // namespace output

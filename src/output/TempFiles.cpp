@@ -1,4 +1,4 @@
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -15,7 +15,7 @@
 #include "base/platform/NativeFiles.h"
 #include "base/platform/PrivateFolder.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 namespace native = base::platform;
@@ -176,4 +176,4 @@ QPicture readPictureFile(const QString& path) {
   return picture;
 }
 
-}  // namespace preview
+}  // namespace output

@@ -3,10 +3,10 @@
 
 #include <QString>
 
-namespace preview {
+namespace output {
 
 // Throws std::runtime_error unless `path` holds a complete document package: not empty,
 // and ending in the archive's end record (a write cut short by a full disk has none).
 void requireCompleteDocument(const QString& path);
 
-}  // namespace preview
+}  // namespace output

@@ -1,5 +1,5 @@
 // The print dialog and the printout of the plan's pages.
-#include "preview/PagePrinting.h"
+#include "output/PagePrinting.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -7,9 +7,9 @@
 #include <QPrinter>
 #include <stdexcept>
 
-#include "preview/PdfExport.h"
+#include "output/PdfExport.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 class SystemPrintDialog final : public PrintDialog {
@@ -55,4 +55,4 @@ void printPages(QPrinter& printer, const std::vector<QPicture>& pages) {
   if (!painter.end()) throw std::runtime_error("The printout could not be finished");
 }
 
-}  // namespace preview
+}  // namespace output

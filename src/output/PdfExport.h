@@ -10,7 +10,7 @@
 class QPagedPaintDevice;
 class QPainter;
 
-namespace preview {
+namespace output {
 
 // Draws pages `first` to `last` (0-based, inclusive) of `pages` onto `device`, one device
 // page each, every picture scaled from its own bounds to the device's whole page at the
@@ -29,4 +29,4 @@ QByteArray pdfBytes(const std::vector<QPicture>& pages, const QString& title);
 void savePdfReplacing(const std::vector<QPicture>& pages, const QString& target,
                       const QString& title);
 
-}  // namespace preview
+}  // namespace output

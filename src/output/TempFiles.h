@@ -10,7 +10,7 @@
 class QLockFile;
 class QTemporaryDir;
 
-namespace preview {
+namespace output {
 
 // The user's private temporary folder, created on demand with mode 0700:
 // $XDG_RUNTIME_DIR/halvenor when the runtime folder is usable, else
@@ -65,4 +65,4 @@ void writePictureFile(const QString& path, const QPicture& picture);
 // std::runtime_error when the file is missing or holds no picture.
 QPicture readPictureFile(const QString& path);
 
-}  // namespace preview
+}  // namespace output

@@ -11,17 +11,16 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "StandInWord.h"
-#include "TestEnvironment.h"
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
+#include "preview/StandInWord.h"
+#include "support/ScopedEnv.h"
 #include "support/TestFiles.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 using testing_support::contentsOf;
-
-using preview_tests::ScopedEnv;
+using testing_support::ScopedEnv;
 
 mode_t modeOf(const QString& path) {
   struct stat info {};
@@ -203,4 +202,4 @@ TEST_F(TempFilesTest, BadPictureFilesAreRefused) {
 }
 
 }  // namespace
-}  // namespace preview
+}  // namespace output

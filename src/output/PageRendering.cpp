@@ -1,4 +1,4 @@
-#include "preview/PageRendering.h"
+#include "output/PageRendering.h"
 
 #include <optional>
 
@@ -6,10 +6,10 @@
 #include "base/Guard.h"
 #include "base/ProgramExit.h"
 #include "base/SharedRoutines.h"
-#include "preview/TempFiles.h"
+#include "output/TempFiles.h"
 #include "word/ObjectRegistry.h"
 
-namespace preview {
+namespace output {
 namespace {
 
 int pageCountFrom(const QVariant& value) {
@@ -21,7 +21,9 @@ int pageCountFrom(const QVariant& value) {
 
 }  // namespace
 
-bool RenderPages(const QString& path, RunWindows& windows) {
+bool RenderPages(const QString& path, std::vector<QPicture>& pages,
+                 const std::function<void()>& showBusy) {
+  pages.clear();
   base::Guard g(QString::fromLatin1(base::location::kSaveDocAsJpg));
   const QString documentPath = path;
   QString imagePath;
@@ -51,7 +53,9 @@ bool RenderPages(const QString& path, RunWindows& windows) {
   g.step(126, [&] { n = 0; });
   for (;;) {
     if (g.test(128, [&] { return done; })) break;
-    g.step(130, [&] { windows.showWaitPointer(); });
+    g.step(130, [&] {
+      if (showBusy) showBusy();
+    });
     g.step(132, [&] { document->Range()->CopyAsPicture(); });
     g.step(134, [&] { ++n; });
     if (g.test(136, [&] { return pagesPerPass >= pageCount - consumed; })) {
@@ -83,19 +87,19 @@ bool RenderPages(const QString& path, RunWindows& windows) {
       complete = false;
       break;
     }
-    g.step(150, [&] { windows.addPage(QStringLiteral("Page ") + QString::number(n)); });
+    // Page n's entry, empty until its picture is read.
+    g.step(150, [&] { pages.resize(static_cast<size_t>(n)); });
     if (g.test(152, [&] { return n == 1; })) {
-      g.step(154, [&] { windows.setPagePicture(0, readPictureFile(imagePath)); });
+      g.step(154, [&] { pages.at(0) = readPictureFile(imagePath); });
     } else {
-      std::optional<int> element;
+      std::optional<size_t> element;
       g.step(156, [&] {
-        windows.loadPagePicture(n - 1);
-        element = n - 1;
+        if (pages.size() >= static_cast<size_t>(n)) element = static_cast<size_t>(n - 1);
       });
       g.step(158, [&] {
         if (!element)
           throw word::AutomationError(QStringLiteral("Control array element does not exist"));
-        windows.setPagePicture(*element, readPictureFile(imagePath));
+        pages[*element] = readPictureFile(imagePath);
       });
     }
     g.step(162, [&] { base::RemoveFile(imagePath); });
@@ -107,4 +111,4 @@ bool RenderPages(const QString& path, RunWindows& windows) {
   return complete;
 }
 
-}  // namespace preview
+}  // namespace output

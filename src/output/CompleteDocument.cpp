@@ -1,11 +1,11 @@
 // The completeness check of a saved plan.
-#include "preview/CompleteDocument.h"
+#include "output/CompleteDocument.h"
 
 #include <QFile>
 #include <algorithm>
 #include <stdexcept>
 
-namespace preview {
+namespace output {
 namespace {
 
 [[noreturn]] void fail(const QString& text) { throw std::runtime_error(text.toStdString()); }
@@ -30,4 +30,4 @@ void requireCompleteDocument(const QString& path) {
          QStringLiteral(" bytes)"));
 }
 
-}  // namespace preview
+}  // namespace output
