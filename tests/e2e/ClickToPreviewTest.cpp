@@ -25,6 +25,7 @@
 #include "shell/Form1.h"
 #include "support/ExternalProgram.h"
 #include "support/FileSizeLimit.h"
+#include "support/ForwardingWord.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
 #include "word/Automation.h"
@@ -198,7 +199,7 @@ TEST_F(ClickToPreviewTest, AHostileOrFullTemporaryFolderNeitherRedirectsNorCasca
 
 // Hands out built-in instances made beforehand, and notes for each document opened whether
 // it is the very document the run typed (taken from memory) rather than one read anew.
-class WatchingDocuments : public word::Documents {
+class WatchingDocuments : public testing_support::ForwardingDocuments {
  public:
   struct Seen {
     std::vector<word::Ref<word::Document>> added;  // held, so no new one takes their place
@@ -206,7 +207,7 @@ class WatchingDocuments : public word::Documents {
     int openedFromMemory = 0, opened = 0;
   };
   WatchingDocuments(word::Ref<word::Documents> inner, Seen& seen)
-      : inner_(std::move(inner)), seen_(seen) {}
+      : ForwardingDocuments(std::move(inner)), seen_(seen) {}
   word::Ref<word::Document> Add() override {
     word::Ref<word::Document> added = inner_->Add();
     seen_.added.push_back(added);
@@ -221,31 +222,20 @@ class WatchingDocuments : public word::Documents {
       ++seen_.openedFromMemory;
     return opened;
   }
-  int Count() override { return inner_->Count(); }
 
  private:
-  word::Ref<word::Documents> inner_;
   Seen& seen_;
 };
 
-class WatchingApplication : public word::Application {
+class WatchingApplication : public testing_support::ForwardingApplication {
  public:
   WatchingApplication(word::Ref<word::Application> inner, WatchingDocuments::Seen& seen)
-      : inner_(std::move(inner)), seen_(seen) {}
+      : ForwardingApplication(std::move(inner)), seen_(seen) {}
   word::Ref<word::Documents> Documents() override {
     return word::makeRef<WatchingDocuments>(inner_->Documents(), seen_);
   }
-  word::Ref<word::Document> ActiveDocument() override { return inner_->ActiveDocument(); }
-  word::Ref<word::Selection> Selection() override { return inner_->Selection(); }
-  void SetDisplayAlerts(int v) override { inner_->SetDisplayAlerts(v); }
-  int DisplayAlerts() override { return inner_->DisplayAlerts(); }
-  double LinesToPoints(double v) override { return inner_->LinesToPoints(v); }
-  double InchesToPoints(double v) override { return inner_->InchesToPoints(v); }
-  QString Name() override { return inner_->Name(); }
-  void Quit() override { inner_->Quit(); }
 
  private:
-  word::Ref<word::Application> inner_;
   WatchingDocuments::Seen& seen_;
 };
 

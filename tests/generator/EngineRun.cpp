@@ -5,47 +5,32 @@
 #include "engine/WordEngine.h"
 #include "generator/Generator.h"
 #include "shell/Form1.h"
+#include "support/ForwardingWord.h"
 
 namespace generator_test {
 
 namespace {
 
 // Hands out the engine's application and keeps the document the run adds.
-class CapturingDocuments : public word::Documents {
+class CapturingDocuments : public testing_support::ForwardingDocuments {
  public:
   CapturingDocuments(word::Ref<word::Documents> inner, word::Ref<word::Document>* captured)
-      : inner_(std::move(inner)), captured_(captured) {}
-  word::Ref<word::Document> Add() override {
-    word::Ref<word::Document> added = inner_->Add();
-    *captured_ = added;
-    return added;
-  }
-  word::Ref<word::Document> Open(const QString& name) override { return inner_->Open(name); }
-  int Count() override { return inner_->Count(); }
+      : ForwardingDocuments(std::move(inner)), captured_(captured) {}
+  word::Ref<word::Document> Add() override { return *captured_ = inner_->Add(); }
 
  private:
-  word::Ref<word::Documents> inner_;
   word::Ref<word::Document>* captured_;
 };
 
-class CapturingApplication : public word::Application {
+class CapturingApplication : public testing_support::ForwardingApplication {
  public:
   CapturingApplication(word::Ref<word::Application> inner, word::Ref<word::Document>* captured)
-      : inner_(std::move(inner)), captured_(captured) {}
+      : ForwardingApplication(std::move(inner)), captured_(captured) {}
   word::Ref<word::Documents> Documents() override {
     return word::makeRef<CapturingDocuments>(inner_->Documents(), captured_);
   }
-  word::Ref<word::Document> ActiveDocument() override { return inner_->ActiveDocument(); }
-  word::Ref<word::Selection> Selection() override { return inner_->Selection(); }
-  void SetDisplayAlerts(int v) override { inner_->SetDisplayAlerts(v); }
-  int DisplayAlerts() override { return inner_->DisplayAlerts(); }
-  double LinesToPoints(double v) override { return inner_->LinesToPoints(v); }
-  double InchesToPoints(double v) override { return inner_->InchesToPoints(v); }
-  QString Name() override { return inner_->Name(); }
-  void Quit() override { inner_->Quit(); }
 
  private:
-  word::Ref<word::Application> inner_;
   word::Ref<word::Document>* captured_;
 };
 
