@@ -316,6 +316,7 @@ TEST(ClipboardUnderX, TheUsersClipboardSurvivesARun) {
       {QStringLiteral("--gtest_filter=ClickToPreviewTest.RunPreviewSaveBackAndRunAgain")}, 300000,
       environment + QStringList{QStringLiteral("HALVENOR_TEST_PLATFORM=xcb")});
   EXPECT_EQ(run.exitCode, 0) << run.out.right(2000).toStdString();
+  EXPECT_TRUE(run.out.contains("[  PASSED  ] 1 test.")) << run.out.right(2000).toStdString();
   const testing_support::ProgramOutput pasted =
       runProgram(QStringLiteral("xclip"),
                  {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
