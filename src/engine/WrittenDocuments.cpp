@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <mutex>
+#include <utility>
 
 namespace engine {
 namespace {
@@ -15,15 +15,13 @@ struct Kept {
   std::optional<DocumentModel> model;
 };
 
-std::mutex keptLock;
-Kept kept;                          // guarded by keptLock
-bool letGoWithApplication = false;  // guarded by keptLock
+// Like every engine object, used on the application's thread only.
+Kept kept;
+bool letGoWithApplication = false;
 
 // The document's fonts and layout must not outlive the application they belong to.
 void letGo() {
-  Kept gone;
-  const std::lock_guard<std::mutex> hold(keptLock);
-  std::swap(kept, gone);
+  kept = Kept();
   letGoWithApplication = false;
 }
 
@@ -40,20 +38,14 @@ bool holdsExactly(const QString& path, const QByteArray& bytes) {
 
 void keepWrittenDocument(const QString& path, const QByteArray& bytes, DocumentModel model) {
   if (!QCoreApplication::instance() || path.isEmpty()) return;
-  Kept next{absolute(path), bytes, std::move(model)};
-  const std::lock_guard<std::mutex> hold(keptLock);
   if (!letGoWithApplication) qAddPostRoutine(letGo);
   letGoWithApplication = true;
-  std::swap(kept, next);  // the document kept before goes outside the lock
+  kept = Kept{absolute(path), bytes, std::move(model)};
 }
 
 std::optional<DocumentModel> takeWrittenDocument(const QString& path) {
-  Kept taken;
-  {
-    const std::lock_guard<std::mutex> hold(keptLock);
-    if (!kept.model || kept.path != absolute(path)) return std::nullopt;
-    std::swap(kept, taken);
-  }
+  if (!kept.model || kept.path != absolute(path)) return std::nullopt;
+  Kept taken = std::exchange(kept, Kept());
   if (!holdsExactly(taken.path, taken.bytes)) return std::nullopt;
   return std::move(taken.model);
 }

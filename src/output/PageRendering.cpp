@@ -87,21 +87,11 @@ bool RenderPages(const QString& path, std::vector<QPicture>& pages,
       complete = false;
       break;
     }
-    // Page n's entry, empty until its picture is read.
+    // Page n's entry, empty until its picture is read: page 1's at 154, a later page's,
+    // whose element 156 loads, at 158.
     g.step(150, [&] { pages.resize(static_cast<size_t>(n)); });
-    if (g.test(152, [&] { return n == 1; })) {
-      g.step(154, [&] { pages.at(0) = readPictureFile(imagePath); });
-    } else {
-      std::optional<size_t> element;
-      g.step(156, [&] {
-        if (pages.size() >= static_cast<size_t>(n)) element = static_cast<size_t>(n - 1);
-      });
-      g.step(158, [&] {
-        if (!element)
-          throw word::AutomationError(QStringLiteral("Control array element does not exist"));
-        pages[*element] = readPictureFile(imagePath);
-      });
-    }
+    g.step(n == 1 ? 154 : 158,
+           [&] { pages.at(static_cast<size_t>(n - 1)) = readPictureFile(imagePath); });
     g.step(162, [&] { base::RemoveFile(imagePath); });
     g.step(164, [&] { consumed += pagesPerPass; });
   }

@@ -18,12 +18,8 @@ void ShowRun(output::RunResult result) {
   if (!result.madeDocument()) return;
   // The last statements of the run, reported as the run's own.
   base::Guard g(QString::fromLatin1(base::location::kGenerate));
-  Form2* form = nullptr;
-  g.step(1784, [&] {
-    form = &Form2::instance();
-    form->clearPages();
-  });
-  if (!form) return;  // the preview could not be loaded; it has said why
+  Form2* form = &Form2::instance();
+  g.step(1784, [&] { form->clearPages(); });
   g.step(1786, [&] {
     for (size_t index = 0; index < result.pages.size(); ++index) {
       form->addPage(QStringLiteral("Page ") + QString::number(index + 1));

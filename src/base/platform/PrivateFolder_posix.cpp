@@ -5,18 +5,18 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
-#include <cstring>
 #include <stdexcept>
 
+#include "base/platform/NativeFiles.h"
 #include "base/platform/PrivateFolder.h"
 
 namespace base::platform {
 namespace {
 
 [[noreturn]] void fail(const QString& what, const QString& path, int error) {
-  throw std::runtime_error((what + QStringLiteral(" \"") + path + QStringLiteral("\": ") +
-                            QString::fromLocal8Bit(std::strerror(error)))
-                               .toStdString());
+  throw std::runtime_error(
+      (what + QStringLiteral(" \"") + path + QStringLiteral("\": ") + errorText(error))
+          .toStdString());
 }
 
 // Makes `path` (one level) as a private folder, or checks the one that is there: a real
